@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace aerolume {
+
+// The display masks of result captions.
+enum class Mask {
+    D3_1,  // "###.#"
+    D4_1,  // "####.#"
+    D5,    // "#####"
+    D6,    // "######"
+    D7_1,  // "#######.#"
+    D2_2,  // "##.##"
+    D1_3,  // "#.###"
+    D5_1,  // "#####.#"
+    Fixed  // at least one digit before the point, exactly two after it
+};
+
+// Formats a finite value with a mask.
+// A '#' prints a digit or nothing: no leading zero before the point and no trailing
+// zero after it; the value is rounded to the mask's decimals with an exact half going
+// away from zero, a half being judged on the value written with 15 significant
+// digits (the precision a double carries), so 1.005 rounds to 1.01 under "##.##".
+// Integer digits beyond the mask's width still print; there is no grouping. A mask
+// with a point always prints the point ("###.#": 120 -> "120.", 0.5 -> ".5",
+// 0 -> "."); a mask without one prints a value that rounds to 0 as "". A value that
+// rounds to zero never carries a minus sign. "Fixed": 0.5 -> "0.50".
+// A non-finite value is never formatted: callers report such results instead, and
+// this function returns "" for them.
+std::string formatMask(double value, Mask mask);
+
+// The mask's own text ("###.#", ..., "Fixed"), for messages and tests.
+const char* maskPattern(Mask mask);
+
+}  // namespace aerolume

@@ -1,0 +1,34 @@
+#include "WindCore.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/Constants.h"
+
+namespace aerolume {
+
+std::optional<WindResult> ComputeWind(const WindInput& input) {
+    const double k = kPi / 180;
+    const double x = (input.WindSpeed / input.TrueAirspeed) *
+                     std::sin(input.WindDirection * k - input.TrueCourse * k);
+    if (!(std::fabs(x) < 1)) {
+        return std::nullopt;
+    }
+    const double w = std::atan(x / std::sqrt(-x * x + 1));
+    double h = input.TrueCourse + w * (180 / kPi);
+    if (h >= 360) {
+        h -= 360;
+    } else if (h < 0) {
+        h += 360;
+    }
+    const double tas = input.TrueAirspeed;
+    const double ws = input.WindSpeed;
+    // With the airspeed equal to a head wind the square is 0 in exact arithmetic and
+    // may round just below it.
+    const double square =
+        tas * tas + ws * ws - 2 * tas * ws * std::cos(h * k - input.WindDirection * k);
+    const double groundSpeed = std::sqrt(std::max(0.0, square));
+    return WindResult{w * (180 / kPi), h, groundSpeed};
+}
+
+}  // namespace aerolume

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+namespace aerolume::platform {
+
+// Sounds the platform beep. Every call is counted so that tests can tell how many
+// beeps an action gave.
+void beep();
+std::uint64_t beepCount();
+
+}  // namespace aerolume::platform

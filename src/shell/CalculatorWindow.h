@@ -1,0 +1,113 @@
+#pragma once
+
+// How a key press becomes a caption.
+// A calculator window is a CalculatorWindow holding a Designer form (its controls by
+// their names). The window declares each text field with addField() or addLastField():
+// the field's KeyPress handler (platform/KeyPress.h) first handles Enter, which moves
+// the focus to the next field or, in the last field, runs the window's computation,
+// and then applies the field's key filter (common/KeyCodes.h): Backspace and a range
+// of character codes pass, any other key is dropped with platform::beep(). A key that
+// passes reaches the field; the field's change handler, where the window has one,
+// keeps its numeric value. The computation (the "Compute!" button, or Enter in the
+// last field) calls beginRun(), checks the fields in the window's fixed order with
+// strictValue() or lenientValue() (common/FieldReading.h) and stops at the first
+// failure with fail(), which writes the message into the error label, hides the
+// results and clears and focuses the field. When every check passes it calls the
+// window's pure core (airdata/, navigation/, loading/, conversions/) and writes each
+// result with caption(), which applies a format mask (common/FormatMask.h). Closing
+// (the "Close" button Command1, the Close menu entry or the close box) runs
+// Form_Unload() and shows the launcher; the Help menu shows the window's Help box.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "common/FormatMask.h"
+#include "common/KeyCodes.h"
+#include "platform/KeyPress.h"
+
+class QAction;
+class QMenu;
+
+namespace aerolume {
+
+class WindowRegistry;
+
+class CalculatorWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `closeEntryName` is the object name of the Help menu's Close entry.
+    CalculatorWindow(WindowRegistry& registry, const QString& caption,
+                     const QString& closeEntryName = QStringLiteral("mnuClose"));
+
+    WindowRegistry& registry() const { return m_registry; }
+
+    // The pattern's handlers, under the names the program gives them.
+    void Command1_Click();
+    void mnuClose_Click();
+    void mnuHelp_Click();
+
+protected:
+    // Declarations, made once by each window in its constructor.
+
+    // Installs the form (a widget set up by the window's Ui class) as the window's
+    // client area and wires its "Close" button Command1, if it has one.
+    void setForm(QWidget* form);
+    void setHelp(QStringList paragraphs) { m_help = std::move(paragraphs); }
+    // The result area: the captions and value labels hidden while an error is shown,
+    // and the error label, which starts hidden. Styles the values as result labels.
+    void setResults(const QList<QLabel*>& captions, const QList<QLabel*>& values,
+                    QLabel* errorLabel, double errorPointSize = 12, bool errorBold = true);
+
+    // A field whose Enter moves the focus to `next`.
+    void addField(QLineEdit* field, KeyRange accepted, QWidget* next);
+    // The last field: Enter runs `compute`, which returns false when a check failed;
+    // the key is then left alone, without the filter and without a beep.
+    void addLastField(QLineEdit* field, KeyRange accepted, std::function<bool()> compute);
+    // A field with a handler of its own, for windows whose keys follow other rules.
+    // Pasting into it admits only characters inside `accepted`.
+    void addCustomField(QLineEdit* field, KeyRange accepted, platform::KeyPressHandler handler);
+
+    // Running a computation.
+
+    // Hides the error label and shows the results.
+    void beginRun();
+    enum class OnField { ClearAndFocus, FocusOnly, Untouched };
+    // Shows `message` in the error label, hides the results, then clears and/or
+    // focuses `field`. Always returns false, so a check can `return fail(...)`.
+    bool fail(const QString& message, QLineEdit* field = nullptr,
+              OnField what = OnField::ClearAndFocus);
+
+    static bool isEmpty(const QLineEdit* field) { return field->text().isEmpty(); }
+    static std::optional<double> strictValue(const QLineEdit* field);
+    static double lenientValue(const QLineEdit* field);
+    // A result caption: the value under the mask, then the suffix.
+    static QString caption(double value, Mask mask, const QString& suffix = QString());
+
+    // Runs when the window is unloaded, whatever closes it, before the launcher is
+    // shown again. Windows that keep entries save them here.
+    virtual void Form_Unload() {}
+
+    void closeEvent(QCloseEvent* event) override;
+
+    QLabel* errorLabel() const { return m_errorLabel; }
+
+private:
+    void installFilter(QLineEdit* field, KeyRange accepted, platform::KeyPressHandler handler);
+
+    WindowRegistry& m_registry;
+    QStringList m_help;
+    QList<QLabel*> m_results;
+    QLabel* m_errorLabel = nullptr;
+};
+
+// Styles shared by every calculator: result labels bold 12 pt dark red, centred.
+void styleResultLabel(QLabel* label);
+void styleErrorLabel(QLabel* label, double pointSize, bool bold);
+
+}  // namespace aerolume

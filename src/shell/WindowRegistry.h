@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace aerolume {
+
+// The program's top-level windows, addressed by name ("Main", "Wind", "Dalt", ...).
+// Each name exists at most once. Showing a window that is not loaded creates it
+// (its load code runs in its constructor); unloading closes it, which runs its unload
+// code and destroys it together with everything typed into it. Windows delete
+// themselves when closed (Qt::WA_DeleteOnClose), so the registry only watches them.
+class WindowRegistry final : public QObject {
+    Q_OBJECT
+
+public:
+    using Factory = std::function<QWidget*(WindowRegistry&)>;
+
+    WindowRegistry();
+
+    // Makes a window known by its name. A name without a factory cannot be shown.
+    void registerWindow(const QString& name, Factory factory);
+    bool isRegistered(const QString& name) const;
+
+    // The loaded window of that name, or nullptr.
+    QWidget* window(const QString& name) const;
+    bool isLoaded(const QString& name) const { return window(name) != nullptr; }
+
+    // Loads the window if needed, shows it modeless and without an owner and brings
+    // it to the front. Returns it, or nullptr for an unknown name.
+    QWidget* show(const QString& name);
+
+    // Unloads the window if it is loaded.
+    void unload(const QString& name);
+
+    // Ends the program at once: no window's unload code runs, nothing is saved.
+    void endProgram();
+    // Replaces what endProgram does (tests watch it instead of leaving the loop).
+    void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }
+
+private:
+    QHash<QString, Factory> m_factories;
+    QHash<QString, QPointer<QWidget>> m_windows;
+    std::function<void()> m_endProgram;
+};
+
+}  // namespace aerolume

@@ -1,0 +1,243 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "navigation/WindWindow.h"
+#include "support/WindowTestKit.h"
+
+namespace aerolume {
+namespace {
+
+using test::BeepCounter;
+using test::child;
+using test::click;
+using test::pressEnter;
+using test::type;
+
+class WindWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program = std::make_unique<test::TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
+            {QStringLiteral("Wind"), [](WindowRegistry& r) { return new WindWindow(r); }}});
+        window = program->open(QStringLiteral("Command2"), QStringLiteral("Wind"));
+        ASSERT_NE(window, nullptr);
+    }
+
+    QLineEdit* field(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
+    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
+    QPushButton* compute() { return child<QPushButton>(window, QStringLiteral("Command2")); }
+
+    // Types the four fields, each ended by Enter as a pilot would, except the last.
+    void fill(const QString& direction, const QString& speed, const QString& course,
+              const QString& airspeed) {
+        const std::pair<const char*, QString> entries[] = {
+            {"txtWind", direction}, {"txtWindVel", speed}, {"txtTC", course}, {"txtTAS", airspeed}};
+        for (const auto& [name, text] : entries) {
+            field(name)->clear();
+            type(field(name), text);
+        }
+    }
+
+    bool resultsShown() {
+        for (const char* name : {"Label5", "Label6", "Label7", "LblGS", "LblTHeading", "LblWCA"}) {
+            if (label(name)->isHidden()) {
+                return false;
+            }
+        }
+        return label("ErrorLbl")->isHidden();
+    }
+
+    std::unique_ptr<test::TestProgram> program;
+    QWidget* window = nullptr;
+};
+
+struct WindCaptions {
+    const char* direction;
+    const char* speed;
+    const char* course;
+    const char* airspeed;
+    const char* wca;
+    const char* heading;
+    const char* groundSpeed;
+};
+
+class WindCaptionsTest : public WindWindowTest, public ::testing::WithParamInterface<WindCaptions> {};
+
+TEST_P(WindCaptionsTest, EnterInTheAirspeedShowsTheResults) {
+    const WindCaptions& c = GetParam();
+    fill(c.direction, c.speed, c.course, c.airspeed);
+    BeepCounter beeps;
+    pressEnter(field("txtTAS"));
+    EXPECT_EQ(beeps.count(), 1);  // the Enter key is dropped after the results
+    EXPECT_TRUE(resultsShown());
+    EXPECT_EQ(label("LblWCA")->text().toStdString(), c.wca);
+    EXPECT_EQ(label("LblTHeading")->text().toStdString(), c.heading);
+    EXPECT_EQ(label("LblGS")->text().toStdString(), c.groundSpeed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Worked, WindCaptionsTest,
+    ::testing::Values(WindCaptions{"90", "20", "0", "100", "11.5° Right", "11.5°", "98."},
+                      WindCaptions{"270", "20", "0", "100", "11.5° Left", "348.5°", "98."},
+                      WindCaptions{"0", "0", "360", "100", ".°", ".°", "100."},
+                      WindCaptions{"45", "0", "45", "120", ".°", "45.°", "120."},
+                      WindCaptions{"120", "20", "120", "100", ".°", "120.°", "80."},
+                      WindCaptions{"360", "200", "360", "1000", ".°", ".°", "800."},
+                      WindCaptions{"45", "200", "0", "1000", "8.1° Right", "8.1°", "848.5"}));
+
+TEST_F(WindWindowTest, ComputeButtonGivesTheSameResultsWithoutABeep) {
+    fill("90", "20", "0", "100");
+    BeepCounter beeps;
+    click(compute());
+    EXPECT_EQ(beeps.count(), 0);
+    EXPECT_EQ(label("LblWCA")->text(), QStringLiteral("11.5° Right"));
+    EXPECT_EQ(label("LblGS")->text(), QStringLiteral("98."));
+}
+
+TEST_F(WindWindowTest, EnterMovesAlongTheFieldsWithABeepEach) {
+    const char* chain[] = {"txtWind", "txtWindVel", "txtTC", "txtTAS"};
+    field("txtWind")->setFocus();
+    for (int i = 0; i < 3; ++i) {
+        BeepCounter beeps;
+        type(field(chain[i]), QStringLiteral("10"));
+        pressEnter(field(chain[i]));
+        EXPECT_EQ(beeps.count(), 1) << chain[i];
+        EXPECT_TRUE(field(chain[i + 1])->hasFocus()) << chain[i];
+        EXPECT_EQ(field(chain[i])->text(), QStringLiteral("10"));  // Enter inserts nothing
+    }
+}
+
+TEST_F(WindWindowTest, FieldsTakeOnlyDigitsAndBeepForAnythingElse) {
+    QLineEdit* speed = field("txtWindVel");
+    BeepCounter beeps;
+    type(speed, QStringLiteral("1-2.3a 4/"));
+    EXPECT_EQ(speed->text(), QStringLiteral("1234"));
+    EXPECT_EQ(beeps.count(), 5);
+    type(speed, QStringLiteral("5"));  // at most four characters
+    EXPECT_EQ(speed->text(), QStringLiteral("1234"));
+    test::pressBackspace(speed);
+    EXPECT_EQ(speed->text(), QStringLiteral("123"));
+    EXPECT_EQ(beeps.count(), 5);
+}
+
+TEST_F(WindWindowTest, PastingTextWithOtherCharactersIsRefused) {
+    QLineEdit* course = field("txtTC");
+    BeepCounter beeps;
+    test::paste(course, QStringLiteral("12a"));
+    EXPECT_EQ(course->text(), QString());
+    EXPECT_GE(beeps.count(), 1);
+    test::paste(course, QStringLiteral("270"));
+    EXPECT_EQ(course->text(), QStringLiteral("270"));
+}
+
+struct WindError {
+    const char* direction;
+    const char* speed;
+    const char* course;
+    const char* airspeed;
+    const char* message;
+    const char* cleared;
+};
+
+class WindErrorTest : public WindWindowTest, public ::testing::WithParamInterface<WindError> {};
+
+TEST_P(WindErrorTest, ReportsTheFirstFailingCheckAndClearsItsField) {
+    const WindError& e = GetParam();
+    fill(e.direction, e.speed, e.course, e.airspeed);
+    BeepCounter beeps;
+    pressEnter(field("txtTAS"));
+    EXPECT_EQ(beeps.count(), 0);  // a failed run leaves the Enter key alone
+    EXPECT_EQ(label("ErrorLbl")->text().toStdString(), e.message);
+    EXPECT_FALSE(label("ErrorLbl")->isHidden());
+    for (const char* name : {"Label5", "Label6", "Label7", "LblGS", "LblTHeading", "LblWCA"}) {
+        EXPECT_TRUE(label(name)->isHidden()) << name;
+    }
+    EXPECT_TRUE(field(e.cleared)->text().isEmpty());
+    EXPECT_TRUE(field(e.cleared)->hasFocus());
+    const std::pair<const char*, const char*> texts[] = {
+        {"txtWind", e.direction}, {"txtWindVel", e.speed}, {"txtTC", e.course}, {"txtTAS", e.airspeed}};
+    for (const auto& [name, text] : texts) {
+        if (std::string(name) != e.cleared) {
+            EXPECT_EQ(field(name)->text().toStdString(), text) << name << " kept its text";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InOrder, WindErrorTest,
+    ::testing::Values(WindError{"", "", "", "", "Invalid Wind Direction!", "txtWind"},
+                      WindError{"10", "", "", "", "Invalid Wind Speed!", "txtWindVel"},
+                      WindError{"10", "10", "", "", "Invalid True Course!", "txtTC"},
+                      WindError{"10", "10", "10", "", "Invalid True Airspeed!", "txtTAS"},
+                      WindError{"999", "999", "999", "000", "Invalid True Airspeed!", "txtTAS"},
+                      WindError{"361", "201", "361", "1001", "Invalid Wind Angle!", "txtWind"},
+                      WindError{"360", "201", "361", "1001", "Avoid flying in the jetstream!", "txtWindVel"},
+                      WindError{"360", "200", "361", "1001", "Invalid True Course!", "txtTC"},
+                      WindError{"360", "200", "360", "1001", "We both know YOU cant go THAT fast!",
+                                "txtTAS"}));
+
+TEST_F(WindWindowTest, TooFastByTheButtonHasItsOwnMessage) {
+    fill("10", "10", "10", "1001");
+    click(compute());
+    EXPECT_EQ(label("ErrorLbl")->text(), QStringLiteral("C'mon, YOU cant go THAT fast!"));
+    EXPECT_TRUE(field("txtTAS")->text().isEmpty());
+}
+
+TEST_F(WindWindowTest, AfterAFailureTheClearedFieldIsReportedEmptyThenResultsReturn) {
+    fill("361", "10", "10", "100");
+    click(compute());
+    EXPECT_EQ(label("ErrorLbl")->text(), QStringLiteral("Invalid Wind Angle!"));
+    click(compute());
+    EXPECT_EQ(label("ErrorLbl")->text(), QStringLiteral("Invalid Wind Direction!"));
+    type(field("txtWind"), QStringLiteral("10"));
+    click(compute());
+    EXPECT_TRUE(resultsShown());
+    EXPECT_EQ(label("LblGS")->text(), QStringLiteral("90."));
+}
+
+TEST_F(WindWindowTest, TheCrosswindCaseLeavesTheFieldsAndShowsNoNumber) {
+    fill("90", "200", "0", "150");
+    click(compute());
+    EXPECT_EQ(label("ErrorLbl")->text(), QStringLiteral("Crosswind too strong for this airspeed!"));
+    EXPECT_TRUE(label("LblGS")->isHidden());
+    EXPECT_EQ(field("txtWindVel")->text(), QStringLiteral("200"));
+    EXPECT_TRUE(field("txtWindVel")->hasFocus());
+    for (const char* name : {"LblGS", "LblTHeading", "LblWCA"}) {
+        EXPECT_FALSE(label(name)->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
+        EXPECT_FALSE(label(name)->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive));
+    }
+}
+
+TEST_F(WindWindowTest, HelpShowsFourParagraphs) {
+    const auto seen = test::captureMessageBox([this] {
+        child<QAction>(window, QStringLiteral("mnuHelp"))->trigger();
+    });
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
+    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_FALSE(seen.hasIcon);
+    const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
+    ASSERT_EQ(paragraphs.size(), 4);
+    EXPECT_EQ(paragraphs[0], QStringLiteral("   Enter a wind direction (True). Valid values are from 0 "
+                                            "to 360 (both representing True North)."));
+    EXPECT_EQ(paragraphs[3], QStringLiteral("   Enter a True Airspeed (same units as wind velocity). "
+                                            "Valid values are from 1 to 1000."));
+}
+
+TEST_F(WindWindowTest, StartsEmptyWithResultCaptionsShown) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Wind"));
+    for (const char* name : {"txtWind", "txtWindVel", "txtTC", "txtTAS"}) {
+        EXPECT_TRUE(field(name)->text().isEmpty());
+        EXPECT_EQ(field(name)->maxLength(), 4);
+    }
+    EXPECT_TRUE(label("ErrorLbl")->isHidden());
+    EXPECT_EQ(label("Label5")->text(), QStringLiteral("Ground Speed:"));
+    EXPECT_EQ(label("Label6")->text(), QStringLiteral("True Heading:"));
+    EXPECT_EQ(label("Label7")->text(), QStringLiteral("WCA:"));
+    EXPECT_TRUE(label("LblGS")->text().isEmpty());
+    EXPECT_TRUE(label("LblGS")->font().bold());
+    EXPECT_EQ(label("LblGS")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+}
+
+}  // namespace
+}  // namespace aerolume

@@ -1,0 +1,23 @@
+// The main() of every window test: the offscreen platform, the C locale and a
+// settings folder of the test's own, so no test touches the user's store.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("LC_ALL", "C", 1);
+    QTemporaryDir configHome;
+    if (!configHome.isValid()) {
+        return 2;
+    }
+    setenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit().constData(), 1);
+
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
