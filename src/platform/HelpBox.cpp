@@ -10,8 +10,12 @@ QString helpText(const QStringList& paragraphs) {
 
 void showHelpBox(QWidget* parent, const QStringList& paragraphs) {
     const QString text = helpText(paragraphs);
-    // Qt breaks lines at the line feeds and draws nothing for a carriage return.
-    QMessageBox box(QMessageBox::NoIcon, QObject::tr("Aerolume Help"), text, QMessageBox::Ok,
+    // Qt's text layout breaks a line at a carriage return as well as at a line feed, which
+    // would show three empty lines between paragraphs; the box shows the text without
+    // the carriage returns, so one empty line separates them, and keeps the stored text.
+    QString shown = text;
+    shown.remove(QLatin1Char('\r'));
+    QMessageBox box(QMessageBox::NoIcon, QObject::tr("Aerolume Help"), shown, QMessageBox::Ok,
                     parent);
     box.setObjectName(QStringLiteral("HelpBox"));
     box.setTextFormat(Qt::PlainText);
