@@ -1,0 +1,157 @@
+#include <QApplication>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTest>
+
+#include "ProbeCalculator.h"
+#include "support/WindowTestKit.h"
+
+namespace aerolume {
+namespace {
+
+using test::BeepCounter;
+using test::ProbeCalculator;
+
+class CalculatorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ProbeCalculator::unloads = 0;
+        program = std::make_unique<test::TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
+            {QStringLiteral("Wind"), [](WindowRegistry& r) { return new ProbeCalculator(r); }}});
+        open();
+    }
+
+    void open() {
+        probe = static_cast<ProbeCalculator*>(program->open(QStringLiteral("Command2"), QStringLiteral("Wind")));
+        ASSERT_NE(probe, nullptr);
+    }
+
+    std::unique_ptr<test::TestProgram> program;
+    ProbeCalculator* probe = nullptr;
+};
+
+enum class CloseBy { Button, MenuEntry, CloseBox };
+
+class CloseTest : public CalculatorWindowTest, public ::testing::WithParamInterface<CloseBy> {};
+
+TEST_P(CloseTest, UnloadsOnceShowsTheLauncherAndForgetsWhatWasTyped) {
+    test::type(probe->first, QStringLiteral("12"));
+    QPointer<ProbeCalculator> closed = probe;
+    switch (GetParam()) {
+        case CloseBy::Button:
+            test::click(test::child<QPushButton>(probe, QStringLiteral("Command1")));
+            break;
+        case CloseBy::MenuEntry:
+            test::child<QAction>(probe, QStringLiteral("mnuClose"))->trigger();
+            break;
+        case CloseBy::CloseBox:
+            probe->close();
+            break;
+    }
+    test::TestProgram::settle();
+    EXPECT_EQ(ProbeCalculator::unloads, 1);
+    EXPECT_TRUE(closed.isNull());
+    EXPECT_FALSE(program->registry().isLoaded(QStringLiteral("Wind")));
+    EXPECT_TRUE(program->main()->isVisible());
+    open();
+    EXPECT_TRUE(probe->first->text().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeWays, CloseTest,
+                         ::testing::Values(CloseBy::Button, CloseBy::MenuEntry, CloseBy::CloseBox));
+
+TEST_F(CalculatorWindowTest, HasTheHelpMenuWithHelpSeparatorAndClose) {
+    auto* menu = test::child<QMenu>(probe, QStringLiteral("menuHelp"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("Help"));
+    const QList<QAction*> entries = menu->actions();
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(entries[0]->objectName(), QStringLiteral("mnuHelp"));
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("Help..."));
+    EXPECT_TRUE(entries[1]->isSeparator());
+    EXPECT_EQ(entries[2]->objectName(), QStringLiteral("mnuClose"));
+    EXPECT_EQ(entries[2]->text(), QStringLiteral("Close"));
+}
+
+TEST_F(CalculatorWindowTest, TheCloseEntryCanCarryAnotherName) {
+    WindowRegistry registry;
+    ProbeCalculator other(registry, QStringLiteral("mnuExit"));
+    EXPECT_NE(other.findChild<QAction*>(QStringLiteral("mnuExit")), nullptr);
+    EXPECT_EQ(other.findChild<QAction*>(QStringLiteral("mnuClose")), nullptr);
+}
+
+TEST_F(CalculatorWindowTest, HelpShowsTheParagraphsExactly) {
+    const auto seen = test::captureMessageBox(
+        [this] { test::child<QAction>(probe, QStringLiteral("mnuHelp"))->trigger(); });
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.text, QStringLiteral("   First.\n\r\n\rSecond.  "));
+    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
+    EXPECT_TRUE(probe->isVisible());
+}
+
+TEST_F(CalculatorWindowTest, EnterMovesOnThenTheFilterDropsItWithABeep) {
+    BeepCounter beeps;
+    test::type(probe->first, QStringLiteral("-1.5"));
+    test::pressEnter(probe->first);
+    EXPECT_TRUE(probe->second->hasFocus());
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_EQ(probe->first->text(), QStringLiteral("-1.5"));
+}
+
+TEST_F(CalculatorWindowTest, EnterInTheLastFieldBeepsOnlyWhenTheRunSucceeds) {
+    BeepCounter beeps;
+    test::pressEnter(probe->second);  // A empty: the run fails, the key is left alone
+    EXPECT_EQ(beeps.count(), 0);
+    EXPECT_EQ(probe->error->text(), QStringLiteral("A?"));
+    test::type(probe->first, QStringLiteral("2"));
+    test::type(probe->second, QStringLiteral("3"));
+    test::pressEnter(probe->second);
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_EQ(probe->result->text(), QStringLiteral("5. kt"));
+}
+
+TEST_F(CalculatorWindowTest, AFailureHidesTheResultsAndTheNextRunShowsThemAgain) {
+    test::type(probe->first, QStringLiteral("1/2"));
+    test::type(probe->second, QStringLiteral("3"));
+    test::pressEnter(probe->second);
+    EXPECT_EQ(probe->error->text(), QStringLiteral("Not a number!"));
+    EXPECT_TRUE(probe->error->isVisible());
+    EXPECT_TRUE(probe->result->isHidden());
+    EXPECT_TRUE(probe->caption->isHidden());
+    EXPECT_TRUE(probe->first->text().isEmpty());  // cleared and focused
+    EXPECT_TRUE(probe->first->hasFocus());
+    test::type(probe->first, QStringLiteral("4"));
+    test::pressEnter(probe->second);
+    EXPECT_TRUE(probe->error->isHidden());
+    EXPECT_TRUE(probe->result->isVisible());
+    EXPECT_TRUE(probe->caption->isVisible());
+    EXPECT_EQ(probe->result->text(), QStringLiteral("7. kt"));
+}
+
+TEST_F(CalculatorWindowTest, AFocusOnlyFailureKeepsTheFieldAndItsNeighbours) {
+    test::type(probe->first, QStringLiteral("8"));
+    probe->run();
+    EXPECT_EQ(probe->error->text(), QStringLiteral("B?"));
+    EXPECT_TRUE(probe->second->hasFocus());
+    EXPECT_EQ(probe->first->text(), QStringLiteral("8"));
+}
+
+TEST_F(CalculatorWindowTest, ResultLabelsAreBoldTwelvePointDarkRedAndTheErrorLabelStartsHidden) {
+    EXPECT_TRUE(probe->result->font().bold());
+    EXPECT_EQ(probe->result->font().pointSizeF(), 12.0);
+    EXPECT_EQ(probe->result->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    EXPECT_EQ(probe->error->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    EXPECT_TRUE(probe->error->isHidden());
+    EXPECT_EQ(probe->windowTitle(), QStringLiteral("Probe"));
+    EXPECT_EQ(probe->objectName(), QStringLiteral("Wind"));
+}
+
+TEST_F(CalculatorWindowTest, KeysOutsideAFieldsRangeAreDroppedWithABeepEach) {
+    BeepCounter beeps;
+    test::type(probe->second, QStringLiteral("1-2.3x"));
+    EXPECT_EQ(probe->second->text(), QStringLiteral("123"));
+    EXPECT_EQ(beeps.count(), 3);
+}
+
+}  // namespace
+}  // namespace aerolume
