@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
+#include <algorithm>
 
 #include "Beep.h"
 
@@ -72,14 +73,28 @@ private:
     KeyPressHandler m_handler;
 };
 
+// Judges only what an edit adds to the field: text the program put there (a stored
+// entry, say) may hold other characters and can still be edited and shortened.
 class CharacterValidator final : public QValidator {
 public:
-    CharacterValidator(QObject* parent, std::function<bool(int)> accepted)
-        : QValidator(parent), m_accepted(std::move(accepted)) {}
+    CharacterValidator(QLineEdit* field, std::function<bool(int)> accepted)
+        : QValidator(field), m_accepted(std::move(accepted)), m_last(field->text()) {
+        connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { m_last = text; });
+    }
 
     State validate(QString& input, int& /*pos*/) const override {
-        for (const QChar c : input) {
-            if (!m_accepted(c.unicode())) {
+        const qsizetype shorter = std::min(input.size(), m_last.size());
+        qsizetype prefix = 0;
+        while (prefix < shorter && input[prefix] == m_last[prefix]) {
+            ++prefix;
+        }
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix &&
+               input[input.size() - 1 - suffix] == m_last[m_last.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        for (qsizetype i = prefix; i < input.size() - suffix; ++i) {
+            if (!m_accepted(input[i].unicode())) {
                 beep();
                 return Invalid;
             }
@@ -89,6 +104,7 @@ public:
 
 private:
     std::function<bool(int)> m_accepted;
+    QString m_last;
 };
 
 }  // namespace

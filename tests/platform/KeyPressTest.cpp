@@ -107,6 +107,23 @@ TEST(AcceptOnlyCharacters, RefusesAPasteWithAnyOtherCharacterWithABeep) {
     EXPECT_EQ(field.text(), QStringLiteral("set by the program"));
 }
 
+TEST(AcceptOnlyCharacters, TextSetByTheProgramCanStillBeEditedAndShortened) {
+    QLineEdit field;
+    test::showAndActivate(&field);
+    platform::acceptOnlyCharacters(&field, [](int c) { return c >= '0' && c <= '9'; });
+    field.setText(QStringLiteral("a.b"));
+    QTest::keyClick(&field, Qt::Key_End);
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    EXPECT_EQ(field.text(), QStringLiteral("a."));
+    QTest::keyClicks(&field, QStringLiteral("7"));
+    EXPECT_EQ(field.text(), QStringLiteral("a.7"));
+    test::paste(&field, QStringLiteral("x"));
+    EXPECT_EQ(field.text(), QStringLiteral("a.7"));
+    QTest::keyClick(&field, Qt::Key_Home);
+    QTest::keyClick(&field, Qt::Key_Delete);
+    EXPECT_EQ(field.text(), QStringLiteral(".7"));
+}
+
 TEST(HelpBox, JoinsParagraphsWithLineFeedCarriageReturnPairs) {
     EXPECT_EQ(platform::helpText({QStringLiteral("a"), QStringLiteral(" b"), QStringLiteral("c ")}),
               QStringLiteral("a\n\r\n\r b\n\r\n\rc "));
