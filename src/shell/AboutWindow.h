@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class AboutForm;
+}
+
+namespace aerolume {
+
+class WindowRegistry;
+
+// The About window, "About": the product's name, version and picture, and a "Close"
+// button. Closing it in either way (Close or the close box) shows the launcher again.
+// Enter in its unlabelled field Text1, when the field holds exactly "hi", opens the
+// credits window "Surprise" beside it.
+class AboutWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(WindowRegistry& registry);
+    ~AboutWindow() override;
+
+    // The notice line under the picture.
+    static QString noticeLine();
+
+    void Text1_KeyPress(int& keyAscii);
+    void Command1_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Unload();
+
+    std::unique_ptr<Ui::AboutForm> m_ui;
+    WindowRegistry& m_registry;
+};
+
+}  // namespace aerolume
