@@ -1,0 +1,391 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "airdata/SpeedWindow.h"
+#include "support/WindowTestKit.h"
+
+namespace aerolume {
+namespace {
+
+using test::BeepCounter;
+using test::child;
+using test::click;
+using test::pressEnter;
+using test::type;
+
+const char* const kFields[] = {"txtCAS", "txtMSL", "txtBaro", "txtOAT"};
+const char* const kResults[] = {"Label8", "TAS", "Label7", "Mach"};
+
+class SpeedWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program = std::make_unique<test::TestProgram>(
+            std::vector<std::pair<QString, WindowRegistry::Factory>>{
+                {QStringLiteral("Speed"), [](WindowRegistry& r) { return new SpeedWindow(r); }}});
+        window = program->open(QStringLiteral("Command8"), QStringLiteral("Speed"));
+        ASSERT_NE(window, nullptr);
+    }
+
+    QLineEdit* field(const char* name) {
+        return child<QLineEdit>(window, QString::fromLatin1(name));
+    }
+    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
+    QPushButton* compute() { return child<QPushButton>(window, QStringLiteral("Command2")); }
+    QRadioButton* option(const char* name) {
+        return child<QRadioButton>(window, QString::fromLatin1(name));
+    }
+
+    // Selects the unit, then types the four fields from the airspeed on, each entry
+    // followed by Enter except the last, into whichever field has the focus.
+    void fill(const QString& cas, const QString& msl, const QString& baro, const QString& oat,
+              bool fahrenheit = false) {
+        click(option(fahrenheit ? "OptionF" : "OptionC"));
+        for (const char* name : kFields) {
+            field(name)->clear();
+        }
+        field("txtCAS")->setFocus();
+        const QString texts[] = {cas, msl, baro, oat};
+        for (int i = 0; i < 4; ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_EQ(focused, field(kFields[i]));
+            type(focused, texts[i]);
+            if (i < 3) {
+                pressEnter(focused);
+            }
+        }
+    }
+
+    bool resultsShown() {
+        for (const char* name : kResults) {
+            if (label(name)->isHidden()) {
+                return false;
+            }
+        }
+        return label("ErrorLbl")->isHidden();
+    }
+
+    std::unique_ptr<test::TestProgram> program;
+    QWidget* window = nullptr;
+};
+
+struct SpeedCaptions {
+    const char* cas;
+    const char* msl;
+    const char* baro;
+    const char* oat;
+    bool fahrenheit;
+    const char* tas;
+    const char* mach;
+};
+
+class SpeedCaptionsTest : public SpeedWindowTest,
+                          public ::testing::WithParamInterface<SpeedCaptions> {};
+
+TEST_P(SpeedCaptionsTest, EnterInTheTemperatureShowsSpeedAndMach) {
+    const SpeedCaptions& c = GetParam();
+    fill(c.cas, c.msl, c.baro, c.oat, c.fahrenheit);
+    BeepCounter beeps;
+    pressEnter(field("txtOAT"));
+    EXPECT_EQ(beeps.count(), 1);  // the Enter key is dropped after the results
+    EXPECT_TRUE(resultsShown());
+    EXPECT_EQ(label("TAS")->text().toStdString(), c.tas);
+    EXPECT_EQ(label("Mach")->text().toStdString(), c.mach);
+    const char* typed[] = {c.cas, c.msl, c.baro, c.oat};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(field(kFields[i])->text().toStdString(), typed[i]) << "left as typed";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Worked, SpeedCaptionsTest,
+    ::testing::Values(SpeedCaptions{"100", "0", "29.92", "15", false, "100.", ".151"},
+                      SpeedCaptions{"250", "10000", "30.12", "-5", false, "287.6", ".451"},
+                      SpeedCaptions{"450", "35000", "29.92", "-54", false, "713.2", "1.236"},
+                      SpeedCaptions{"120", "8000", "29.5", "50", true, "138.9", ".212"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, SpeedCaptionsTest,
+    ::testing::Values(SpeedCaptions{"2000", "0", "29.92", "15", false, "2000.", "3.024"},
+                      SpeedCaptions{".5", "0", "29.92", "15", false, ".5", ".001"},
+                      SpeedCaptions{"100", "-1500", "29.92", "15", false, "97.4", ".147"},
+                      SpeedCaptions{"100", "36000", "29.92", "15", false, "209.1", ".316"},
+                      SpeedCaptions{"100", "0", "27", "15", false, "105.2", ".159"},
+                      SpeedCaptions{"100", "0", "36", "15", false, "91.2", ".138"},
+                      SpeedCaptions{"100", "0", "29.92", "150", false, "121.2", ".151"},
+                      SpeedCaptions{"100", "0", "29.92", "302", true, "121.2", ".151"},
+                      SpeedCaptions{"100", "0", "29.92", "-273", false, "2.3", ".151"},
+                      SpeedCaptions{"100.", "0.", "29.92", "15.", false, "100.", ".151"}));
+
+// The temperature is read leniently: its leading number, or 0, is used.
+INSTANTIATE_TEST_SUITE_P(
+    LenientTemperature, SpeedCaptionsTest,
+    ::testing::Values(SpeedCaptions{"100", "0", "29.92", "15/4", false, "100.", ".151"},
+                      SpeedCaptions{"100", "0", "29.92", "15-", false, "100.", ".151"},
+                      SpeedCaptions{"100", "0", "29.92", "-", false, "97.4", ".151"},
+                      SpeedCaptions{"100", "0", "29.92", ".", false, "97.4", ".151"},
+                      SpeedCaptions{"100", "0", "29.92", "32.5", true, "97.4", ".151"}));
+
+TEST_F(SpeedWindowTest, ComputeButtonGivesTheSameResultsWithoutABeep) {
+    fill("250", "10000", "30.12", "-5");
+    BeepCounter beeps;
+    click(compute());
+    EXPECT_EQ(beeps.count(), 0);
+    EXPECT_EQ(label("TAS")->text(), QStringLiteral("287.6"));
+    EXPECT_EQ(label("Mach")->text(), QStringLiteral(".451"));
+}
+
+struct SpeedError {
+    const char* cas;
+    const char* msl;
+    const char* baro;
+    const char* oat;
+    bool fahrenheit;
+    const char* message;
+    const char* cleared;
+};
+
+class SpeedErrorTest : public SpeedWindowTest, public ::testing::WithParamInterface<SpeedError> {};
+
+TEST_P(SpeedErrorTest, ReportsTheFirstFailingCheckAndClearsItsField) {
+    const SpeedError& e = GetParam();
+    fill(e.cas, e.msl, e.baro, e.oat, e.fahrenheit);
+    BeepCounter beeps;
+    pressEnter(field("txtOAT"));
+    EXPECT_EQ(beeps.count(), 0);  // a failed run leaves the Enter key alone
+    EXPECT_EQ(label("ErrorLbl")->text().toStdString(), e.message);
+    EXPECT_FALSE(label("ErrorLbl")->isHidden());
+    for (const char* name : kResults) {
+        EXPECT_TRUE(label(name)->isHidden()) << name;
+    }
+    EXPECT_TRUE(field(e.cleared)->text().isEmpty());
+    EXPECT_TRUE(field(e.cleared)->hasFocus());
+    const char* typed[] = {e.cas, e.msl, e.baro, e.oat};
+    for (int i = 0; i < 4; ++i) {
+        if (std::string(kFields[i]) != e.cleared) {
+            EXPECT_EQ(field(kFields[i])->text().toStdString(), typed[i])
+                << kFields[i] << " kept its text";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Emptiness, SpeedErrorTest,
+    ::testing::Values(SpeedError{"", "", "", "", false, "Invalid CAS!", "txtCAS"},
+                      SpeedError{"", "99999", "99", "999", false, "Invalid CAS!", "txtCAS"},
+                      SpeedError{"100", "", "", "", false, "Invalid MSL Alt!", "txtMSL"},
+                      SpeedError{"9999", "", "99", "999", false, "Invalid MSL Alt!", "txtMSL"},
+                      SpeedError{"100", "0", "", "15", false, "Invalid Pressure!", "txtBaro"},
+                      SpeedError{"100", "0", "29.92", "", false, "Invalid OAT!", "txtOAT"},
+                      SpeedError{"9999", "99999", "99", "", false, "Invalid OAT!", "txtOAT"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, SpeedErrorTest,
+    ::testing::Values(SpeedError{"0", "0", "29.92", "15", false, "Invalid TAS", "txtCAS"},
+                      SpeedError{"2001", "0", "29.92", "15", false, "Invalid TAS", "txtCAS"},
+                      SpeedError{"0", "99999", "99", "999", false, "Invalid TAS", "txtCAS"},
+                      SpeedError{"100", "36001", "29.92", "15", false, "Ivalid MSL Alt!", "txtMSL"},
+                      SpeedError{"100", "-1501", "99", "999", false, "Ivalid MSL Alt!", "txtMSL"},
+                      SpeedError{"100", "0", "26.99", "15", false, "Invalid Pressure!", "txtBaro"},
+                      SpeedError{"100", "0", "36.01", "999", false, "Invalid Pressure!", "txtBaro"},
+                      SpeedError{"100", "0", "29.92", "151", false, "Invalid OAT!", "txtOAT"},
+                      SpeedError{"100", "0", "29.92", "-301", false, "Invalid OAT!", "txtOAT"},
+                      SpeedError{"100", "0", "29.92", "303", true, "Invalid OAT!", "txtOAT"},
+                      SpeedError{"100", "0", "29.92", "-509", true, "Invalid OAT!", "txtOAT"}));
+
+// Texts the key filters let through but that are not numbers fail the field's range check.
+INSTANTIATE_TEST_SUITE_P(
+    NotANumber, SpeedErrorTest,
+    ::testing::Values(SpeedError{".", "0", "29.92", "15", false, "Invalid TAS", "txtCAS"},
+                      SpeedError{"3/4", "0", "29.92", "15", false, "Invalid TAS", "txtCAS"},
+                      SpeedError{"1.2.", "0", "29.92", "15", false, "Invalid TAS", "txtCAS"},
+                      SpeedError{"/", "0", "29.92", "15", false, "Invalid TAS", "txtCAS"},
+                      SpeedError{"100", "-", "29.92", "15", false, "Ivalid MSL Alt!", "txtMSL"},
+                      SpeedError{"100", "5-", "29.92", "15", false, "Ivalid MSL Alt!", "txtMSL"},
+                      SpeedError{"100", "1.2.3", "29.92", "15", false, "Ivalid MSL Alt!", "txtMSL"},
+                      SpeedError{"100", "3/4", "29.92", "15", false, "Ivalid MSL Alt!", "txtMSL"},
+                      SpeedError{"100", "0", ".", "15", false, "Invalid Pressure!", "txtBaro"},
+                      SpeedError{"100", "0", "29/92", "15", false, "Invalid Pressure!", "txtBaro"},
+                      SpeedError{"100", "0", "2.9.9", "15", false, "Invalid Pressure!",
+                                 "txtBaro"}));
+
+// -300 to -273.15 degrees Celsius pass the range check but have no speed of sound.
+INSTANTIATE_TEST_SUITE_P(
+    BelowAbsoluteZero, SpeedErrorTest,
+    ::testing::Values(
+        SpeedError{"100", "0", "29.92", "-300", false, "At or below absolute zero!", "txtOAT"},
+        SpeedError{"100", "0", "29.92", "-274", false, "At or below absolute zero!", "txtOAT"},
+        SpeedError{"100", "0", "29.92", "-460", true, "At or below absolute zero!", "txtOAT"},
+        SpeedError{"100", "0", "29.92", "-508", true, "At or below absolute zero!", "txtOAT"}));
+
+TEST_F(SpeedWindowTest, ANewRunHidesTheErrorAndShowsTheResultsAgain) {
+    fill("100", "36001", "29.92", "15");
+    click(compute());
+    EXPECT_EQ(label("ErrorLbl")->text(), QStringLiteral("Ivalid MSL Alt!"));
+    click(compute());  // the cleared field is now reported empty
+    EXPECT_EQ(label("ErrorLbl")->text(), QStringLiteral("Invalid MSL Alt!"));
+    type(field("txtMSL"), QStringLiteral("0"));
+    click(compute());
+    EXPECT_TRUE(resultsShown());
+    EXPECT_EQ(label("TAS")->text(), QStringLiteral("100."));
+    EXPECT_EQ(label("Mach")->text(), QStringLiteral(".151"));
+}
+
+struct SpeedEnter {
+    const char* from;
+    const char* to;
+};
+
+class SpeedEnterTest : public SpeedWindowTest, public ::testing::WithParamInterface<SpeedEnter> {};
+
+TEST_P(SpeedEnterTest, EnterMovesTheFocusAndBeeps) {
+    QLineEdit* from = field(GetParam().from);
+    from->setFocus();
+    type(from, QStringLiteral("12"));
+    BeepCounter beeps;
+    pressEnter(from);
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_TRUE(field(GetParam().to)->hasFocus());
+    EXPECT_EQ(from->text(), QStringLiteral("12"));  // Enter inserts nothing
+}
+
+INSTANTIATE_TEST_SUITE_P(Chain, SpeedEnterTest,
+                         ::testing::Values(SpeedEnter{"txtCAS", "txtMSL"},
+                                           SpeedEnter{"txtMSL", "txtBaro"},
+                                           SpeedEnter{"txtBaro", "txtOAT"}));
+
+struct SpeedKeys {
+    const char* field;
+    const char* typed;
+    const char* kept;
+    int beeps;
+};
+
+class SpeedKeysTest : public SpeedWindowTest, public ::testing::WithParamInterface<SpeedKeys> {};
+
+TEST_P(SpeedKeysTest, TheFilterDropsOtherKeysWithABeep) {
+    const SpeedKeys& k = GetParam();
+    BeepCounter beeps;
+    type(field(k.field), QString::fromUtf8(k.typed));
+    EXPECT_EQ(field(k.field)->text().toStdString(), k.kept);
+    EXPECT_EQ(beeps.count(), k.beeps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, SpeedKeysTest,
+    ::testing::Values(
+        SpeedKeys{"txtCAS", "-100", "100", 1}, SpeedKeys{"txtCAS", "1.5/", "1.5/", 0},
+        SpeedKeys{"txtCAS", "12345", "1234", 0}, SpeedKeys{"txtCAS", "1k2", "12", 1},
+        SpeedKeys{"txtMSL", "-1500", "-1500", 0}, SpeedKeys{"txtMSL", "1234567", "123456", 0},
+        SpeedKeys{"txtMSL", "1 000", "1000", 1}, SpeedKeys{"txtBaro", "-29.92", "29.92", 1},
+        SpeedKeys{"txtBaro", "29,92", "2992", 1}, SpeedKeys{"txtOAT", "-54", "-54", 0},
+        SpeedKeys{"txtOAT", "-54.5", "-54.", 0}, SpeedKeys{"txtOAT", "15°C", "15", 2}));
+
+TEST_F(SpeedWindowTest, PastingIsFilteredLikeTyping) {
+    QLineEdit* baro = field("txtBaro");
+    BeepCounter beeps;
+    test::paste(baro, QStringLiteral("-29"));
+    EXPECT_TRUE(baro->text().isEmpty());
+    EXPECT_GE(beeps.count(), 1);
+    test::paste(field("txtMSL"), QStringLiteral("-1500"));
+    EXPECT_EQ(field("txtMSL")->text(), QStringLiteral("-1500"));
+}
+
+TEST_F(SpeedWindowTest, HelpShowsTwoParagraphs) {
+    const auto seen = test::captureMessageBox(
+        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
+    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_FALSE(seen.hasIcon);
+    const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
+    ASSERT_EQ(paragraphs.size(), 2);
+    EXPECT_EQ(paragraphs[0],
+              QStringLiteral("Enter your calibrated airspeed (knots) between 0 and 2000. Enter the "
+                             "MSL altitude between -1500 and 36000 feet. Enter the sea level "
+                             "altimeter setting (inches of Mercury) between 27 and 36. Enter the "
+                             "true outside air temerature between -300 and 150 degrees Centigrade "
+                             "(you can use Fahrenheit if desired by selecting the radio button)."));
+    EXPECT_EQ(paragraphs[1],
+              QStringLiteral("Note: This calculation does not take into account the effects of "
+                             "compressibility on the OAT probe. At higher speeds (0.3 Mach and "
+                             "above), the OAT reading will be higher than actual.    "));
+}
+
+TEST_F(SpeedWindowTest, StartsEmptyInCelsiusWithBlankResults) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Speed Calculations"));
+    const std::pair<const char*, int> lengths[] = {
+        {"txtCAS", 4}, {"txtMSL", 6}, {"txtBaro", 6}, {"txtOAT", 4}};
+    for (const auto& [name, length] : lengths) {
+        EXPECT_TRUE(field(name)->text().isEmpty()) << name;
+        EXPECT_EQ(field(name)->maxLength(), length) << name;
+        EXPECT_EQ(field(name)->palette().color(QPalette::Base), QColor(Qt::white)) << name;
+    }
+    EXPECT_TRUE(option("OptionC")->isChecked());
+    EXPECT_FALSE(option("OptionF")->isChecked());
+    EXPECT_EQ(option("OptionC")->text(), QStringLiteral("°C"));
+    EXPECT_EQ(option("OptionF")->text(), QStringLiteral("°F"));
+    EXPECT_EQ(label("Label8")->text(), QStringLiteral("True Airspeed:"));
+    EXPECT_EQ(label("Label7")->text(), QStringLiteral("Mach Number:"));
+    EXPECT_TRUE(label("ErrorLbl")->isHidden());
+    EXPECT_TRUE(label("ErrorLbl")->font().bold());
+    EXPECT_EQ(label("ErrorLbl")->font().pointSizeF(), 12);
+    for (const char* name : {"TAS", "Mach"}) {
+        EXPECT_FALSE(label(name)->isHidden()) << name;
+        EXPECT_EQ(label(name)->text(), QStringLiteral(" ")) << name;
+        EXPECT_TRUE(label(name)->font().bold()) << name;
+        EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(128, 0, 0)) << name;
+    }
+    EXPECT_NE(child<QAction>(window, QStringLiteral("mnuClose")), nullptr);
+}
+
+TEST_F(SpeedWindowTest, FieldsAndTheirCaptionsShareTheirTooltips) {
+    const struct {
+        const char* field;
+        const char* caption;
+        QString tip;
+    } tips[] = {{"txtCAS", "Label1", QStringLiteral("0 < CAS 2000 Knots ")},
+                {"txtMSL", "Label4", QStringLiteral("-1500 < MSL < 36000 Feet")},
+                {"txtBaro", "Label5", QStringLiteral("27.00 < Barometer < 36.00 \"HG")},
+                {"txtOAT", "Label2", QStringLiteral("-300C < OAT < 150C")}};
+    for (const auto& t : tips) {
+        EXPECT_EQ(field(t.field)->toolTip(), t.tip) << t.field;
+        EXPECT_EQ(label(t.caption)->toolTip(), t.tip) << t.caption;
+    }
+    EXPECT_EQ(label("Label1")->text(), QStringLiteral("Calibrated Airspeed:"));
+    EXPECT_EQ(label("Label4")->text(), QStringLiteral("MSL Altitude:"));
+    EXPECT_EQ(label("Label5")->text(), QStringLiteral("Altimeter Setting:"));
+    EXPECT_EQ(label("Label2")->text(), QStringLiteral("Outside Air Temp:"));
+}
+
+TEST_F(SpeedWindowTest, TabVisitsTheControlsInOrder) {
+    const char* order[] = {"txtCAS",  "txtMSL",  "txtBaro",  "txtOAT",
+                           "OptionC", "OptionF", "Command2", "Command1"};
+    QWidget* current = field("txtCAS");
+    for (int i = 1; i < 8; ++i) {
+        current = current->nextInFocusChain();
+        while (current->focusPolicy() == Qt::NoFocus) {
+            current = current->nextInFocusChain();
+        }
+        EXPECT_EQ(current->objectName().toStdString(), order[i]);
+    }
+}
+
+TEST_F(SpeedWindowTest, TheCloseButtonUnloadsTheWindowAndShowsTheLauncher) {
+    type(field("txtCAS"), QStringLiteral("100"));
+    click(child<QPushButton>(window, QStringLiteral("Command1")));
+    test::TestProgram::settle();
+    EXPECT_EQ(program->registry().window(QStringLiteral("Speed")), nullptr);
+    EXPECT_TRUE(program->main()->isVisible());
+    child<QAction>(program->main(), QStringLiteral("menuSpeed"))->trigger();
+    QWidget* reopened = program->registry().window(QStringLiteral("Speed"));
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_TRUE(reopened->isVisible());
+    EXPECT_TRUE(child<QLineEdit>(reopened, QStringLiteral("txtCAS"))->text().isEmpty());
+    EXPECT_EQ(child<QLabel>(reopened, QStringLiteral("TAS"))->text(), QStringLiteral(" "));
+}
+
+}  // namespace
+}  // namespace aerolume
