@@ -244,11 +244,5 @@ INSTANTIATE_TEST_SUITE_P(
         return name.toStdString();
     });
 
-TEST(Artwork, TheWindowIconHasItsOwn32PixelDrawing) {
-    const QList<QSize> sizes = art::programIcon().availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
-    EXPECT_TRUE(sizes.contains(QSize(64, 64)));
-}
-
 }  // namespace
 }  // namespace aerolume
