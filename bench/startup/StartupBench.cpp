@@ -140,15 +140,21 @@ public:
             XNextEvent(m_display, &event);
             const Clock::time_point now = Clock::now();
             if (event.type == CreateNotify && event.xcreatewindow.parent == m_root) {
+                // Should the window be on the screen already, creating the damage object
+                // reports it damaged whole before anything was drawn: that report is
+                // cleared at once and ignored by its serial number.
                 m_damages.push_back(
                     XDamageCreate(m_display, event.xcreatewindow.window, XDamageReportNonEmpty));
                 m_windows.push_back(event.xcreatewindow.window);
+                m_armedSerials.push_back(NextRequest(m_display));
+                XDamageSubtract(m_display, m_damages.back(), None, None);
                 XFlush(m_display);
             } else if (event.type == MapNotify && !mapped && isWatched(event.xmap.window)) {
                 mapped = now;
             } else if (event.type == m_damageEvent + XDamageNotify) {
                 const auto* damage = reinterpret_cast<XDamageNotifyEvent*>(&event);
-                if (isWatched(damage->drawable)) {
+                const std::size_t index = indexOf(damage->drawable);
+                if (index < m_windows.size() && event.xany.serial >= m_armedSerials[index]) {
                     if (std::getenv("STARTUP_BENCH_DEBUG")) {
                         std::fprintf(stderr, "damage 0x%lx area %dx%d+%d+%d geometry %dx%d\n",
                                      damage->drawable, damage->area.width, damage->area.height,
@@ -177,14 +183,17 @@ public:
         }
         m_damages.clear();
         m_windows.clear();
+        m_armedSerials.clear();
         XSync(m_display, False);
         return result;
     }
 
 private:
-    bool isWatched(Window window) const {
-        return std::find(m_windows.begin(), m_windows.end(), window) != m_windows.end();
+    std::size_t indexOf(Window window) const {
+        return static_cast<std::size_t>(std::find(m_windows.begin(), m_windows.end(), window) -
+                                        m_windows.begin());
     }
+    bool isWatched(Window window) const { return indexOf(window) < m_windows.size(); }
 
     void drain() {
         XSync(m_display, False);
@@ -199,6 +208,7 @@ private:
     int m_damageEvent = 0;
     std::vector<Damage> m_damages;
     std::vector<Window> m_windows;
+    std::vector<unsigned long> m_armedSerials;
 };
 
 double median(std::vector<double> values) {

@@ -1,0 +1,270 @@
+#pragma once
+
+// The program's windows as the benchmarks see them: registered by name as the program
+// registers them, each with the launcher button that opens it, and the answers to
+// measure on it. A calculator whose window is not in the source tree yet is listed
+// with no factory and reported as missing.
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "shell/LauncherWindow.h"
+#include "shell/WindowRegistry.h"
+
+#if __has_include("navigation/WindWindow.h")
+#include "navigation/WindWindow.h"
+#define AEROLUME_BENCH_WIND 1
+#endif
+#if __has_include("airdata/DaltWindow.h")
+#include "airdata/DaltWindow.h"
+#define AEROLUME_BENCH_DALT 1
+#endif
+#if __has_include("airdata/SpeedWindow.h")
+#include "airdata/SpeedWindow.h"
+#define AEROLUME_BENCH_SPEED 1
+#endif
+#if __has_include("navigation/PPNavWindow.h")
+#include "navigation/PPNavWindow.h"
+#define AEROLUME_BENCH_PPNAV 1
+#endif
+#if __has_include("navigation/LatLongWindow.h")
+#include "navigation/LatLongWindow.h"
+#define AEROLUME_BENCH_LATLONG 1
+#endif
+#if __has_include("loading/WBWindow.h")
+#include "loading/WBWindow.h"
+#define AEROLUME_BENCH_WB 1
+#endif
+#if __has_include("conversions/ConvertWindow.h")
+#include "conversions/ConvertWindow.h"
+#define AEROLUME_BENCH_CONVERT 1
+#endif
+
+namespace aerolume::bench {
+
+struct Calculator {
+    QString name;                     // the window's name in the registry
+    QString launcherButton;           // the launcher button that opens it
+    WindowRegistry::Factory factory;  // empty while the window does not exist yet
+};
+
+template <class W>
+WindowRegistry::Factory factoryOf() {
+    return [](WindowRegistry& r) { return new W(r); };
+}
+
+// In the order of the launcher's buttons.
+inline std::vector<Calculator> calculators() {
+    std::vector<Calculator> list = {
+        {QStringLiteral("Convert"), QStringLiteral("Command6"), {}},
+        {QStringLiteral("Dalt"), QStringLiteral("Command4"), {}},
+        {QStringLiteral("LatLong"), QStringLiteral("Command9"), {}},
+        {QStringLiteral("PPNav"), QStringLiteral("Command5"), {}},
+        {QStringLiteral("Speed"), QStringLiteral("Command8"), {}},
+        {QStringLiteral("WB"), QStringLiteral("Command10"), {}},
+        {QStringLiteral("Wind"), QStringLiteral("Command2"), {}},
+    };
+    auto set = [&list](const char* name, WindowRegistry::Factory factory) {
+        for (Calculator& c : list) {
+            if (c.name == QLatin1String(name)) {
+                c.factory = std::move(factory);
+            }
+        }
+    };
+#ifdef AEROLUME_BENCH_CONVERT
+    set("Convert", factoryOf<ConvertWindow>());
+#endif
+#ifdef AEROLUME_BENCH_DALT
+    set("Dalt", factoryOf<DaltWindow>());
+#endif
+#ifdef AEROLUME_BENCH_LATLONG
+    set("LatLong", factoryOf<LatLongWindow>());
+#endif
+#ifdef AEROLUME_BENCH_PPNAV
+    set("PPNav", factoryOf<PPNavWindow>());
+#endif
+#ifdef AEROLUME_BENCH_SPEED
+    set("Speed", factoryOf<SpeedWindow>());
+#endif
+#ifdef AEROLUME_BENCH_WB
+    set("WB", factoryOf<WBWindow>());
+#endif
+#ifdef AEROLUME_BENCH_WIND
+    set("Wind", factoryOf<WindWindow>());
+#endif
+    (void)set;
+    return list;
+}
+
+// A registry holding the launcher and every calculator there is.
+inline void registerAll(WindowRegistry& registry) {
+    registry.registerWindow(QStringLiteral("Main"),
+                            [](WindowRegistry& r) { return new LauncherWindow(r); });
+    for (const Calculator& c : calculators()) {
+        if (c.factory) {
+            registry.registerWindow(c.name, c.factory);
+        }
+    }
+}
+
+// One answer of a window: the entries typed first, then, before each measured run, one
+// field retyped with the next of two texts (so every run changes the results), then
+// Enter in a field or a click on a button, after which every result must be non-empty
+// and the error label hidden.
+struct Answer {
+    QString window;
+    QString title;  // what is measured, for the table
+    std::vector<std::pair<QString, QString>> entries;
+    QString varied;
+    std::pair<QString, QString> variants;
+    enum class By { Enter, Click } by;
+    QString target;  // the field Enter is pressed in, or the button clicked
+    std::vector<QString> results;
+    QString errorLabel = QStringLiteral("ErrorLbl");
+};
+
+inline std::vector<Answer> answers() {
+    using By = Answer::By;
+    using E = std::vector<std::pair<QString, QString>>;
+    auto s = [](const char* text) { return QString::fromLatin1(text); };
+    std::vector<Answer> list;
+    auto both = [&list](Answer enter, const QString& button) {
+        Answer click = enter;
+        enter.title = QStringLiteral("Enter in ") + enter.target;
+        list.push_back(enter);
+        click.by = By::Click;
+        click.title = QStringLiteral("click on ") + button;
+        click.target = button;
+        list.push_back(click);
+    };
+    const QString compute = s("Command2");
+
+    both({s("Wind"),
+          {},
+          E{{s("txtWind"), s("90")}, {s("txtWindVel"), s("20")}, {s("txtTC"), s("0")}},
+          s("txtTAS"),
+          {s("100"), s("120")},
+          By::Enter,
+          s("txtTAS"),
+          {s("LblWCA"), s("LblTHeading"), s("LblGS")}},
+         compute);
+    both({s("Dalt"),
+          {},
+          E{{s("txtMSL"), s("5000")}, {s("txtAlt"), s("30.12")}},
+          s("CTemp"),
+          {s("25"), s("15")},
+          By::Enter,
+          s("CTemp"),
+          {s("DenAlt"), s("PAlt")}},
+         compute);
+    both({s("Speed"),
+          {},
+          E{{s("txtCAS"), s("250")}, {s("txtMSL"), s("10000")}, {s("txtBaro"), s("30.12")}},
+          s("txtOAT"),
+          {s("-5"), s("5")},
+          By::Enter,
+          s("txtOAT"),
+          {s("TAS"), s("Mach")}},
+         compute);
+    both(
+        {s("PPNav"),
+         {},
+         E{{s("P1"), s("29.92")}, {s("P2"), s("30.12")}, {s("Lat"), s("40")}, {s("TAS"), s("200")}},
+         s("Dist"),
+         {s("500"), s("800")},
+         By::Enter,
+         s("Dist"),
+         {s("Drift"), s("WindCA")},
+         s("lblError")},
+        compute);
+    both({s("LatLong"),
+          {},
+          E{{s("txtDepLatDeg"), s("33")},
+            {s("txtDepLatMin"), s("57")},
+            {s("txtDepLatSec"), s("0")},
+            {s("txtDepLongDeg"), s("118")},
+            {s("txtDepLongMin"), s("24")},
+            {s("txtDepLongSec"), s("0")},
+            {s("txtDestLatDeg"), s("40")},
+            {s("txtDestLatMin"), s("38")},
+            {s("txtDestLatSec"), s("0")},
+            {s("txtDestLongDeg"), s("73")},
+            {s("txtDestLongMin"), s("47")}},
+          s("txtDestLongSec"),
+          {s("0"), s("30")},
+          By::Enter,
+          s("txtDestLongSec"),
+          {s("Dist"), s("TC"), s("RTC"), s("RDist")}},
+         compute);
+    both({s("WB"),
+          {},
+          E{{s("txtW1"), s("1500")},
+            {s("txtD1"), s("85")},
+            {s("txtW2"), s("240")},
+            {s("txtD2"), s("95")},
+            {s("txtW3"), s("340")},
+            {s("txtD3"), s("80.5")},
+            {s("txtW8"), s("40")}},
+          s("txtD8"),
+          {s("120"), s("140")},
+          By::Enter,
+          s("txtD8"),
+          {s("GW"), s("CG")}},
+         compute);
+
+    // The conversions window has no Compute! button: Enter converts in most of its
+    // sections and a click on a unit button in the distance and volume sections.
+    const std::pair<const char*, const char*> conversions[] = {
+        {"Fahr", "Cels"}, {"HG", "MB"}, {"txtLb", "txtKg"}, {"txtFT", "txtM"}};
+    for (const auto& [from, into] : conversions) {
+        list.push_back({s("Convert"),
+                        QStringLiteral("Enter in ") + s(from),
+                        {},
+                        s(from),
+                        {s("59"), s("30")},
+                        By::Enter,
+                        s(from),
+                        {s(into)},
+                        QString()});
+    }
+    list.push_back({s("Convert"),
+                    s("Enter in Angle"),
+                    E{{s("WindVel"), s("20")}},
+                    s("Angle"),
+                    {s("30"), s("60")},
+                    By::Enter,
+                    s("Angle"),
+                    {s("Label18")},
+                    QString()});
+    list.push_back({s("Convert"),
+                    s("Enter in txtFPNM"),
+                    E{{s("txtGS"), s("120")}},
+                    s("txtFPNM"),
+                    {s("300"), s("400")},
+                    By::Enter,
+                    s("txtFPNM"),
+                    {s("txtFPM")},
+                    QString()});
+    list.push_back({s("Convert"),
+                    s("click on OptNM"),
+                    {},
+                    s("Dist"),
+                    {s("100"), s("250")},
+                    By::Click,
+                    s("OptNM"),
+                    {s("NM"), s("SM"), s("KM")},
+                    QString()});
+    list.push_back({s("Convert"),
+                    s("click on optGal"),
+                    {},
+                    s("Vol"),
+                    {s("50"), s("80")},
+                    By::Click,
+                    s("optGal"),
+                    {s("USGal"), s("ImpGal"), s("Lit")},
+                    QString()});
+    return list;
+}
+
+}  // namespace aerolume::bench
