@@ -57,6 +57,7 @@ struct Options {
     int warmup = 2;
     int rssDelayMs = 1000;
     int timeoutMs = 10000;
+    double maxRatio = 1.05;
     std::vector<Program> programs;
 };
 
@@ -221,10 +222,11 @@ double median(std::vector<double> values) {
 }
 
 void usage() {
-    std::fprintf(stderr,
-                 "usage: aerolume-startup-bench [--runs N] [--warmup N] [--rss-delay-ms MS]\n"
-                 "                              [--timeout-ms MS] LABEL=PROGRAM...\n"
-                 "The first program is the reference; DISPLAY names the X server.\n");
+    std::fprintf(
+        stderr,
+        "usage: aerolume-startup-bench [--runs N] [--warmup N] [--rss-delay-ms MS]\n"
+        "                              [--timeout-ms MS] [--max-ratio R] LABEL=PROGRAM...\n"
+        "The first program is the reference; DISPLAY names the X server.\n");
     std::exit(2);
 }
 
@@ -246,6 +248,8 @@ Options parse(int argc, char* argv[]) {
             number(options.rssDelayMs);
         } else if (arg == "--timeout-ms") {
             number(options.timeoutMs);
+        } else if (arg == "--max-ratio" && i + 1 < argc) {
+            options.maxRatio = std::atof(argv[++i]);
         } else if (const auto eq = arg.find('='); eq != std::string::npos && eq > 0) {
             options.programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}});
         } else {
@@ -308,9 +312,14 @@ int main(int argc, char* argv[]) {
                 rssRatios[i].push_back(results[i]->rssMiB / results[0]->rssMiB);
             }
         }
-        std::fprintf(stderr, "\rstart-up: round %d of %d", round + 1, options.runs);
+        if (round >= 0) {
+            if (isatty(STDERR_FILENO))
+                std::fprintf(stderr, "\rstart-up: round %d of %d", round + 1, options.runs);
+        }
     }
-    std::fprintf(stderr, "\n");
+    if (isatty(STDERR_FILENO)) {
+        std::fprintf(stderr, "\n");
+    }
 
     const Program& reference = options.programs[0];
     const double referencePaint = median(reference.firstPaintMs);
@@ -344,9 +353,24 @@ int main(int argc, char* argv[]) {
                         median(paintRatios[i]), median(rssRatios[i]));
         }
     }
+    bool missed = false;
+    if (count > 1) {
+        std::printf("\ntargets, from the medians of this run (at most %.2f times %s):\n",
+                    options.maxRatio, reference.label.c_str());
+        for (std::size_t i = 1; i < count; ++i) {
+            const Program& p = options.programs[i];
+            const double paint = referencePaint > 0 ? median(p.firstPaintMs) / referencePaint : 0;
+            const double rss = referenceRss > 0 ? median(p.rssMiB) / referenceRss : 0;
+            const bool paintMet = paint > 0 && paint <= options.maxRatio;
+            const bool rssMet = rss > 0 && rss <= options.maxRatio;
+            missed = missed || !paintMet || !rssMet;
+            std::printf("  %-20s first paint %.3f %s, resident memory %.3f %s\n", p.label.c_str(),
+                        paint, paintMet ? "met" : "NOT met", rss, rssMet ? "met" : "NOT met");
+        }
+    }
     if (failures > 0) {
         std::printf("\n%d run(s) failed and are left out\n", failures);
     }
     XCloseDisplay(display);
-    return failures > 0 ? 1 : 0;
+    return failures > 0 ? 1 : (missed ? 3 : 0);
 }
