@@ -312,9 +312,8 @@ int main(int argc, char* argv[]) {
                 rssRatios[i].push_back(results[i]->rssMiB / results[0]->rssMiB);
             }
         }
-        if (round >= 0) {
-            if (isatty(STDERR_FILENO))
-                std::fprintf(stderr, "\rstart-up: round %d of %d", round + 1, options.runs);
+        if (round >= 0 && isatty(STDERR_FILENO)) {
+            std::fprintf(stderr, "\rstart-up: round %d of %d", round + 1, options.runs);
         }
     }
     if (isatty(STDERR_FILENO)) {

@@ -297,8 +297,9 @@ int runOpen(int runs) {
             settle();
             QTest::qWait(30);
         }
-        if (isatty(STDERR_FILENO))
+        if (isatty(STDERR_FILENO)) {
             std::fprintf(stderr, "\ropening: round %d of %d", round + 1, runs);
+        }
     }
     if (isatty(STDERR_FILENO)) {
         std::fprintf(stderr, "\n");
