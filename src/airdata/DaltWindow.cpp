@@ -9,7 +9,8 @@
 namespace aerolume {
 
 DaltWindow::DaltWindow(WindowRegistry& registry)
-    : CalculatorWindow(registry, tr("Density Altitude"), QStringLiteral("mnuExit")),
+    : CalculatorWindow(registry, tr("Density Altitude"), QStringLiteral("mnuExit"),
+                       QStringLiteral("mnuXxxx")),
       m_ui(std::make_unique<Ui::DaltForm>()) {
     auto* form = new QWidget(this);
     m_ui->setupUi(form);

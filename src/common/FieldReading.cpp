@@ -8,7 +8,9 @@
 namespace aerolume {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the longest prefix of text shaped like -?digits*(.digits*)? holding at
 // least one digit, or 0 when there is none.

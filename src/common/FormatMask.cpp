@@ -94,7 +94,8 @@ std::string formatMask(double value, Mask mask) {
     std::string fraction = digits.substr(intLength);
 
     const std::size_t firstNonZero = integerPart.find_first_not_of('0');
-    integerPart = firstNonZero == std::string::npos ? std::string() : integerPart.substr(firstNonZero);
+    integerPart =
+        firstNonZero == std::string::npos ? std::string() : integerPart.substr(firstNonZero);
     const bool isZero = integerPart.empty() && fraction.find_first_not_of('0') == std::string::npos;
 
     if (!shape.trailingZeros) {

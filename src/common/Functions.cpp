@@ -16,7 +16,9 @@ double ArcCos(double x) {
     return angle + 2 * quarterPi;
 }
 
-double ArcSin(double x) { return std::atan(x / std::sqrt(-x * x + 1)); }
+double ArcSin(double x) {
+    return std::atan(x / std::sqrt(-x * x + 1));
+}
 
 double Atan2(double y, double x) {
     double result = 0;

@@ -19,8 +19,8 @@ struct KeyRange {
 };
 
 inline constexpr KeyRange kMinusPointSlashDigits{kKeyMinus, kKeyNine};  // 45 to 57
-inline constexpr KeyRange kPointSlashDigits{kKeyPoint, kKeyNine};        // 46 to 57
-inline constexpr KeyRange kDigits{kKeyZero, kKeyNine};                   // 48 to 57
+inline constexpr KeyRange kPointSlashDigits{kKeyPoint, kKeyNine};       // 46 to 57
+inline constexpr KeyRange kDigits{kKeyZero, kKeyNine};                  // 48 to 57
 
 // True when a key passes a field's filter: Backspace, or a code inside the range.
 inline constexpr bool keyPasses(int key, KeyRange accepted) {

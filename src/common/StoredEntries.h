@@ -25,7 +25,7 @@ namespace wb {
 inline constexpr const char* kSection = "WB";
 inline constexpr const char* kEmptyWeight = "Empty_W";
 inline constexpr const char* kArmKeys[8] = {"Empty_CG", "Fuel_CG",  "Front_CG",  "Rear_CG",
-                                             "Bags1_CG", "Bags2_CG", "Other1_CG", "Other2_CG"};
+                                            "Bags1_CG", "Bags2_CG", "Other1_CG", "Other2_CG"};
 }  // namespace wb
 
 }  // namespace aerolume::stored

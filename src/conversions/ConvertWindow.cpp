@@ -28,13 +28,6 @@ ConvertWindow::ConvertWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    if (auto* menu = findChild<QMenu*>(QStringLiteral("menuHelp"))) {
-        for (QAction* action : menu->actions()) {
-            if (action->isSeparator()) {
-                action->setObjectName(QStringLiteral("mnuxxx"));
-            }
-        }
-    }
     setHelp({tr("Distance: Enter a positive value in the text box, then select the 'radio button' "
                 "appropriate to the input unit of measure. The equivalent distances will then be "
                 "calculated."),

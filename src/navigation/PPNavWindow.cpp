@@ -18,7 +18,8 @@ std::optional<double> inRange(std::optional<double> value, double low, double hi
 }  // namespace
 
 PPNavWindow::PPNavWindow(WindowRegistry& registry)
-    : CalculatorWindow(registry, tr("Pressure Pattern Navigation")),
+    : CalculatorWindow(registry, tr("Pressure Pattern Navigation"), QStringLiteral("mnuClose"),
+                       QStringLiteral("mnuXXX")),
       m_ui(std::make_unique<Ui::PPNavForm>()) {
     auto* form = new QWidget(this);
     m_ui->setupUi(form);

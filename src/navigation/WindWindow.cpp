@@ -13,14 +13,15 @@ WindWindow::WindWindow(WindowRegistry& registry)
     setForm(form);
     setResults({m_ui->Label5, m_ui->Label6, m_ui->Label7},
                {m_ui->LblGS, m_ui->LblTHeading, m_ui->LblWCA}, m_ui->ErrorLbl, 8.25, false);
-    setHelp({tr("   Enter a wind direction (True). Valid values are from 0 to 360 (both representing "
-                "True North)."),
-             tr("   Enter a wind velocity (remember to convert to M.P.H. FIRST if your aircraft uses "
-                "M.P.H.). Valid values are from 0 to 200."),
-             tr("   Enter a True Course (if wind direction was magnetic, enter the magnetic course). "
-                "Valid values are from 0 to 360 (both representing True North)."),
-             tr("   Enter a True Airspeed (same units as wind velocity). Valid values are from 1 to "
-                "1000.")});
+    setHelp(
+        {tr("   Enter a wind direction (True). Valid values are from 0 to 360 (both representing "
+            "True North)."),
+         tr("   Enter a wind velocity (remember to convert to M.P.H. FIRST if your aircraft uses "
+            "M.P.H.). Valid values are from 0 to 200."),
+         tr("   Enter a True Course (if wind direction was magnetic, enter the magnetic course). "
+            "Valid values are from 0 to 360 (both representing True North)."),
+         tr("   Enter a True Airspeed (same units as wind velocity). Valid values are from 1 to "
+            "1000.")});
 
     addField(m_ui->txtWind, kDigits, m_ui->txtWindVel);
     addField(m_ui->txtWindVel, kDigits, m_ui->txtTC);
@@ -45,7 +46,9 @@ WindWindow::WindWindow(WindowRegistry& registry)
 
 WindWindow::~WindWindow() = default;
 
-void WindWindow::Command2_Click() { compute(RunBy::Button); }
+void WindWindow::Command2_Click() {
+    compute(RunBy::Button);
+}
 
 bool WindWindow::compute(RunBy by) {
     beginRun();
@@ -76,8 +79,7 @@ bool WindWindow::compute(RunBy by) {
                                         : tr("We both know YOU cant go THAT fast!"),
                     m_ui->txtTAS);
     }
-    const auto result =
-        ComputeWind({m_windDirection, m_windSpeed, m_trueCourse, m_trueAirspeed});
+    const auto result = ComputeWind({m_windDirection, m_windSpeed, m_trueCourse, m_trueAirspeed});
     if (!result) {
         // The crosswind alone is at least the airspeed: no heading makes good the course.
         return fail(tr("Crosswind too strong for this airspeed!"), m_ui->txtWindVel,

@@ -12,6 +12,8 @@ void beep() {
     QApplication::beep();
 }
 
-std::uint64_t beepCount() { return g_beeps; }
+std::uint64_t beepCount() {
+    return g_beeps;
+}
 
 }  // namespace aerolume::platform

@@ -16,7 +16,8 @@ constexpr int kNoCode = -1;
 // The character code a key press stands for, or kNoCode for keys the field handles
 // itself (movement, Delete, Tab) and for shortcuts.
 int characterCode(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers mods = event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    const Qt::KeyboardModifiers mods =
+        event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -79,7 +80,8 @@ class CharacterValidator final : public QValidator {
 public:
     CharacterValidator(QLineEdit* field, std::function<bool(int)> accepted)
         : QValidator(field), m_accepted(std::move(accepted)), m_last(field->text()) {
-        connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { m_last = text; });
+        connect(field, &QLineEdit::textChanged, this,
+                [this](const QString& text) { m_last = text; });
     }
 
     State validate(QString& input, int& /*pos*/) const override {

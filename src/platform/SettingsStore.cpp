@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
@@ -13,8 +14,8 @@ const QString kOrganization = QStringLiteral("Aerolume");
 
 QString readSetting(const QString& application, const QString& section, const QString& key,
                     const QString& fallback) {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                             kOrganization, application);
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganization,
+                             application);
     const QVariant value = settings.value(section + QLatin1Char('/') + key);
     if (!value.isValid()) {
         return fallback;
@@ -28,8 +29,20 @@ QString readSetting(const QString& application, const QString& section, const QS
 
 bool writeSettings(const QString& application, const QString& section,
                    const QList<QPair<QString, QString>>& entries) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganization,
-                       application);
+    {
+        // A file that cannot be parsed would refuse every later save: keep it aside
+        // for whoever wants to look at it, and start a new one.
+        const QSettings existing(QSettings::IniFormat, QSettings::UserScope, kOrganization,
+                                 application);
+        (void)existing.childGroups();  // the file is parsed on first use
+        if (existing.status() == QSettings::FormatError) {
+            const QString path = existing.fileName();
+            const QString aside = path + QStringLiteral(".unreadable");
+            QFile::remove(aside);
+            QFile::rename(path, aside);
+        }
+    }
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganization, application);
     settings.setAtomicSyncRequired(true);
     settings.beginGroup(section);
     for (const auto& [key, value] : entries) {

@@ -40,14 +40,14 @@ void styleErrorLabel(QLabel* label, double pointSize, bool bold) {
 }
 
 CalculatorWindow::CalculatorWindow(WindowRegistry& registry, const QString& caption,
-                                   const QString& closeEntryName)
+                                   const QString& closeEntryName, const QString& separatorName)
     : m_registry(registry) {
     setWindowTitle(caption);
     QMenu* menu = menuBar()->addMenu(tr("Help"));
     menu->setObjectName(QStringLiteral("menuHelp"));
     QAction* help = menu->addAction(tr("Help..."));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    menu->addSeparator();
+    menu->addSeparator()->setObjectName(separatorName);
     QAction* close = menu->addAction(tr("Close"));
     close->setObjectName(closeEntryName);
     connect(help, &QAction::triggered, this, &CalculatorWindow::mnuHelp_Click);
@@ -77,9 +77,13 @@ void CalculatorWindow::Command1_Click() {
     m_registry.show(QStringLiteral("Main"));
 }
 
-void CalculatorWindow::mnuClose_Click() { Command1_Click(); }
+void CalculatorWindow::mnuClose_Click() {
+    Command1_Click();
+}
 
-void CalculatorWindow::mnuHelp_Click() { platform::showHelpBox(this, m_help); }
+void CalculatorWindow::mnuHelp_Click() {
+    platform::showHelpBox(this, m_help);
+}
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
@@ -90,7 +94,8 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
 void CalculatorWindow::installFilter(QLineEdit* field, KeyRange accepted,
                                      platform::KeyPressHandler handler) {
     platform::onKeyPress(field, std::move(handler));
-    platform::acceptOnlyCharacters(field, [accepted](int code) { return keyPasses(code, accepted); });
+    platform::acceptOnlyCharacters(field,
+                                   [accepted](int code) { return keyPasses(code, accepted); });
 }
 
 void CalculatorWindow::addField(QLineEdit* field, KeyRange accepted, QWidget* next) {

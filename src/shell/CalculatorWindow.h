@@ -41,9 +41,11 @@ class CalculatorWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // `closeEntryName` is the object name of the Help menu's Close entry.
+    // `closeEntryName` and `separatorName` are the object names of the Help menu's
+    // Close entry and of the separator above it.
     CalculatorWindow(WindowRegistry& registry, const QString& caption,
-                     const QString& closeEntryName = QStringLiteral("mnuClose"));
+                     const QString& closeEntryName = QStringLiteral("mnuClose"),
+                     const QString& separatorName = QStringLiteral("mnuxxx"));
 
     WindowRegistry& registry() const { return m_registry; }
 

@@ -16,7 +16,8 @@ double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips)
     const double height = platform::twipsToPixels(heightTwips, window);
     const QSize needed = client->minimumSizeHint();
     const double scale = std::max({1.0, needed.width() / width, needed.height() / height});
-    const int menuHeight = window->menuBar() != nullptr ? window->menuBar()->sizeHint().height() : 0;
+    const int menuHeight =
+        window->menuBar() != nullptr ? window->menuBar()->sizeHint().height() : 0;
     window->resize(static_cast<int>(std::ceil(width * scale)),
                    static_cast<int>(std::ceil(height * scale)) + menuHeight);
     return scale;

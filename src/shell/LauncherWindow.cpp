@@ -107,7 +107,8 @@ void LauncherWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 void LauncherWindow::Form_DblClick() {
     m_ui->Label1->show();
     const int frame = frameGeometry().height() - geometry().height();
-    const int outer = static_cast<int>(platform::twipsToPixels(kEnlargedHeightTwips, this) * m_scale);
+    const int outer =
+        static_cast<int>(platform::twipsToPixels(kEnlargedHeightTwips, this) * m_scale);
     const int needed = sizeHint().height();
     resize(width(), std::max(outer - frame, needed));
     if (!m_timer1.isActive()) {
@@ -123,9 +124,17 @@ void LauncherWindow::thanksStep(int index, QTimer* next, QTimer* own) {
     own->stop();
 }
 
-void LauncherWindow::Timer1_Timer() { thanksStep(0, &m_timer2, &m_timer1); }
-void LauncherWindow::Timer2_Timer() { thanksStep(1, &m_timer3, &m_timer2); }
-void LauncherWindow::Timer3_Timer() { thanksStep(2, &m_timer4, &m_timer3); }
-void LauncherWindow::Timer4_Timer() { thanksStep(3, nullptr, &m_timer4); }
+void LauncherWindow::Timer1_Timer() {
+    thanksStep(0, &m_timer2, &m_timer1);
+}
+void LauncherWindow::Timer2_Timer() {
+    thanksStep(1, &m_timer3, &m_timer2);
+}
+void LauncherWindow::Timer3_Timer() {
+    thanksStep(2, &m_timer4, &m_timer3);
+}
+void LauncherWindow::Timer4_Timer() {
+    thanksStep(3, nullptr, &m_timer4);
+}
 
 }  // namespace aerolume

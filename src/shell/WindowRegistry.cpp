@@ -1,6 +1,7 @@
 #include "WindowRegistry.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 
 namespace aerolume {
 
@@ -10,7 +11,9 @@ void WindowRegistry::registerWindow(const QString& name, Factory factory) {
     m_factories.insert(name, std::move(factory));
 }
 
-bool WindowRegistry::isRegistered(const QString& name) const { return m_factories.contains(name); }
+bool WindowRegistry::isRegistered(const QString& name) const {
+    return m_factories.contains(name);
+}
 
 QWidget* WindowRegistry::window(const QString& name) const {
     const auto it = m_windows.constFind(name);
@@ -27,6 +30,7 @@ QWidget* WindowRegistry::show(const QString& name) {
         widget = (*factory)(*this);
         widget->setObjectName(name);
         widget->setAttribute(Qt::WA_DeleteOnClose);
+        widget->installEventFilter(this);
         m_windows.insert(name, widget);
     }
     widget->show();
@@ -41,6 +45,25 @@ void WindowRegistry::unload(const QString& name) {
     }
 }
 
-void WindowRegistry::endProgram() { m_endProgram(); }
+void WindowRegistry::endProgram() {
+    m_endProgram();
+}
+
+bool WindowRegistry::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close) {
+        return false;
+    }
+    // The window handles its close here, once; Qt then reads the verdict from the event.
+    watched->event(event);
+    if (event->isAccepted()) {
+        for (auto it = m_windows.begin(); it != m_windows.end(); ++it) {
+            if (it->data() == watched) {
+                m_windows.erase(it);
+                break;
+            }
+        }
+    }
+    return true;
+}
 
 }  // namespace aerolume

@@ -42,6 +42,11 @@ public:
     // Replaces what endProgram does (tests watch it instead of leaving the loop).
     void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }
 
+protected:
+    // Forgets a window as soon as it has accepted its close, so that its name can be
+    // loaded anew at once, before Qt gets round to deleting the closed window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<QWidget>> m_windows;

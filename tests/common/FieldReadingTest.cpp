@@ -22,13 +22,14 @@ TEST_P(FieldReadingTest, StrictAndLenient) {
     EXPECT_EQ(lenientNumber(r.text), r.lenient) << '"' << r.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WellFormed, FieldReadingTest,
-    ::testing::Values(Reading{"0", 0.0, 0.0}, Reading{"12", 12.0, 12.0},
-                      Reading{"-3.5", -3.5, -3.5}, Reading{".5", 0.5, 0.5},
-                      Reading{"-.5", -0.5, -0.5}, Reading{"7.", 7.0, 7.0},
-                      Reading{"29.92", 29.92, 29.92}, Reading{"000123", 123.0, 123.0},
-                      Reading{"-1500", -1500.0, -1500.0}, Reading{"36000", 36000.0, 36000.0}));
+INSTANTIATE_TEST_SUITE_P(WellFormed, FieldReadingTest,
+                         ::testing::Values(Reading{"0", 0.0, 0.0}, Reading{"12", 12.0, 12.0},
+                                           Reading{"-3.5", -3.5, -3.5}, Reading{".5", 0.5, 0.5},
+                                           Reading{"-.5", -0.5, -0.5}, Reading{"7.", 7.0, 7.0},
+                                           Reading{"29.92", 29.92, 29.92},
+                                           Reading{"000123", 123.0, 123.0},
+                                           Reading{"-1500", -1500.0, -1500.0},
+                                           Reading{"36000", 36000.0, 36000.0}));
 
 INSTANTIATE_TEST_SUITE_P(
     NotNumbers, FieldReadingTest,

@@ -60,20 +60,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Fixed, FormatMaskTest,
-    ::testing::Values(Formatted{0.5, Mask::Fixed, "0.50"}, Formatted{2143.7261, Mask::Fixed, "2143.73"},
-                      Formatted{0, Mask::Fixed, "0.00"}, Formatted{-0.004, Mask::Fixed, "0.00"},
-                      Formatted{-0.005, Mask::Fixed, "-0.01"}, Formatted{-12.5, Mask::Fixed, "-12.50"},
-                      Formatted{359.999, Mask::Fixed, "360.00"}, Formatted{33.448, Mask::Fixed, "33.45"},
-                      Formatted{1.005, Mask::Fixed, "1.01"}, Formatted{100, Mask::Fixed, "100.00"},
-                      Formatted{123456789.125, Mask::Fixed, "123456789.13"},
-                      Formatted{1e20, Mask::Fixed, "100000000000000000000.00"}));
+    ::testing::Values(
+        Formatted{0.5, Mask::Fixed, "0.50"}, Formatted{2143.7261, Mask::Fixed, "2143.73"},
+        Formatted{0, Mask::Fixed, "0.00"}, Formatted{-0.004, Mask::Fixed, "0.00"},
+        Formatted{-0.005, Mask::Fixed, "-0.01"}, Formatted{-12.5, Mask::Fixed, "-12.50"},
+        Formatted{359.999, Mask::Fixed, "360.00"}, Formatted{33.448, Mask::Fixed, "33.45"},
+        Formatted{1.005, Mask::Fixed, "1.01"}, Formatted{100, Mask::Fixed, "100.00"},
+        Formatted{123456789.125, Mask::Fixed, "123456789.13"},
+        Formatted{1e20, Mask::Fixed, "100000000000000000000.00"}));
 
 TEST(FormatMask, NonFiniteValuesAreNeverFormatted) {
-    for (Mask mask : {Mask::D3_1, Mask::D4_1, Mask::D5, Mask::D6, Mask::D7_1, Mask::D2_2, Mask::D1_3,
-                      Mask::D5_1, Mask::Fixed}) {
-        EXPECT_EQ(formatMask(std::numeric_limits<double>::quiet_NaN(), mask), "") << maskPattern(mask);
-        EXPECT_EQ(formatMask(std::numeric_limits<double>::infinity(), mask), "") << maskPattern(mask);
-        EXPECT_EQ(formatMask(-std::numeric_limits<double>::infinity(), mask), "") << maskPattern(mask);
+    for (Mask mask : {Mask::D3_1, Mask::D4_1, Mask::D5, Mask::D6, Mask::D7_1, Mask::D2_2,
+                      Mask::D1_3, Mask::D5_1, Mask::Fixed}) {
+        EXPECT_EQ(formatMask(std::numeric_limits<double>::quiet_NaN(), mask), "")
+            << maskPattern(mask);
+        EXPECT_EQ(formatMask(std::numeric_limits<double>::infinity(), mask), "")
+            << maskPattern(mask);
+        EXPECT_EQ(formatMask(-std::numeric_limits<double>::infinity(), mask), "")
+            << maskPattern(mask);
     }
 }
 

@@ -35,12 +35,14 @@ TEST_P(Atan2Test, TakesTheQuadrantFromTheSigns) {
         << GetParam().y << ", " << GetParam().x;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, Atan2Test,
-    ::testing::Values(Atan2Case{0, 0, 0}, Atan2Case{1, 0, kPi / 2}, Atan2Case{-1, 0, -kPi / 2},
-                      Atan2Case{0, -1, kPi}, Atan2Case{-0.0, -1, kPi},
-                      Atan2Case{-1, -1, std::atan(1.0) - kPi}, Atan2Case{1, -1, std::atan(-1.0) + kPi},
-                      Atan2Case{1, 1, std::atan(1.0)}, Atan2Case{-1, 1, -std::atan(1.0)}));
+INSTANTIATE_TEST_SUITE_P(Rules, Atan2Test,
+                         ::testing::Values(Atan2Case{0, 0, 0}, Atan2Case{1, 0, kPi / 2},
+                                           Atan2Case{-1, 0, -kPi / 2}, Atan2Case{0, -1, kPi},
+                                           Atan2Case{-0.0, -1, kPi},
+                                           Atan2Case{-1, -1, std::atan(1.0) - kPi},
+                                           Atan2Case{1, -1, std::atan(-1.0) + kPi},
+                                           Atan2Case{1, 1, std::atan(1.0)},
+                                           Atan2Case{-1, 1, -std::atan(1.0)}));
 
 struct ModCase {
     double a;
@@ -55,11 +57,11 @@ TEST_P(ModRealTest, FoldsIntoOneTurn) {
         << GetParam().a << " mod " << GetParam().b;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Degrees, ModRealTest,
-    ::testing::Values(ModCase{370, 360, 10}, ModCase{360, 360, 0}, ModCase{0, 360, 0},
-                      ModCase{-10, 360, 350}, ModCase{-360, 360, 360}, ModCase{-720, 360, 360},
-                      ModCase{725, 360, 5}, ModCase{-0.5, 360, 359.5}));
+INSTANTIATE_TEST_SUITE_P(Degrees, ModRealTest,
+                         ::testing::Values(ModCase{370, 360, 10}, ModCase{360, 360, 0},
+                                           ModCase{0, 360, 0}, ModCase{-10, 360, 350},
+                                           ModCase{-360, 360, 360}, ModCase{-720, 360, 360},
+                                           ModCase{725, 360, 5}, ModCase{-0.5, 360, 359.5}));
 
 TEST(NumericKeyFilter, PassesBackspaceMinusPointSlashAndDigitsAndBeepsForTheRest) {
     int beeps = 0;

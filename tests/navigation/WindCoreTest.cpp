@@ -33,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WindCase{"tail wind", {270, 20, 90, 100}, 0, 90, 120},
                       WindCase{"wind from the right", {90, 20, 0, 100}, 11.537, 11.537, 97.980},
                       WindCase{"wind from the left", {270, 20, 0, 100}, -11.537, 348.463, 97.980},
-                      WindCase{"course 360 as course 0", {90, 20, 360, 100}, 11.537, 11.537, 97.980},
+                      WindCase{
+                          "course 360 as course 0", {90, 20, 360, 100}, 11.537, 11.537, 97.980},
                       WindCase{"heading past north", {90, 30, 350, 100}, 17.184, 7.184, 100.746},
                       WindCase{"strong quartering wind", {45, 200, 0, 1000}, 8.130, 8.130, 848.528},
                       WindCase{"airspeed equal to a head wind", {360, 100, 0, 100}, 0, 0, 0}));
@@ -66,9 +67,9 @@ TEST(ComputeWind, HeadingsStayInOneTurn) {
 }
 
 TEST(ComputeWind, NoSolutionWhenTheCrosswindReachesTheAirspeed) {
-    EXPECT_FALSE(ComputeWind({90, 200, 0, 150}).has_value());  // beyond the airspeed
-    EXPECT_FALSE(ComputeWind({90, 100, 0, 100}).has_value());  // exactly the airspeed
-    EXPECT_FALSE(ComputeWind({270, 120, 0, 100}).has_value()); // from the left
+    EXPECT_FALSE(ComputeWind({90, 200, 0, 150}).has_value());   // beyond the airspeed
+    EXPECT_FALSE(ComputeWind({90, 100, 0, 100}).has_value());   // exactly the airspeed
+    EXPECT_FALSE(ComputeWind({270, 120, 0, 100}).has_value());  // from the left
     EXPECT_TRUE(ComputeWind({90, 99, 0, 100}).has_value());
 }
 

@@ -17,13 +17,16 @@ using test::type;
 class WindWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        program = std::make_unique<test::TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-            {QStringLiteral("Wind"), [](WindowRegistry& r) { return new WindWindow(r); }}});
+        program = std::make_unique<test::TestProgram>(
+            std::vector<std::pair<QString, WindowRegistry::Factory>>{
+                {QStringLiteral("Wind"), [](WindowRegistry& r) { return new WindWindow(r); }}});
         window = program->open(QStringLiteral("Command2"), QStringLiteral("Wind"));
         ASSERT_NE(window, nullptr);
     }
 
-    QLineEdit* field(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
+    QLineEdit* field(const char* name) {
+        return child<QLineEdit>(window, QString::fromLatin1(name));
+    }
     QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
     QPushButton* compute() { return child<QPushButton>(window, QStringLiteral("Command2")); }
 
@@ -61,7 +64,8 @@ struct WindCaptions {
     const char* groundSpeed;
 };
 
-class WindCaptionsTest : public WindWindowTest, public ::testing::WithParamInterface<WindCaptions> {};
+class WindCaptionsTest : public WindWindowTest,
+                         public ::testing::WithParamInterface<WindCaptions> {};
 
 TEST_P(WindCaptionsTest, EnterInTheAirspeedShowsTheResults) {
     const WindCaptions& c = GetParam();
@@ -154,8 +158,10 @@ TEST_P(WindErrorTest, ReportsTheFirstFailingCheckAndClearsItsField) {
     }
     EXPECT_TRUE(field(e.cleared)->text().isEmpty());
     EXPECT_TRUE(field(e.cleared)->hasFocus());
-    const std::pair<const char*, const char*> texts[] = {
-        {"txtWind", e.direction}, {"txtWindVel", e.speed}, {"txtTC", e.course}, {"txtTAS", e.airspeed}};
+    const std::pair<const char*, const char*> texts[] = {{"txtWind", e.direction},
+                                                         {"txtWindVel", e.speed},
+                                                         {"txtTC", e.course},
+                                                         {"txtTAS", e.airspeed}};
     for (const auto& [name, text] : texts) {
         if (std::string(name) != e.cleared) {
             EXPECT_EQ(field(name)->text().toStdString(), text) << name << " kept its text";
@@ -165,16 +171,16 @@ TEST_P(WindErrorTest, ReportsTheFirstFailingCheckAndClearsItsField) {
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, WindErrorTest,
-    ::testing::Values(WindError{"", "", "", "", "Invalid Wind Direction!", "txtWind"},
-                      WindError{"10", "", "", "", "Invalid Wind Speed!", "txtWindVel"},
-                      WindError{"10", "10", "", "", "Invalid True Course!", "txtTC"},
-                      WindError{"10", "10", "10", "", "Invalid True Airspeed!", "txtTAS"},
-                      WindError{"999", "999", "999", "000", "Invalid True Airspeed!", "txtTAS"},
-                      WindError{"361", "201", "361", "1001", "Invalid Wind Angle!", "txtWind"},
-                      WindError{"360", "201", "361", "1001", "Avoid flying in the jetstream!", "txtWindVel"},
-                      WindError{"360", "200", "361", "1001", "Invalid True Course!", "txtTC"},
-                      WindError{"360", "200", "360", "1001", "We both know YOU cant go THAT fast!",
-                                "txtTAS"}));
+    ::testing::Values(
+        WindError{"", "", "", "", "Invalid Wind Direction!", "txtWind"},
+        WindError{"10", "", "", "", "Invalid Wind Speed!", "txtWindVel"},
+        WindError{"10", "10", "", "", "Invalid True Course!", "txtTC"},
+        WindError{"10", "10", "10", "", "Invalid True Airspeed!", "txtTAS"},
+        WindError{"999", "999", "999", "000", "Invalid True Airspeed!", "txtTAS"},
+        WindError{"361", "201", "361", "1001", "Invalid Wind Angle!", "txtWind"},
+        WindError{"360", "201", "361", "1001", "Avoid flying in the jetstream!", "txtWindVel"},
+        WindError{"360", "200", "361", "1001", "Invalid True Course!", "txtTC"},
+        WindError{"360", "200", "360", "1001", "We both know YOU cant go THAT fast!", "txtTAS"}));
 
 TEST_F(WindWindowTest, TooFastByTheButtonHasItsOwnMessage) {
     fill("10", "10", "10", "1001");
@@ -209,19 +215,20 @@ TEST_F(WindWindowTest, TheCrosswindCaseLeavesTheFieldsAndShowsNoNumber) {
 }
 
 TEST_F(WindWindowTest, HelpShowsFourParagraphs) {
-    const auto seen = test::captureMessageBox([this] {
-        child<QAction>(window, QStringLiteral("mnuHelp"))->trigger();
-    });
+    const auto seen = test::captureMessageBox(
+        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
     EXPECT_EQ(seen.buttons, 1);
     EXPECT_FALSE(seen.hasIcon);
     const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
     ASSERT_EQ(paragraphs.size(), 4);
-    EXPECT_EQ(paragraphs[0], QStringLiteral("   Enter a wind direction (True). Valid values are from 0 "
-                                            "to 360 (both representing True North)."));
-    EXPECT_EQ(paragraphs[3], QStringLiteral("   Enter a True Airspeed (same units as wind velocity). "
-                                            "Valid values are from 1 to 1000."));
+    EXPECT_EQ(paragraphs[0],
+              QStringLiteral("   Enter a wind direction (True). Valid values are from 0 "
+                             "to 360 (both representing True North)."));
+    EXPECT_EQ(paragraphs[3],
+              QStringLiteral("   Enter a True Airspeed (same units as wind velocity). "
+                             "Valid values are from 1 to 1000."));
 }
 
 TEST_F(WindWindowTest, StartsEmptyWithResultCaptionsShown) {

@@ -41,16 +41,12 @@ struct KeyCode {
 };
 
 TEST_F(KeyPressTest, HandlersSeeCharacterCodes) {
-    const KeyCode keys[] = {{Qt::Key_Return, Qt::NoModifier, 13},
-                            {Qt::Key_Enter, Qt::KeypadModifier, 13},
-                            {Qt::Key_Backspace, Qt::NoModifier, 8},
-                            {Qt::Key_Escape, Qt::NoModifier, 27},
-                            {Qt::Key_Minus, Qt::NoModifier, 45},
-                            {Qt::Key_Period, Qt::NoModifier, 46},
-                            {Qt::Key_Slash, Qt::NoModifier, 47},
-                            {Qt::Key_0, Qt::NoModifier, 48},
-                            {Qt::Key_9, Qt::KeypadModifier, 57},
-                            {Qt::Key_Space, Qt::NoModifier, 32}};
+    const KeyCode keys[] = {
+        {Qt::Key_Return, Qt::NoModifier, 13},   {Qt::Key_Enter, Qt::KeypadModifier, 13},
+        {Qt::Key_Backspace, Qt::NoModifier, 8}, {Qt::Key_Escape, Qt::NoModifier, 27},
+        {Qt::Key_Minus, Qt::NoModifier, 45},    {Qt::Key_Period, Qt::NoModifier, 46},
+        {Qt::Key_Slash, Qt::NoModifier, 47},    {Qt::Key_0, Qt::NoModifier, 48},
+        {Qt::Key_9, Qt::KeypadModifier, 57},    {Qt::Key_Space, Qt::NoModifier, 32}};
     for (const KeyCode& k : keys) {
         seen.clear();
         QTest::keyClick(&field, k.key, k.modifiers);
@@ -132,8 +128,9 @@ TEST(HelpBox, JoinsParagraphsWithLineFeedCarriageReturnPairs) {
 
 TEST(HelpBox, IsModalWithOneOkButtonAndNoIcon) {
     QWidget parent;
-    const auto seen = test::captureMessageBox(
-        [&parent] { platform::showHelpBox(&parent, {QStringLiteral("one"), QStringLiteral("two")}); });
+    const auto seen = test::captureMessageBox([&parent] {
+        platform::showHelpBox(&parent, {QStringLiteral("one"), QStringLiteral("two")});
+    });
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
     EXPECT_EQ(seen.text, QStringLiteral("one\n\r\n\rtwo"));

@@ -16,13 +16,16 @@ class CalculatorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ProbeCalculator::unloads = 0;
-        program = std::make_unique<test::TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-            {QStringLiteral("Wind"), [](WindowRegistry& r) { return new ProbeCalculator(r); }}});
+        program = std::make_unique<test::TestProgram>(
+            std::vector<std::pair<QString, WindowRegistry::Factory>>{
+                {QStringLiteral("Wind"),
+                 [](WindowRegistry& r) { return new ProbeCalculator(r); }}});
         open();
     }
 
     void open() {
-        probe = static_cast<ProbeCalculator*>(program->open(QStringLiteral("Command2"), QStringLiteral("Wind")));
+        probe = static_cast<ProbeCalculator*>(
+            program->open(QStringLiteral("Command2"), QStringLiteral("Wind")));
         ASSERT_NE(probe, nullptr);
     }
 
@@ -60,6 +63,20 @@ TEST_P(CloseTest, UnloadsOnceShowsTheLauncherAndForgetsWhatWasTyped) {
 INSTANTIATE_TEST_SUITE_P(ThreeWays, CloseTest,
                          ::testing::Values(CloseBy::Button, CloseBy::MenuEntry, CloseBy::CloseBox));
 
+TEST_F(CalculatorWindowTest, ReopeningRightAfterClosingLoadsANewWindow) {
+    test::type(probe->first, QStringLiteral("12"));
+    ProbeCalculator* closing = probe;
+    test::click(test::child<QPushButton>(probe, QStringLiteral("Command1")));
+    // No event loop has run: the closed window still exists but is no longer loaded.
+    EXPECT_FALSE(program->registry().isLoaded(QStringLiteral("Wind")));
+    test::click(test::child<QPushButton>(program->main(), QStringLiteral("Command2")));
+    QWidget* reopened = program->registry().window(QStringLiteral("Wind"));
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_NE(reopened, closing);
+    EXPECT_TRUE(static_cast<ProbeCalculator*>(reopened)->first->text().isEmpty());
+    EXPECT_EQ(ProbeCalculator::unloads, 1);
+}
+
 TEST_F(CalculatorWindowTest, HasTheHelpMenuWithHelpSeparatorAndClose) {
     auto* menu = test::child<QMenu>(probe, QStringLiteral("menuHelp"));
     ASSERT_NE(menu, nullptr);
@@ -69,6 +86,7 @@ TEST_F(CalculatorWindowTest, HasTheHelpMenuWithHelpSeparatorAndClose) {
     EXPECT_EQ(entries[0]->objectName(), QStringLiteral("mnuHelp"));
     EXPECT_EQ(entries[0]->text(), QStringLiteral("Help..."));
     EXPECT_TRUE(entries[1]->isSeparator());
+    EXPECT_EQ(entries[1]->objectName(), QStringLiteral("mnuxxx"));
     EXPECT_EQ(entries[2]->objectName(), QStringLiteral("mnuClose"));
     EXPECT_EQ(entries[2]->text(), QStringLiteral("Close"));
 }

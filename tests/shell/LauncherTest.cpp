@@ -44,7 +44,8 @@ protected:
                            QPoint(2, launcher->centralWidget()->height() - 2));
     }
     std::vector<bool> timersOn() {
-        return {timer(1)->isActive(), timer(2)->isActive(), timer(3)->isActive(), timer(4)->isActive()};
+        return {timer(1)->isActive(), timer(2)->isActive(), timer(3)->isActive(),
+                timer(4)->isActive()};
     }
 
     std::unique_ptr<test::TestProgram> program;
@@ -86,17 +87,20 @@ TEST_P(OpenerTest, ButtonAndMenuEntryOpenTheWindowAndHideTheLauncher) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryCalculator, OpenerTest,
-    ::testing::Values(
-        Opener{"Command6", "Conversion", "Common Aviation Conversions", "MenuConv", "Conversions...", "Convert"},
-        Opener{"Command4", "D-Alt", "Density & Pressure Altitude Calculation", "menuDalt", "Density Altitude...",
-               "Dalt"},
-        Opener{"Command9", "Lat/Long", "Great Circle & Direct Navigation", "menuLat", "Lat/Long Nav...",
-               "LatLong"},
-        Opener{"Command5", "PP Nav", "Pressure Pattern Navigation", "menuPPNav", "Pressure Pattern Nav...",
-               "PPNav"},
-        Opener{"Command8", "Speed", "Mach Number Calculation", "menuSpeed", "Speed Calculations...", "Speed"},
-        Opener{"Command10", "W && B", "Weight & Balance Calculation", "menuWB", "Weight && Balance...", "WB"},
-        Opener{"Command2", "Winds", "Wind Correction & Groundspeed", "menuWinds", "Winds...", "Wind"}));
+    ::testing::Values(Opener{"Command6", "Conversion", "Common Aviation Conversions", "MenuConv",
+                             "Conversions...", "Convert"},
+                      Opener{"Command4", "D-Alt", "Density & Pressure Altitude Calculation",
+                             "menuDalt", "Density Altitude...", "Dalt"},
+                      Opener{"Command9", "Lat/Long", "Great Circle & Direct Navigation", "menuLat",
+                             "Lat/Long Nav...", "LatLong"},
+                      Opener{"Command5", "PP Nav", "Pressure Pattern Navigation", "menuPPNav",
+                             "Pressure Pattern Nav...", "PPNav"},
+                      Opener{"Command8", "Speed", "Mach Number Calculation", "menuSpeed",
+                             "Speed Calculations...", "Speed"},
+                      Opener{"Command10", "W && B", "Weight & Balance Calculation", "menuWB",
+                             "Weight && Balance...", "WB"},
+                      Opener{"Command2", "Winds", "Wind Correction & Groundspeed", "menuWinds",
+                             "Winds...", "Wind"}));
 
 TEST_F(LauncherTest, AboutEntryOpensAboutTheSameWay) {
     child<QAction>(launcher, QStringLiteral("menuAbout"))->trigger();
@@ -123,7 +127,7 @@ TEST_F(LauncherTest, ClientAreaKeepsTheDesignProportions) {
 }
 
 TEST_F(LauncherTest, TabVisitsTheButtonsInTheirOrder) {
-    const char* order[] = {"Command6", "Command4", "Command9", "Command8",
+    const char* order[] = {"Command6", "Command4",  "Command9", "Command8",
                            "Command5", "Command10", "Command2", "Command1"};
     child<QPushButton>(launcher, QStringLiteral("Command6"))->setFocus();
     for (std::size_t i = 1; i < std::size(order); ++i) {
@@ -145,17 +149,20 @@ TEST_F(LauncherTest, MenusHoldTheirEntriesInOrder) {
     ASSERT_TRUE(compute && help);
     EXPECT_EQ(compute->title(), QStringLiteral("Compute"));
     EXPECT_EQ(help->title(), QStringLiteral("Help"));
-    EXPECT_EQ(names(compute), (std::vector<std::string>{"MenuConv", "menuDalt", "menuLat", "menuPPNav",
-                                                         "menuSpeed", "menuWB", "menuWinds", "menuSep|",
-                                                         "menuExit"}));
+    EXPECT_EQ(names(compute),
+              (std::vector<std::string>{"MenuConv", "menuDalt", "menuLat", "menuPPNav", "menuSpeed",
+                                        "menuWB", "menuWinds", "menuSep|", "menuExit"}));
     EXPECT_EQ(names(help), (std::vector<std::string>{"menuHelp", "menuSep2|", "menuAbout"}));
     EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuExit"))->text(), QStringLiteral("Exit"));
-    EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuHelp"))->text(), QStringLiteral("Help..."));
-    EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuAbout"))->text(), QStringLiteral("About..."));
+    EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuHelp"))->text(),
+              QStringLiteral("Help..."));
+    EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuAbout"))->text(),
+              QStringLiteral("About..."));
 }
 
 TEST_F(LauncherTest, ExitEndsAtOnceWithoutUnloadingAnyWindow) {
-    EXPECT_EQ(child<QPushButton>(launcher, QStringLiteral("Command1"))->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(child<QPushButton>(launcher, QStringLiteral("Command1"))->text(),
+              QStringLiteral("Exit"));
     EXPECT_EQ(child<QPushButton>(launcher, QStringLiteral("Command1"))->toolTip(),
               QStringLiteral("Thanks for using Aerolume!"));
     test::click(child<QPushButton>(launcher, QStringLiteral("Command1")));
@@ -174,10 +181,12 @@ TEST_F(LauncherTest, HelpShowsTheLauncherParagraphs) {
         [this] { child<QAction>(launcher, QStringLiteral("menuHelp"))->trigger(); });
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
-    EXPECT_EQ(seen.text,
-              QStringLiteral("   Click 'Help' on each function's menu for specific help items. General notes, bugs, "
-                             "liscence agreement, etc. are located in the 'Readme.txt' file.\n\r\n\r"
-                             "   If you passed ground school, you should be able to use this fairly easily! :-)"));
+    EXPECT_EQ(
+        seen.text,
+        QStringLiteral(
+            "   Click 'Help' on each function's menu for specific help items. General notes, bugs, "
+            "liscence agreement, etc. are located in the 'Readme.txt' file.\n\r\n\r"
+            "   If you passed ground school, you should be able to use this fairly easily! :-)"));
     EXPECT_EQ(seen.buttons, 1);
     EXPECT_FALSE(seen.hasIcon);
 }

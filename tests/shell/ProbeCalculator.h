@@ -16,7 +16,8 @@ class ProbeCalculator final : public CalculatorWindow {
 public:
     static inline int unloads = 0;
 
-    ProbeCalculator(WindowRegistry& registry, const QString& closeEntry = QStringLiteral("mnuClose"))
+    ProbeCalculator(WindowRegistry& registry,
+                    const QString& closeEntry = QStringLiteral("mnuClose"))
         : CalculatorWindow(registry, QStringLiteral("Probe"), closeEntry) {
         auto* form = new QWidget(this);
         auto* layout = new QFormLayout(form);
@@ -57,7 +58,8 @@ public:
         if (!a) {
             return fail(QStringLiteral("Not a number!"), first);
         }
-        result->setText(CalculatorWindow::caption(*a + lenientValue(second), Mask::D3_1, QStringLiteral(" kt")));
+        result->setText(CalculatorWindow::caption(*a + lenientValue(second), Mask::D3_1,
+                                                  QStringLiteral(" kt")));
         return true;
     }
 

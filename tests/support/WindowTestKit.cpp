@@ -20,22 +20,32 @@ void showAndActivate(QWidget* window) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
-void type(QWidget* field, const QString& text) { QTest::keyClicks(field, text); }
+void type(QWidget* field, const QString& text) {
+    QTest::keyClicks(field, text);
+}
 
-void pressEnter(QWidget* field) { QTest::keyClick(field, Qt::Key_Return); }
+void pressEnter(QWidget* field) {
+    QTest::keyClick(field, Qt::Key_Return);
+}
 
-void pressBackspace(QWidget* field) { QTest::keyClick(field, Qt::Key_Backspace); }
+void pressBackspace(QWidget* field) {
+    QTest::keyClick(field, Qt::Key_Backspace);
+}
 
 void paste(QLineEdit* field, const QString& text) {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
-void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 BeepCounter::BeepCounter() : m_start(platform::beepCount()) {}
 
-int BeepCounter::count() const { return static_cast<int>(platform::beepCount() - m_start); }
+int BeepCounter::count() const {
+    return static_cast<int>(platform::beepCount() - m_start);
+}
 
 MessageBoxSeen captureMessageBox(const std::function<void()>& trigger) {
     MessageBoxSeen seen;
