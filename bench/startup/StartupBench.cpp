@@ -2,8 +2,9 @@
 // window on the X server, and how much memory it holds one second later.
 //
 // It is an X client of its own. Before starting a program it asks the server for the
-// creation and mapping of every top-level window; each new top-level window gets an
-// X DAMAGE object at once (before the program can draw into it), and the first damage
+// creation of every top-level window and, as a window manager does, for the requests to
+// map or move them; each new top-level window gets an X DAMAGE object at once, and is
+// mapped only after that, so nothing can be drawn on it unseen. The first damage
 // reported on any of them is the program's first paint. The resident set size is read
 // from /proc/<pid>/status a fixed delay after that paint; then the program is ended.
 // Programs are run in alternating order, round after round, and the medians compared
@@ -66,6 +67,15 @@ int ignoreXError(Display*, XErrorEvent*) {
     return 0;
 }
 
+// Set when the server refuses the redirection of map requests to this client.
+bool g_redirectRefused = false;
+int refusedRedirect(Display*, XErrorEvent* error) {
+    if (error->error_code == BadAccess) {
+        g_redirectRefused = true;
+    }
+    return 0;
+}
+
 std::optional<double> residentMiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -102,8 +112,17 @@ public:
             std::fprintf(stderr, "error: the X server has no DAMAGE extension\n");
             std::exit(2);
         }
-        XSelectInput(m_display, m_root, SubstructureNotifyMask);
+        // Only one client may redirect the root's map requests: the display must be a
+        // private one, without a window manager.
+        g_redirectRefused = false;
+        XSetErrorHandler(refusedRedirect);
+        XSelectInput(m_display, m_root, SubstructureNotifyMask | SubstructureRedirectMask);
         XSync(m_display, False);
+        XSetErrorHandler(ignoreXError);
+        if (g_redirectRefused) {
+            std::fprintf(stderr, "error: the display has a window manager; use a private Xvfb\n");
+            std::exit(2);
+        }
     }
 
     std::optional<RunResult> run(const std::string& path, const Options& options) {
@@ -149,6 +168,23 @@ public:
                 m_windows.push_back(event.xcreatewindow.window);
                 m_armedSerials.push_back(NextRequest(m_display));
                 XDamageSubtract(m_display, m_damages.back(), None, None);
+                XFlush(m_display);
+            } else if (event.type == MapRequest) {
+                // Its damage object exists since its creation: the window may go on screen.
+                XMapWindow(m_display, event.xmaprequest.window);
+                XFlush(m_display);
+            } else if (event.type == ConfigureRequest) {
+                const XConfigureRequestEvent& request = event.xconfigurerequest;
+                XWindowChanges changes{};
+                changes.x = request.x;
+                changes.y = request.y;
+                changes.width = request.width;
+                changes.height = request.height;
+                changes.border_width = request.border_width;
+                changes.sibling = request.above;
+                changes.stack_mode = request.detail;
+                XConfigureWindow(m_display, request.window,
+                                 static_cast<unsigned>(request.value_mask), &changes);
                 XFlush(m_display);
             } else if (event.type == MapNotify && !mapped && isWatched(event.xmap.window)) {
                 mapped = now;
