@@ -1,24 +1,10 @@
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "navigation/PPNavWindow.h"
 #include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
 
-using test::BeepCounter;
-using test::child;
-using test::click;
-using test::pressEnter;
-using test::type;
-
 const char* const kFields[] = {"P1", "P2", "Lat", "TAS", "Dist"};
-const char* const kResults[] = {"Label5", "Label7", "Drift", "WindCA"};
 
 struct Entries {
     const char* p1;
@@ -26,55 +12,17 @@ struct Entries {
     const char* lat;
     const char* tas;
     const char* dist;
+
+    Names texts() const { return {p1, p2, lat, tas, dist}; }
 };
 
-class PPNavWindowTest : public ::testing::Test {
+class PPNavWindowTest : public WindowTest<PPNavWindow> {
 protected:
-    void SetUp() override {
-        program = std::make_unique<test::TestProgram>(
-            std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("PPNav"), [](WindowRegistry& r) { return new PPNavWindow(r); }}});
-        window = program->open(QStringLiteral("Command5"), QStringLiteral("PPNav"));
-        ASSERT_NE(window, nullptr);
-    }
-
-    QLineEdit* field(const char* name) {
-        return child<QLineEdit>(window, QString::fromLatin1(name));
-    }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QPushButton* compute() { return child<QPushButton>(window, QStringLiteral("Command2")); }
+    PPNavWindowTest()
+        : WindowTest("PPNav", "Command5", {"Label5", "Label7", "Drift", "WindCA"}, "lblError") {}
 
     // Types the five fields key by key.
-    void fill(const Entries& e) {
-        const std::pair<const char*, const char*> entries[] = {
-            {"P1", e.p1}, {"P2", e.p2}, {"Lat", e.lat}, {"TAS", e.tas}, {"Dist", e.dist}};
-        for (const auto& [name, text] : entries) {
-            field(name)->clear();
-            type(field(name), QString::fromUtf8(text));
-            ASSERT_EQ(field(name)->text().toStdString(), text) << name << " refused a key";
-        }
-    }
-
-    bool resultsShown() {
-        for (const char* name : kResults) {
-            if (label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return label("lblError")->isHidden();
-    }
-
-    bool errorShown() {
-        for (const char* name : kResults) {
-            if (!label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return !label("lblError")->isHidden();
-    }
-
-    std::unique_ptr<test::TestProgram> program;
-    QWidget* window = nullptr;
+    void fill(const Entries& e) { typeFields(window, kFields, e.texts()); }
 };
 
 struct PPNavCaptions {
@@ -140,16 +88,7 @@ TEST_P(PPNavRangeTest, AFieldOutOfRangeIsClearedAndFocused) {
     EXPECT_EQ(label("lblError")->text().toStdString(), r.message);
     EXPECT_TRUE(field(r.cleared)->text().isEmpty());
     EXPECT_TRUE(field(r.cleared)->hasFocus());
-    const std::pair<const char*, const char*> texts[] = {{"P1", r.entries.p1},
-                                                         {"P2", r.entries.p2},
-                                                         {"Lat", r.entries.lat},
-                                                         {"TAS", r.entries.tas},
-                                                         {"Dist", r.entries.dist}};
-    for (const auto& [name, text] : texts) {
-        if (std::string(name) != r.cleared) {
-            EXPECT_EQ(field(name)->text().toStdString(), text) << name << " kept its text";
-        }
-    }
+    EXPECT_TRUE(holdTexts(window, kFields, r.entries.texts(), r.cleared));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -193,14 +132,7 @@ TEST_P(PPNavEmptyTest, AnEmptyFieldIsFocusedAndNothingIsCleared) {
     EXPECT_TRUE(errorShown());
     EXPECT_EQ(label("lblError")->text().toStdString(), e.message);
     EXPECT_TRUE(field(e.focused)->hasFocus());
-    const std::pair<const char*, const char*> texts[] = {{"P1", e.entries.p1},
-                                                         {"P2", e.entries.p2},
-                                                         {"Lat", e.entries.lat},
-                                                         {"TAS", e.entries.tas},
-                                                         {"Dist", e.entries.dist}};
-    for (const auto& [name, text] : texts) {
-        EXPECT_EQ(field(name)->text().toStdString(), text) << name << " kept its text";
-    }
+    EXPECT_TRUE(holdTexts(window, kFields, e.entries.texts()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -235,54 +167,27 @@ TEST_F(PPNavWindowTest, TheNextRunRestoresTheResults) {
 }
 
 TEST_F(PPNavWindowTest, EnterMovesAlongTheFieldsWithABeepEach) {
-    field("P1")->setFocus();
-    for (int i = 0; i < 4; ++i) {
-        BeepCounter beeps;
-        type(field(kFields[i]), QStringLiteral("12"));
-        pressEnter(field(kFields[i]));
-        EXPECT_EQ(beeps.count(), 1) << kFields[i];
-        EXPECT_TRUE(field(kFields[i + 1])->hasFocus()) << kFields[i];
-        EXPECT_EQ(field(kFields[i])->text(), QStringLiteral("12"));
-    }
+    expectEnterChain(window, kFields, QStringLiteral("12"));
 }
 
-struct PPNavKeys {
-    const char* field;
-    const char* typed;
-    const char* kept;
-    int beeps;
-};
-
-class PPNavKeysTest : public PPNavWindowTest, public ::testing::WithParamInterface<PPNavKeys> {};
+class PPNavKeysTest : public PPNavWindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(PPNavKeysTest, EachFieldKeepsOnlyItsKeys) {
-    const PPNavKeys& k = GetParam();
-    BeepCounter beeps;
-    type(field(k.field), QString::fromLatin1(k.typed));
-    EXPECT_EQ(field(k.field)->text().toStdString(), k.kept);
-    EXPECT_EQ(beeps.count(), k.beeps);
+    expectKeys(field(GetParam().field), GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Filters, PPNavKeysTest,
-                         ::testing::Values(PPNavKeys{"P1", "-2a9./9", "29./9", 2},
-                                           PPNavKeys{"P2", "3 0.1e", "30.1", 2},
-                                           PPNavKeys{"Lat", "-45.5", "45.5", 1},
-                                           PPNavKeys{"TAS", "1.5/0-", "150", 3},
-                                           PPNavKeys{"Dist", "2.5/0", "250", 2},
-                                           // at most 6, 6, 6, 4 and 5 characters
-                                           PPNavKeys{"P1", "1234567", "123456", 0},
-                                           PPNavKeys{"Lat", "12.45678", "12.456", 0},
-                                           PPNavKeys{"TAS", "12345", "1234", 0},
-                                           PPNavKeys{"Dist", "123456", "12345", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Filters, PPNavKeysTest,
+    ::testing::Values(KeyCase{"P1", "-2a9./9", "29./9", 2}, KeyCase{"P2", "3 0.1e", "30.1", 2},
+                      KeyCase{"Lat", "-45.5", "45.5", 1}, KeyCase{"TAS", "1.5/0-", "150", 3},
+                      KeyCase{"Dist", "2.5/0", "250", 2},
+                      // at most 6, 6, 6, 4 and 5 characters
+                      KeyCase{"P1", "1234567", "123456", 0},
+                      KeyCase{"Lat", "12.45678", "12.456", 0}, KeyCase{"TAS", "12345", "1234", 0},
+                      KeyCase{"Dist", "123456", "12345", 0}));
 
 TEST_F(PPNavWindowTest, HelpShowsTwoParagraphs) {
-    const auto seen = test::captureMessageBox(
-        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_FALSE(seen.hasIcon);
-    const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
+    const QStringList paragraphs = helpParagraphs(window);
     ASSERT_EQ(paragraphs.size(), 2);
     EXPECT_EQ(paragraphs[0],
               QStringLiteral(
@@ -324,40 +229,27 @@ TEST_F(PPNavWindowTest, StartsEmptyWithCaptionsShownAndTheErrorHidden) {
         EXPECT_EQ(label(name)->text().toStdString(), text);
     }
     EXPECT_EQ(compute()->text(), QStringLiteral("Compute!"));
-    EXPECT_EQ(child<QPushButton>(window, QStringLiteral("Command1"))->text(),
-              QStringLiteral("Close"));
+    EXPECT_EQ(button("Command1")->text(), QStringLiteral("Close"));
     EXPECT_TRUE(resultsShown());
     for (const char* name : {"Drift", "WindCA", "lblError"}) {
         EXPECT_TRUE(label(name)->text().isEmpty()) << name;
-        EXPECT_TRUE(label(name)->font().bold()) << name;
-        EXPECT_EQ(label(name)->font().pointSizeF(), 12) << name;
-        EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(128, 0, 0)) << name;
     }
+    EXPECT_TRUE(haveResultLook(window, {"Drift", "WindCA", "lblError"}));
 }
 
 TEST_F(PPNavWindowTest, TabGoesThroughTheFieldsThenTheButtons) {
-    const char* order[] = {"P1", "P2", "Lat", "TAS", "Dist", "Command2", "Command1"};
-    field("P1")->setFocus();
-    for (int i = 0; i + 1 < 7; ++i) {
-        QWidget* from = QApplication::focusWidget();
-        ASSERT_NE(from, nullptr);
-        ASSERT_EQ(from->objectName().toStdString(), order[i]);
-        QTest::keyClick(from, Qt::Key_Tab);
-    }
-    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), order[6]);
+    EXPECT_EQ(tabOrder(field("P1"), 7),
+              (QStringList{"P1", "P2", "Lat", "TAS", "Dist", "Command2", "Command1"}));
 }
 
 TEST_F(PPNavWindowTest, TheLaunchersMenuEntryOpensTheWindowAgainEmpty) {
     type(field("P1"), QStringLiteral("29.92"));
-    child<QAction>(window, QStringLiteral("mnuClose"))->trigger();
-    test::TestProgram::settle();
-    EXPECT_FALSE(program->registry().isLoaded(QStringLiteral("PPNav")));
+    closeWindow(window, CloseBy::MenuEntry);
+    EXPECT_FALSE(loaded());
     EXPECT_TRUE(program->main()->isVisible());
-    child<QAction>(program->main(), QStringLiteral("menuPPNav"))->trigger();
-    window = program->registry().window(QStringLiteral("PPNav"));
-    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(reopenFromMenu("menuPPNav"));
     EXPECT_TRUE(field("P1")->text().isEmpty());
 }
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test

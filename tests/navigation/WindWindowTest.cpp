@@ -1,57 +1,21 @@
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include "navigation/WindWindow.h"
 #include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
 
-using test::BeepCounter;
-using test::child;
-using test::click;
-using test::pressEnter;
-using test::type;
+const char* const kFields[] = {"txtWind", "txtWindVel", "txtTC", "txtTAS"};
 
-class WindWindowTest : public ::testing::Test {
+class WindWindowTest : public WindowTest<WindWindow> {
 protected:
-    void SetUp() override {
-        program = std::make_unique<test::TestProgram>(
-            std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("Wind"), [](WindowRegistry& r) { return new WindWindow(r); }}});
-        window = program->open(QStringLiteral("Command2"), QStringLiteral("Wind"));
-        ASSERT_NE(window, nullptr);
-    }
+    WindWindowTest()
+        : WindowTest("Wind", "Command2",
+                     {"Label5", "Label6", "Label7", "LblGS", "LblTHeading", "LblWCA"}) {}
 
-    QLineEdit* field(const char* name) {
-        return child<QLineEdit>(window, QString::fromLatin1(name));
+    // Types the four fields key by key.
+    void fill(const char* direction, const char* speed, const char* course, const char* airspeed) {
+        typeFields(window, kFields, {direction, speed, course, airspeed});
     }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QPushButton* compute() { return child<QPushButton>(window, QStringLiteral("Command2")); }
-
-    // Types the four fields, each ended by Enter as a pilot would, except the last.
-    void fill(const QString& direction, const QString& speed, const QString& course,
-              const QString& airspeed) {
-        const std::pair<const char*, QString> entries[] = {
-            {"txtWind", direction}, {"txtWindVel", speed}, {"txtTC", course}, {"txtTAS", airspeed}};
-        for (const auto& [name, text] : entries) {
-            field(name)->clear();
-            type(field(name), text);
-        }
-    }
-
-    bool resultsShown() {
-        for (const char* name : {"Label5", "Label6", "Label7", "LblGS", "LblTHeading", "LblWCA"}) {
-            if (label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return label("ErrorLbl")->isHidden();
-    }
-
-    std::unique_ptr<test::TestProgram> program;
-    QWidget* window = nullptr;
 };
 
 struct WindCaptions {
@@ -99,16 +63,7 @@ TEST_F(WindWindowTest, ComputeButtonGivesTheSameResultsWithoutABeep) {
 }
 
 TEST_F(WindWindowTest, EnterMovesAlongTheFieldsWithABeepEach) {
-    const char* chain[] = {"txtWind", "txtWindVel", "txtTC", "txtTAS"};
-    field("txtWind")->setFocus();
-    for (int i = 0; i < 3; ++i) {
-        BeepCounter beeps;
-        type(field(chain[i]), QStringLiteral("10"));
-        pressEnter(field(chain[i]));
-        EXPECT_EQ(beeps.count(), 1) << chain[i];
-        EXPECT_TRUE(field(chain[i + 1])->hasFocus()) << chain[i];
-        EXPECT_EQ(field(chain[i])->text(), QStringLiteral("10"));  // Enter inserts nothing
-    }
+    expectEnterChain(window, kFields, QStringLiteral("10"));
 }
 
 TEST_F(WindWindowTest, FieldsTakeOnlyDigitsAndBeepForAnythingElse) {
@@ -119,7 +74,7 @@ TEST_F(WindWindowTest, FieldsTakeOnlyDigitsAndBeepForAnythingElse) {
     EXPECT_EQ(beeps.count(), 5);
     type(speed, QStringLiteral("5"));  // at most four characters
     EXPECT_EQ(speed->text(), QStringLiteral("1234"));
-    test::pressBackspace(speed);
+    pressBackspace(speed);
     EXPECT_EQ(speed->text(), QStringLiteral("123"));
     EXPECT_EQ(beeps.count(), 5);
 }
@@ -127,10 +82,10 @@ TEST_F(WindWindowTest, FieldsTakeOnlyDigitsAndBeepForAnythingElse) {
 TEST_F(WindWindowTest, PastingTextWithOtherCharactersIsRefused) {
     QLineEdit* course = field("txtTC");
     BeepCounter beeps;
-    test::paste(course, QStringLiteral("12a"));
+    paste(course, QStringLiteral("12a"));
     EXPECT_EQ(course->text(), QString());
     EXPECT_GE(beeps.count(), 1);
-    test::paste(course, QStringLiteral("270"));
+    paste(course, QStringLiteral("270"));
     EXPECT_EQ(course->text(), QStringLiteral("270"));
 }
 
@@ -152,21 +107,11 @@ TEST_P(WindErrorTest, ReportsTheFirstFailingCheckAndClearsItsField) {
     pressEnter(field("txtTAS"));
     EXPECT_EQ(beeps.count(), 0);  // a failed run leaves the Enter key alone
     EXPECT_EQ(label("ErrorLbl")->text().toStdString(), e.message);
-    EXPECT_FALSE(label("ErrorLbl")->isHidden());
-    for (const char* name : {"Label5", "Label6", "Label7", "LblGS", "LblTHeading", "LblWCA"}) {
-        EXPECT_TRUE(label(name)->isHidden()) << name;
-    }
+    EXPECT_TRUE(errorShown());
     EXPECT_TRUE(field(e.cleared)->text().isEmpty());
     EXPECT_TRUE(field(e.cleared)->hasFocus());
-    const std::pair<const char*, const char*> texts[] = {{"txtWind", e.direction},
-                                                         {"txtWindVel", e.speed},
-                                                         {"txtTC", e.course},
-                                                         {"txtTAS", e.airspeed}};
-    for (const auto& [name, text] : texts) {
-        if (std::string(name) != e.cleared) {
-            EXPECT_EQ(field(name)->text().toStdString(), text) << name << " kept its text";
-        }
-    }
+    EXPECT_TRUE(
+        holdTexts(window, kFields, {e.direction, e.speed, e.course, e.airspeed}, e.cleared));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -215,13 +160,7 @@ TEST_F(WindWindowTest, TheCrosswindCaseLeavesTheFieldsAndShowsNoNumber) {
 }
 
 TEST_F(WindWindowTest, HelpShowsFourParagraphs) {
-    const auto seen = test::captureMessageBox(
-        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_FALSE(seen.hasIcon);
-    const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
+    const QStringList paragraphs = helpParagraphs(window);
     ASSERT_EQ(paragraphs.size(), 4);
     EXPECT_EQ(paragraphs[0],
               QStringLiteral("   Enter a wind direction (True). Valid values are from 0 "
@@ -233,7 +172,7 @@ TEST_F(WindWindowTest, HelpShowsFourParagraphs) {
 
 TEST_F(WindWindowTest, StartsEmptyWithResultCaptionsShown) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Wind"));
-    for (const char* name : {"txtWind", "txtWindVel", "txtTC", "txtTAS"}) {
+    for (const char* name : kFields) {
         EXPECT_TRUE(field(name)->text().isEmpty());
         EXPECT_EQ(field(name)->maxLength(), 4);
     }
@@ -247,4 +186,4 @@ TEST_F(WindWindowTest, StartsEmptyWithResultCaptionsShown) {
 }
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTimerEvent>
 
 #include "platform/Beep.h"
 #include "shell/LauncherWindow.h"
@@ -117,6 +118,200 @@ QWidget* TestProgram::open(const QString& launcherButton, const QString& window)
 void TestProgram::settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+namespace {
+
+// The names, between quotes, of the children of the window for which `fails` holds.
+template <class T, class Fails>
+::testing::AssertionResult check(const QWidget* window, const Names& names, const char* what,
+                                 Fails fails) {
+    QStringList failing;
+    for (const char* name : names) {
+        T* found = child<T>(window, QString::fromLatin1(name));
+        if (found == nullptr || fails(found)) {
+            failing << QLatin1Char('"') + QString::fromLatin1(name) + QLatin1Char('"');
+        }
+    }
+    if (failing.isEmpty()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << failing.join(QStringLiteral(", ")).toStdString() << " " << what;
+}
+
+}  // namespace
+
+::testing::AssertionResult allShown(const QWidget* window, const Names& names) {
+    return check<QWidget>(window, names, "hidden", [](QWidget* w) { return w->isHidden(); });
+}
+
+::testing::AssertionResult allHidden(const QWidget* window, const Names& names) {
+    return check<QWidget>(window, names, "shown", [](QWidget* w) { return !w->isHidden(); });
+}
+
+::testing::AssertionResult haveResultLook(const QWidget* window, const Names& labels) {
+    return check<QLabel>(window, labels, "not bold, 12 points and dark red", [](QLabel* l) {
+        return !l->font().bold() || l->font().pointSizeF() != 12 ||
+               l->palette().color(QPalette::WindowText) != QColor(128, 0, 0);
+    });
+}
+
+::testing::AssertionResult holdTexts(const QWidget* window, const Names& fields, const Names& texts,
+                                     const char* except) {
+    EXPECT_EQ(fields.size(), texts.size());
+    QStringList failing;
+    for (std::size_t i = 0; i < fields.size() && i < texts.size(); ++i) {
+        if (except != nullptr && std::string(fields[i]) == except) {
+            continue;
+        }
+        auto* field = child<QLineEdit>(window, QString::fromLatin1(fields[i]));
+        const QString expected = QString::fromUtf8(texts[i]);
+        if (field == nullptr || field->text() != expected) {
+            failing << QStringLiteral("%1 holds \"%2\", not \"%3\"")
+                           .arg(QString::fromLatin1(fields[i]),
+                                field != nullptr ? field->text() : QString(), expected);
+        }
+    }
+    if (failing.isEmpty()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << failing.join(QStringLiteral("; ")).toStdString();
+}
+
+void typeFields(const QWidget* window, const Names& fields, const Names& texts) {
+    ASSERT_EQ(fields.size(), texts.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        QLineEdit* field = child<QLineEdit>(window, QString::fromLatin1(fields[i]));
+        ASSERT_NE(field, nullptr);
+        field->clear();
+        type(field, QString::fromUtf8(texts[i]));
+        ASSERT_EQ(field->text().toStdString(), texts[i]) << fields[i] << " refused a key";
+    }
+}
+
+void typeAlongEnterChain(const QWidget* window, const Names& fields, const Names& texts) {
+    ASSERT_EQ(fields.size(), texts.size());
+    ASSERT_GT(fields.size(), 0U);
+    std::vector<QLineEdit*> chain;
+    for (const char* name : fields) {
+        chain.push_back(child<QLineEdit>(window, QString::fromLatin1(name)));
+        ASSERT_NE(chain.back(), nullptr);
+        chain.back()->clear();
+    }
+    chain.front()->setFocus();
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_EQ(focused, chain[i]) << "the focus is not in " << fields[i];
+        type(focused, QString::fromUtf8(texts[i]));
+        if (i + 1 < chain.size()) {
+            pressEnter(focused);
+        }
+    }
+}
+
+void expectEnterMovesOn(QLineEdit* from, QWidget* to, const QString& typed) {
+    ASSERT_NE(from, nullptr);
+    ASSERT_NE(to, nullptr);
+    const std::string name = from->objectName().toStdString();
+    from->setFocus();
+    BeepCounter beeps;
+    type(from, typed);
+    pressEnter(from);
+    EXPECT_EQ(beeps.count(), 1) << name;
+    EXPECT_TRUE(to->hasFocus()) << "after " << name;
+    EXPECT_EQ(from->text(), typed) << name;  // Enter inserts nothing
+}
+
+void expectEnterChain(const QWidget* window, const Names& chain, const QString& typed) {
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+        expectEnterMovesOn(child<QLineEdit>(window, QString::fromLatin1(chain[i])),
+                           child<QWidget>(window, QString::fromLatin1(chain[i + 1])), typed);
+    }
+}
+
+void PrintTo(const KeyCase& k, std::ostream* os) {
+    *os << k.field << " " << k.typed;
+}
+
+void expectKeys(QLineEdit* field, const KeyCase& k) {
+    ASSERT_NE(field, nullptr);
+    field->setFocus(Qt::MouseFocusReason);
+    BeepCounter beeps;
+    type(field, QString::fromUtf8(k.typed));
+    EXPECT_EQ(field->text().toStdString(), k.kept);
+    EXPECT_EQ(beeps.count(), k.beeps);
+}
+
+QStringList focusChain(const QWidget* from, int count) {
+    QStringList names;
+    const QWidget* current = from;
+    while (current != nullptr && names.size() < count) {
+        names << current->objectName();
+        const QWidget* next = current->nextInFocusChain();
+        while (next != nullptr && next != from && next->focusPolicy() == Qt::NoFocus) {
+            next = next->nextInFocusChain();
+        }
+        current = next == from ? nullptr : next;
+    }
+    return names;
+}
+
+QStringList tabOrder(QWidget* first, int count) {
+    QStringList names;
+    first->setFocus();
+    while (names.size() < count) {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused == nullptr) {
+            names << QStringLiteral("(no focus)");
+            break;
+        }
+        names << focused->objectName();
+        if (names.size() < count) {
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+    }
+    return names;
+}
+
+QStringList helpParagraphs(const QWidget* window) {
+    const MessageBoxSeen seen = captureMessageBox(
+        [window] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
+    EXPECT_TRUE(seen.shown) << "no Help box";
+    if (!seen.shown) {
+        return {};
+    }
+    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
+    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_FALSE(seen.hasIcon);
+    return seen.text.split(QStringLiteral("\n\r\n\r"));
+}
+
+void tick(QTimer* timer) {
+    ASSERT_NE(timer, nullptr);
+    ASSERT_TRUE(timer->isActive()) << timer->objectName().toStdString() << " is disabled";
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
+}
+
+void PrintTo(CloseBy by, std::ostream* os) {
+    *os << (by == CloseBy::Button ? "Button" : by == CloseBy::MenuEntry ? "MenuEntry" : "CloseBox");
+}
+
+void closeWindow(QWidget* window, CloseBy by) {
+    ASSERT_NE(window, nullptr);
+    switch (by) {
+        case CloseBy::Button:
+            click(child<QPushButton>(window, QStringLiteral("Command1")));
+            break;
+        case CloseBy::MenuEntry:
+            child<QAction>(window, QStringLiteral("mnuClose"))->trigger();
+            break;
+        case CloseBy::CloseBox:
+            window->close();
+            break;
+    }
+    TestProgram::settle();
 }
 
 }  // namespace aerolume::test
