@@ -1,28 +1,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
-#include <QTest>
-#include <array>
-#include <ostream>
 
 #include "navigation/LatLongWindow.h"
 #include "platform/SettingsStore.h"
 #include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
-
-using test::BeepCounter;
-using test::child;
-using test::click;
-using test::pressEnter;
-using test::type;
 
 // The twelve fields in the order of the Enter chain.
 const char* const kFields[12] = {"txtDepLatDeg",   "txtDepLatMin",   "txtDepLatSec",
@@ -58,48 +44,21 @@ struct Hemispheres {
     char destLong = 'W';
 };
 
-class LatLongWindowTest : public ::testing::Test {
+class LatLongWindowTest : public WindowTest<LatLongWindow> {
 protected:
+    LatLongWindowTest() : WindowTest("LatLong", "Command9", kResultArea) {}
+
     void SetUp() override {
         removeStore();
-        openProgram();
+        WindowTest::SetUp();
     }
     void TearDown() override {
         program.reset();
         removeStore();
     }
 
-    void openProgram() {
-        program = std::make_unique<test::TestProgram>(
-            std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("LatLong"),
-                 [](WindowRegistry& r) { return new LatLongWindow(r); }}});
-        reopen();
-    }
-    void reopen() {
-        window = program->open(QStringLiteral("Command9"), QStringLiteral("LatLong"));
-        ASSERT_NE(window, nullptr);
-    }
-
-    QLineEdit* field(const char* name) {
-        return child<QLineEdit>(window, QString::fromLatin1(name));
-    }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QRadioButton* option(const char* name) {
-        return child<QRadioButton>(window, QString::fromLatin1(name));
-    }
-    QPushButton* button(const char* name) {
-        return child<QPushButton>(window, QString::fromLatin1(name));
-    }
-    std::string text(const char* name) { return label(name)->text().toStdString(); }
-
     // Types the twelve texts key by key, each field emptied first.
-    void fill(const std::array<const char*, 12>& texts) {
-        for (int i = 0; i < 12; ++i) {
-            field(kFields[i])->clear();
-            type(field(kFields[i]), QString::fromUtf8(texts[i]));
-        }
-    }
+    void fill(const std::array<const char*, 12>& texts) { typeFields(window, kFields, texts); }
     void pick(const Hemispheres& h) {
         click(option(h.depLat == 'S' ? "optDepS" : "optDepN"));
         click(option(h.depLong == 'E' ? "optDepE" : "optDepW"));
@@ -110,26 +69,6 @@ protected:
         field("txtDestLongSec")->setFocus();
         pressEnter(field("txtDestLongSec"));
     }
-
-    bool resultsShown() {
-        for (const char* name : kResultArea) {
-            if (label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return label("ErrorLbl")->isHidden();
-    }
-    bool errorShown() {
-        for (const char* name : kResultArea) {
-            if (!label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return !label("ErrorLbl")->isHidden();
-    }
-
-    std::unique_ptr<test::TestProgram> program;
-    QWidget* window = nullptr;
 };
 
 struct WorkedRow {
@@ -419,15 +358,7 @@ TEST_F(LatLongWindowTest, AfterAnErrorTheNextComputationShowsEverythingAgain) {
 }
 
 TEST_F(LatLongWindowTest, EnterMovesAlongTheFieldsSkippingTheOptionButtons) {
-    for (int i = 0; i < 11; ++i) {
-        field(kFields[i])->setFocus();
-        BeepCounter beeps;
-        type(field(kFields[i]), QStringLiteral("1"));
-        pressEnter(field(kFields[i]));
-        EXPECT_EQ(beeps.count(), 1) << kFields[i];
-        EXPECT_TRUE(field(kFields[i + 1])->hasFocus()) << "after " << kFields[i];
-        EXPECT_EQ(field(kFields[i])->text(), QStringLiteral("1"));  // Enter inserts nothing
-    }
+    expectEnterChain(window, kFields, QStringLiteral("1"));
 }
 
 TEST_F(LatLongWindowTest, FieldsTakePointSlashAndDigitsButNoMinus) {
@@ -437,7 +368,7 @@ TEST_F(LatLongWindowTest, FieldsTakePointSlashAndDigitsButNoMinus) {
         type(f, QStringLiteral("1-2a.3/4 x"));
         EXPECT_EQ(f->text(), QStringLiteral("12.3/4")) << name;
         EXPECT_EQ(beeps.count(), 4) << name;
-        test::pressBackspace(f);
+        pressBackspace(f);
         EXPECT_EQ(f->text(), QStringLiteral("12.3/")) << name;
         EXPECT_EQ(beeps.count(), 4) << name;
     }
@@ -447,10 +378,10 @@ TEST_F(LatLongWindowTest, FieldsTakePointSlashAndDigitsButNoMinus) {
     EXPECT_EQ(seconds->text(), QStringLiteral("123456789012"));  // at most 12 characters
     BeepCounter beeps;
     seconds->clear();
-    test::paste(seconds, QStringLiteral("-5"));
+    paste(seconds, QStringLiteral("-5"));
     EXPECT_TRUE(seconds->text().isEmpty());
     EXPECT_GE(beeps.count(), 1);
-    test::paste(seconds, QStringLiteral("59.5"));
+    paste(seconds, QStringLiteral("59.5"));
     EXPECT_EQ(seconds->text(), QStringLiteral("59.5"));
 }
 
@@ -469,39 +400,21 @@ TEST_F(LatLongWindowTest, OpensWithTheDesignAndTheFocusInTheFirstField) {
     }
     EXPECT_TRUE(label("ErrorLbl")->isHidden());
     EXPECT_TRUE(label("ErrorLbl")->text().isEmpty());
-    for (const char* name : {"Dist", "TC", "RTC", "RDist", "ErrorLbl"}) {
-        EXPECT_TRUE(label(name)->font().bold()) << name;
-        EXPECT_EQ(label(name)->font().pointSizeF(), 12) << name;
-        EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(128, 0, 0)) << name;
-    }
+    EXPECT_TRUE(haveResultLook(window, {"Dist", "TC", "RTC", "RDist", "ErrorLbl"}));
 }
 
 TEST_F(LatLongWindowTest, TabGoesThroughEachFrameThenItsOptionsThenTheButtons) {
-    const char* order[] = {"txtDepLatDeg",   "txtDepLatMin",   "txtDepLatSec",  "optDepN",
-                           "optDepS",        "txtDepLongDeg",  "txtDepLongMin", "txtDepLongSec",
-                           "optDepE",        "optDepW",        "txtDestLatDeg", "txtDestLatMin",
-                           "txtDestLatSec",  "optDestN",       "optDestS",      "txtDestLongDeg",
-                           "txtDestLongMin", "txtDestLongSec", "optDestE",      "optDestW",
-                           "Command2",       "Command1"};
-    QWidget* current = child<QWidget>(window, QString::fromLatin1(order[0]));
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        QWidget* next = current->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus && next != current) {
-            next = next->nextInFocusChain();
-        }
-        EXPECT_EQ(next->objectName().toStdString(), order[i]) << "after " << order[i - 1];
-        current = child<QWidget>(window, QString::fromLatin1(order[i]));
-    }
+    const QStringList order = {
+        "txtDepLatDeg",   "txtDepLatMin",   "txtDepLatSec",   "optDepN",  "optDepS",
+        "txtDepLongDeg",  "txtDepLongMin",  "txtDepLongSec",  "optDepE",  "optDepW",
+        "txtDestLatDeg",  "txtDestLatMin",  "txtDestLatSec",  "optDestN", "optDestS",
+        "txtDestLongDeg", "txtDestLongMin", "txtDestLongSec", "optDestE", "optDestW",
+        "Command2",       "Command1"};
+    EXPECT_EQ(focusChain(field("txtDepLatDeg"), 22), order);
 }
 
 TEST_F(LatLongWindowTest, HelpShowsTwoParagraphs) {
-    const auto seen = test::captureMessageBox(
-        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_FALSE(seen.hasIcon);
-    const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
+    const QStringList paragraphs = helpParagraphs(window);
     ASSERT_EQ(paragraphs.size(), 2);
     EXPECT_EQ(paragraphs[0],
               QStringLiteral("Enter Lat/Long of the departure point, and destination. Valid "
@@ -520,48 +433,23 @@ TEST_F(LatLongWindowTest, HelpShowsTwoParagraphs) {
 }
 
 TEST_F(LatLongWindowTest, TheLaunchersMenuEntryOpensItToo) {
-    click(button("Command1"));
-    test::TestProgram::settle();
-    EXPECT_FALSE(program->registry().isLoaded(QStringLiteral("LatLong")));
+    closeWindow(window, CloseBy::Button);
+    EXPECT_FALSE(loaded());
     EXPECT_TRUE(program->main()->isVisible());
-    child<QAction>(program->main(), QStringLiteral("menuLat"))->trigger();
-    EXPECT_TRUE(program->registry().isLoaded(QStringLiteral("LatLong")));
+    EXPECT_TRUE(reopenFromMenu("menuLat"));
     EXPECT_FALSE(program->main()->isVisible());
 }
 
-// How the window is closed.
-enum class CloseBy { Button, MenuEntry, CloseBox };
-
-void PrintTo(CloseBy by, std::ostream* os) {
-    *os << (by == CloseBy::Button ? "Button" : by == CloseBy::MenuEntry ? "MenuEntry" : "CloseBox");
-}
-
 class LatLongPersistenceTest : public LatLongWindowTest,
-                               public ::testing::WithParamInterface<CloseBy> {
-protected:
-    void closeWindow() {
-        switch (GetParam()) {
-            case CloseBy::Button:
-                click(button("Command1"));
-                break;
-            case CloseBy::MenuEntry:
-                child<QAction>(window, QStringLiteral("mnuClose"))->trigger();
-                break;
-            case CloseBy::CloseBox:
-                window->close();
-                break;
-        }
-        test::TestProgram::settle();
-        ASSERT_FALSE(program->registry().isLoaded(QStringLiteral("LatLong")));
-        ASSERT_TRUE(program->main()->isVisible());
-    }
-};
+                               public ::testing::WithParamInterface<CloseBy> {};
 
 TEST_P(LatLongPersistenceTest, TheDepartureSurvivesClosingAndReopening) {
     // Blank, "0" and texts that are not numbers are kept as they stand.
     fill({"33", "", "3/4", "1.2.3", ".", "0", "40", "38", "0", "73", "47", "0"});
     pick({'S', 'E', 'S', 'E'});
-    closeWindow();
+    closeWindow(window, GetParam());
+    ASSERT_FALSE(loaded());
+    ASSERT_TRUE(program->main()->isVisible());
 
     const std::pair<const char*, const char*> stored[] = {
         {"DepLatDeg", "33"},     {"DepLatMin", ""},   {"DepLatSec", "3/4"},
@@ -594,7 +482,7 @@ TEST_F(LatLongWindowTest, TheDepartureSurvivesARestartOfTheProgram) {
     fill({"21", "19", "0", "157", "55", "0", "", "", "", "", "", ""});
     click(button("Command1"));
     program.reset();
-    openProgram();
+    startProgram();
     const char* destination[6] = {"35", "33", "0", "139", "47", "0"};
     for (int i = 0; i < 6; ++i) {
         EXPECT_TRUE(field(kFields[i + 6])->text().isEmpty());
@@ -607,8 +495,7 @@ TEST_F(LatLongWindowTest, TheDepartureSurvivesARestartOfTheProgram) {
 }
 
 TEST_F(LatLongWindowTest, AnyStoredTextIsShownAndReportedNotComputed) {
-    click(button("Command1"));
-    test::TestProgram::settle();
+    closeWindow(window, CloseBy::Button);
     ASSERT_TRUE(platform::writeSettings(kApplication, kSection,
                                         {{QStringLiteral("DepLatDeg"), QStringLiteral("12")},
                                          {QStringLiteral("DepLatMin"), QStringLiteral("a,b")},
@@ -663,8 +550,7 @@ class LatLongBrokenStoreTest : public LatLongWindowTest,
                                public ::testing::WithParamInterface<BrokenStore> {};
 
 TEST_P(LatLongBrokenStoreTest, GivesEmptyFieldsAndClosesCleanly) {
-    click(button("Command1"));
-    test::TestProgram::settle();
+    closeWindow(window, CloseBy::Button);
     removeStore();
     GetParam().make(storeFile());
     reopen();
@@ -674,9 +560,8 @@ TEST_P(LatLongBrokenStoreTest, GivesEmptyFieldsAndClosesCleanly) {
     type(field("txtDepLatDeg"), QStringLiteral("10"));
     click(button("Command2"));
     EXPECT_EQ(text("Dist"), "600.00 NM");
-    click(button("Command1"));
-    test::TestProgram::settle();
-    EXPECT_FALSE(program->registry().isLoaded(QStringLiteral("LatLong")));
+    closeWindow(window, CloseBy::Button);
+    EXPECT_FALSE(loaded());
     EXPECT_TRUE(program->main()->isVisible());
 }
 
@@ -693,4 +578,4 @@ INSTANTIATE_TEST_SUITE_P(
                                   }}));
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test
