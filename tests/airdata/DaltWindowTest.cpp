@@ -1,75 +1,24 @@
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include "airdata/DaltWindow.h"
 #include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
-
-using test::BeepCounter;
-using test::child;
-using test::click;
-using test::pressEnter;
-using test::type;
 
 const char* const kFields[] = {"txtMSL", "txtAlt", "CTemp"};
 const char* const kResults[] = {"DALabel", "DenAlt", "PresAltLbl", "PAlt"};
 
-class DaltWindowTest : public ::testing::Test {
+class DaltWindowTest : public WindowTest<DaltWindow> {
 protected:
-    void SetUp() override {
-        program = std::make_unique<test::TestProgram>(
-            std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("Dalt"), [](WindowRegistry& r) { return new DaltWindow(r); }}});
-        window = program->open(QStringLiteral("Command4"), QStringLiteral("Dalt"));
-        ASSERT_NE(window, nullptr);
-    }
-
-    QLineEdit* field(const char* name) {
-        return child<QLineEdit>(window, QString::fromLatin1(name));
-    }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QPushButton* compute() { return child<QPushButton>(window, QStringLiteral("Command2")); }
-    QRadioButton* option(const char* name) {
-        return child<QRadioButton>(window, QString::fromLatin1(name));
-    }
+    DaltWindowTest() : WindowTest("Dalt", "Command4", kResults) {}
 
     // Selects the unit, then types the three fields as a pilot would: from the MSL
     // field, each entry followed by Enter except the last, into whichever field has
     // the focus.
-    void fill(const QString& msl, const QString& altimeter, const QString& temperature,
+    void fill(const char* msl, const char* altimeter, const char* temperature,
               bool fahrenheit = false) {
         click(option(fahrenheit ? "OptionF" : "OptionC"));
-        for (const char* name : kFields) {
-            field(name)->clear();
-        }
-        field("txtMSL")->setFocus();
-        const QString texts[] = {msl, altimeter, temperature};
-        for (int i = 0; i < 3; ++i) {
-            QWidget* focused = QApplication::focusWidget();
-            ASSERT_EQ(focused, field(kFields[i]));
-            type(focused, texts[i]);
-            if (i < 2) {
-                pressEnter(focused);
-            }
-        }
+        typeAlongEnterChain(window, kFields, {msl, altimeter, temperature});
     }
-
-    bool resultsShown() {
-        for (const char* name : kResults) {
-            if (label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return label("ErrorLbl")->isHidden();
-    }
-
-    std::unique_ptr<test::TestProgram> program;
-    QWidget* window = nullptr;
 };
 
 struct DaltCaptions {
@@ -157,19 +106,10 @@ TEST_P(DaltErrorTest, ReportsTheFirstFailingCheckAndClearsItsField) {
     pressEnter(field("CTemp"));
     EXPECT_EQ(beeps.count(), 0);  // a failed run leaves the Enter key alone
     EXPECT_EQ(label("ErrorLbl")->text().toStdString(), e.message);
-    EXPECT_FALSE(label("ErrorLbl")->isHidden());
-    for (const char* name : kResults) {
-        EXPECT_TRUE(label(name)->isHidden()) << name;
-    }
+    EXPECT_TRUE(errorShown());
     EXPECT_TRUE(field(e.cleared)->text().isEmpty());
     EXPECT_TRUE(field(e.cleared)->hasFocus());
-    const std::pair<const char*, const char*> texts[] = {
-        {"txtMSL", e.msl}, {"txtAlt", e.altimeter}, {"CTemp", e.temperature}};
-    for (const auto& [name, text] : texts) {
-        if (std::string(name) != e.cleared) {
-            EXPECT_EQ(field(name)->text().toStdString(), text) << name << " kept its text";
-        }
-    }
+    EXPECT_TRUE(holdTexts(window, kFields, {e.msl, e.altimeter, e.temperature}, e.cleared));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -236,69 +176,45 @@ struct DaltEnter {
 class DaltEnterTest : public DaltWindowTest, public ::testing::WithParamInterface<DaltEnter> {};
 
 TEST_P(DaltEnterTest, EnterMovesTheFocusAndBeeps) {
-    QLineEdit* from = field(GetParam().from);
-    from->setFocus();
-    type(from, QStringLiteral("12"));
-    BeepCounter beeps;
-    pressEnter(from);
-    EXPECT_EQ(beeps.count(), 1);
-    EXPECT_TRUE(field(GetParam().to)->hasFocus());
-    EXPECT_EQ(from->text(), QStringLiteral("12"));  // Enter inserts nothing
+    expectEnterMovesOn(field(GetParam().from), field(GetParam().to), QStringLiteral("12"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Chain, DaltEnterTest,
                          ::testing::Values(DaltEnter{"txtMSL", "txtAlt"},
                                            DaltEnter{"txtAlt", "CTemp"}));
 
-struct DaltKeys {
-    const char* field;
-    const char* typed;
-    const char* kept;
-    int beeps;
-};
-
-class DaltKeysTest : public DaltWindowTest, public ::testing::WithParamInterface<DaltKeys> {};
+class DaltKeysTest : public DaltWindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(DaltKeysTest, TheFilterDropsOtherKeysWithABeep) {
-    const DaltKeys& k = GetParam();
-    BeepCounter beeps;
-    type(field(k.field), QString::fromUtf8(k.typed));
-    EXPECT_EQ(field(k.field)->text().toStdString(), k.kept);
-    EXPECT_EQ(beeps.count(), k.beeps);
+    expectKeys(field(GetParam().field), GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Filters, DaltKeysTest,
-                         ::testing::Values(DaltKeys{"txtMSL", "-1.5/", "-1.5/", 0},
-                                           DaltKeys{"txtMSL", "1a2 e+", "12", 4},
-                                           DaltKeys{"txtMSL", "1234567", "123456", 0},
-                                           DaltKeys{"txtAlt", "-29.9", "29.9", 1},
-                                           DaltKeys{"txtAlt", "3/0,1", "3/01", 1},
-                                           DaltKeys{"txtAlt", "29.9212", "29.921", 0},
-                                           DaltKeys{"CTemp", "-12.5", "-12.", 0},
-                                           DaltKeys{"CTemp", "1°5C", "15", 2}));
+INSTANTIATE_TEST_SUITE_P(
+    Filters, DaltKeysTest,
+    ::testing::Values(KeyCase{"txtMSL", "-1.5/", "-1.5/", 0}, KeyCase{"txtMSL", "1a2 e+", "12", 4},
+                      KeyCase{"txtMSL", "1234567", "123456", 0},
+                      KeyCase{"txtAlt", "-29.9", "29.9", 1}, KeyCase{"txtAlt", "3/0,1", "3/01", 1},
+                      KeyCase{"txtAlt", "29.9212", "29.921", 0},
+                      KeyCase{"CTemp", "-12.5", "-12.", 0}, KeyCase{"CTemp", "1°5C", "15", 2}));
 
 TEST_F(DaltWindowTest, BackspacePassesAndPastingIsFiltered) {
     QLineEdit* altimeter = field("txtAlt");
     BeepCounter beeps;
-    test::paste(altimeter, QStringLiteral("-29"));
+    paste(altimeter, QStringLiteral("-29"));
     EXPECT_TRUE(altimeter->text().isEmpty());
     EXPECT_GE(beeps.count(), 1);
-    test::paste(altimeter, QStringLiteral("29.92"));
+    paste(altimeter, QStringLiteral("29.92"));
     EXPECT_EQ(altimeter->text(), QStringLiteral("29.92"));
     const int before = beeps.count();
-    test::pressBackspace(altimeter);
+    pressBackspace(altimeter);
     EXPECT_EQ(altimeter->text(), QStringLiteral("29.9"));
     EXPECT_EQ(beeps.count(), before);
 }
 
 TEST_F(DaltWindowTest, HelpShowsOneParagraph) {
-    const auto seen = test::captureMessageBox(
-        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_FALSE(seen.hasIcon);
-    EXPECT_EQ(seen.text,
+    const QStringList paragraphs = helpParagraphs(window);
+    ASSERT_EQ(paragraphs.size(), 1);
+    EXPECT_EQ(paragraphs[0],
               QStringLiteral("Enter an MSL altitude between -1500 and 65000 feet. Enter the sea "
                              "level altimeter setting (inches of Mercury) from 27 to 36. Enter the "
                              "outside air temperature between -300 and 150 Centigrade. A "
@@ -318,8 +234,7 @@ TEST_F(DaltWindowTest, StartsEmptyInCelsiusWithTheResultCaptionsShown) {
     EXPECT_EQ(option("OptionC")->text(), QStringLiteral("°C"));
     EXPECT_EQ(option("OptionF")->text(), QStringLiteral("°F"));
     EXPECT_EQ(compute()->text(), QStringLiteral("Compute!"));
-    EXPECT_EQ(child<QPushButton>(window, QStringLiteral("Command1"))->text(),
-              QStringLiteral("Close"));
+    EXPECT_EQ(button("Command1")->text(), QStringLiteral("Close"));
     EXPECT_EQ(label("Label1")->text(), QStringLiteral("MSL Altitude:"));
     EXPECT_EQ(label("Label2")->text(), QStringLiteral("Altimeter Setting:"));
     EXPECT_EQ(label("Label3")->text(), QStringLiteral("Temperature:"));
@@ -329,11 +244,9 @@ TEST_F(DaltWindowTest, StartsEmptyInCelsiusWithTheResultCaptionsShown) {
     for (const char* name : {"DenAlt", "PAlt"}) {
         EXPECT_FALSE(label(name)->isHidden()) << name;
         EXPECT_TRUE(label(name)->text().isEmpty()) << name;
-        EXPECT_TRUE(label(name)->font().bold()) << name;
-        EXPECT_EQ(label(name)->font().pointSizeF(), 12) << name;
-        EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(128, 0, 0)) << name;
     }
-    EXPECT_NE(child<QAction>(window, QStringLiteral("mnuExit")), nullptr);
+    EXPECT_TRUE(haveResultLook(window, {"DenAlt", "PAlt"}));
+    EXPECT_NE(action("mnuExit"), nullptr);
 }
 
 TEST_F(DaltWindowTest, FieldsAndTheirCaptionsShareTheirTooltips) {
@@ -351,31 +264,21 @@ TEST_F(DaltWindowTest, FieldsAndTheirCaptionsShareTheirTooltips) {
 }
 
 TEST_F(DaltWindowTest, TabVisitsTheControlsInOrder) {
-    const char* order[] = {"txtMSL",  "txtAlt",   "CTemp",   "OptionC",
-                           "OptionF", "Command2", "Command1"};
-    QWidget* current = field("txtMSL");
-    for (int i = 1; i < 7; ++i) {
-        current = current->nextInFocusChain();
-        while (current->focusPolicy() == Qt::NoFocus) {
-            current = current->nextInFocusChain();
-        }
-        EXPECT_EQ(current->objectName().toStdString(), order[i]);
-    }
+    EXPECT_EQ(focusChain(field("txtMSL"), 7), (QStringList{"txtMSL", "txtAlt", "CTemp", "OptionC",
+                                                           "OptionF", "Command2", "Command1"}));
 }
 
 TEST_F(DaltWindowTest, TheCloseEntryUnloadsTheWindowAndShowsTheLauncher) {
     type(field("txtMSL"), QStringLiteral("5000"));
-    child<QAction>(window, QStringLiteral("mnuExit"))->trigger();
-    test::TestProgram::settle();
-    EXPECT_EQ(program->registry().window(QStringLiteral("Dalt")), nullptr);
+    action("mnuExit")->trigger();
+    TestProgram::settle();
+    EXPECT_FALSE(loaded());
     EXPECT_TRUE(program->main()->isVisible());
     // The launcher's menu entry opens a fresh window.
-    child<QAction>(program->main(), QStringLiteral("menuDalt"))->trigger();
-    QWidget* reopened = program->registry().window(QStringLiteral("Dalt"));
-    ASSERT_NE(reopened, nullptr);
-    EXPECT_TRUE(reopened->isVisible());
-    EXPECT_TRUE(child<QLineEdit>(reopened, QStringLiteral("txtMSL"))->text().isEmpty());
+    ASSERT_TRUE(reopenFromMenu("menuDalt"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(field("txtMSL")->text().isEmpty());
 }
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test

@@ -1,74 +1,22 @@
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include "airdata/SpeedWindow.h"
 #include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
 
-using test::BeepCounter;
-using test::child;
-using test::click;
-using test::pressEnter;
-using test::type;
-
 const char* const kFields[] = {"txtCAS", "txtMSL", "txtBaro", "txtOAT"};
-const char* const kResults[] = {"Label8", "TAS", "Label7", "Mach"};
 
-class SpeedWindowTest : public ::testing::Test {
+class SpeedWindowTest : public WindowTest<SpeedWindow> {
 protected:
-    void SetUp() override {
-        program = std::make_unique<test::TestProgram>(
-            std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("Speed"), [](WindowRegistry& r) { return new SpeedWindow(r); }}});
-        window = program->open(QStringLiteral("Command8"), QStringLiteral("Speed"));
-        ASSERT_NE(window, nullptr);
-    }
-
-    QLineEdit* field(const char* name) {
-        return child<QLineEdit>(window, QString::fromLatin1(name));
-    }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QPushButton* compute() { return child<QPushButton>(window, QStringLiteral("Command2")); }
-    QRadioButton* option(const char* name) {
-        return child<QRadioButton>(window, QString::fromLatin1(name));
-    }
+    SpeedWindowTest() : WindowTest("Speed", "Command8", {"Label8", "TAS", "Label7", "Mach"}) {}
 
     // Selects the unit, then types the four fields from the airspeed on, each entry
     // followed by Enter except the last, into whichever field has the focus.
-    void fill(const QString& cas, const QString& msl, const QString& baro, const QString& oat,
+    void fill(const char* cas, const char* msl, const char* baro, const char* oat,
               bool fahrenheit = false) {
         click(option(fahrenheit ? "OptionF" : "OptionC"));
-        for (const char* name : kFields) {
-            field(name)->clear();
-        }
-        field("txtCAS")->setFocus();
-        const QString texts[] = {cas, msl, baro, oat};
-        for (int i = 0; i < 4; ++i) {
-            QWidget* focused = QApplication::focusWidget();
-            ASSERT_EQ(focused, field(kFields[i]));
-            type(focused, texts[i]);
-            if (i < 3) {
-                pressEnter(focused);
-            }
-        }
+        typeAlongEnterChain(window, kFields, {cas, msl, baro, oat});
     }
-
-    bool resultsShown() {
-        for (const char* name : kResults) {
-            if (label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return label("ErrorLbl")->isHidden();
-    }
-
-    std::unique_ptr<test::TestProgram> program;
-    QWidget* window = nullptr;
 };
 
 struct SpeedCaptions {
@@ -93,10 +41,7 @@ TEST_P(SpeedCaptionsTest, EnterInTheTemperatureShowsSpeedAndMach) {
     EXPECT_TRUE(resultsShown());
     EXPECT_EQ(label("TAS")->text().toStdString(), c.tas);
     EXPECT_EQ(label("Mach")->text().toStdString(), c.mach);
-    const char* typed[] = {c.cas, c.msl, c.baro, c.oat};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(field(kFields[i])->text().toStdString(), typed[i]) << "left as typed";
-    }
+    EXPECT_TRUE(holdTexts(window, kFields, {c.cas, c.msl, c.baro, c.oat}));  // left as typed
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,19 +101,10 @@ TEST_P(SpeedErrorTest, ReportsTheFirstFailingCheckAndClearsItsField) {
     pressEnter(field("txtOAT"));
     EXPECT_EQ(beeps.count(), 0);  // a failed run leaves the Enter key alone
     EXPECT_EQ(label("ErrorLbl")->text().toStdString(), e.message);
-    EXPECT_FALSE(label("ErrorLbl")->isHidden());
-    for (const char* name : kResults) {
-        EXPECT_TRUE(label(name)->isHidden()) << name;
-    }
+    EXPECT_TRUE(errorShown());
     EXPECT_TRUE(field(e.cleared)->text().isEmpty());
     EXPECT_TRUE(field(e.cleared)->hasFocus());
-    const char* typed[] = {e.cas, e.msl, e.baro, e.oat};
-    for (int i = 0; i < 4; ++i) {
-        if (std::string(kFields[i]) != e.cleared) {
-            EXPECT_EQ(field(kFields[i])->text().toStdString(), typed[i])
-                << kFields[i] << " kept its text";
-        }
-    }
+    EXPECT_TRUE(holdTexts(window, kFields, {e.cas, e.msl, e.baro, e.oat}, e.cleared));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -241,14 +177,7 @@ struct SpeedEnter {
 class SpeedEnterTest : public SpeedWindowTest, public ::testing::WithParamInterface<SpeedEnter> {};
 
 TEST_P(SpeedEnterTest, EnterMovesTheFocusAndBeeps) {
-    QLineEdit* from = field(GetParam().from);
-    from->setFocus();
-    type(from, QStringLiteral("12"));
-    BeepCounter beeps;
-    pressEnter(from);
-    EXPECT_EQ(beeps.count(), 1);
-    EXPECT_TRUE(field(GetParam().to)->hasFocus());
-    EXPECT_EQ(from->text(), QStringLiteral("12"));  // Enter inserts nothing
+    expectEnterMovesOn(field(GetParam().from), field(GetParam().to), QStringLiteral("12"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Chain, SpeedEnterTest,
@@ -256,51 +185,35 @@ INSTANTIATE_TEST_SUITE_P(Chain, SpeedEnterTest,
                                            SpeedEnter{"txtMSL", "txtBaro"},
                                            SpeedEnter{"txtBaro", "txtOAT"}));
 
-struct SpeedKeys {
-    const char* field;
-    const char* typed;
-    const char* kept;
-    int beeps;
-};
-
-class SpeedKeysTest : public SpeedWindowTest, public ::testing::WithParamInterface<SpeedKeys> {};
+class SpeedKeysTest : public SpeedWindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(SpeedKeysTest, TheFilterDropsOtherKeysWithABeep) {
-    const SpeedKeys& k = GetParam();
-    BeepCounter beeps;
-    type(field(k.field), QString::fromUtf8(k.typed));
-    EXPECT_EQ(field(k.field)->text().toStdString(), k.kept);
-    EXPECT_EQ(beeps.count(), k.beeps);
+    expectKeys(field(GetParam().field), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, SpeedKeysTest,
-    ::testing::Values(
-        SpeedKeys{"txtCAS", "-100", "100", 1}, SpeedKeys{"txtCAS", "1.5/", "1.5/", 0},
-        SpeedKeys{"txtCAS", "12345", "1234", 0}, SpeedKeys{"txtCAS", "1k2", "12", 1},
-        SpeedKeys{"txtMSL", "-1500", "-1500", 0}, SpeedKeys{"txtMSL", "1234567", "123456", 0},
-        SpeedKeys{"txtMSL", "1 000", "1000", 1}, SpeedKeys{"txtBaro", "-29.92", "29.92", 1},
-        SpeedKeys{"txtBaro", "29,92", "2992", 1}, SpeedKeys{"txtOAT", "-54", "-54", 0},
-        SpeedKeys{"txtOAT", "-54.5", "-54.", 0}, SpeedKeys{"txtOAT", "15°C", "15", 2}));
+    ::testing::Values(KeyCase{"txtCAS", "-100", "100", 1}, KeyCase{"txtCAS", "1.5/", "1.5/", 0},
+                      KeyCase{"txtCAS", "12345", "1234", 0}, KeyCase{"txtCAS", "1k2", "12", 1},
+                      KeyCase{"txtMSL", "-1500", "-1500", 0},
+                      KeyCase{"txtMSL", "1234567", "123456", 0},
+                      KeyCase{"txtMSL", "1 000", "1000", 1},
+                      KeyCase{"txtBaro", "-29.92", "29.92", 1},
+                      KeyCase{"txtBaro", "29,92", "2992", 1}, KeyCase{"txtOAT", "-54", "-54", 0},
+                      KeyCase{"txtOAT", "-54.5", "-54.", 0}, KeyCase{"txtOAT", "15°C", "15", 2}));
 
 TEST_F(SpeedWindowTest, PastingIsFilteredLikeTyping) {
     QLineEdit* baro = field("txtBaro");
     BeepCounter beeps;
-    test::paste(baro, QStringLiteral("-29"));
+    paste(baro, QStringLiteral("-29"));
     EXPECT_TRUE(baro->text().isEmpty());
     EXPECT_GE(beeps.count(), 1);
-    test::paste(field("txtMSL"), QStringLiteral("-1500"));
+    paste(field("txtMSL"), QStringLiteral("-1500"));
     EXPECT_EQ(field("txtMSL")->text(), QStringLiteral("-1500"));
 }
 
 TEST_F(SpeedWindowTest, HelpShowsTwoParagraphs) {
-    const auto seen = test::captureMessageBox(
-        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_FALSE(seen.hasIcon);
-    const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
+    const QStringList paragraphs = helpParagraphs(window);
     ASSERT_EQ(paragraphs.size(), 2);
     EXPECT_EQ(paragraphs[0],
               QStringLiteral("Enter your calibrated airspeed (knots) between 0 and 2000. Enter the "
@@ -338,7 +251,7 @@ TEST_F(SpeedWindowTest, StartsEmptyInCelsiusWithBlankResults) {
         EXPECT_TRUE(label(name)->font().bold()) << name;
         EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(128, 0, 0)) << name;
     }
-    EXPECT_NE(child<QAction>(window, QStringLiteral("mnuClose")), nullptr);
+    EXPECT_NE(action("mnuClose"), nullptr);
 }
 
 TEST_F(SpeedWindowTest, FieldsAndTheirCaptionsShareTheirTooltips) {
@@ -361,31 +274,21 @@ TEST_F(SpeedWindowTest, FieldsAndTheirCaptionsShareTheirTooltips) {
 }
 
 TEST_F(SpeedWindowTest, TabVisitsTheControlsInOrder) {
-    const char* order[] = {"txtCAS",  "txtMSL",  "txtBaro",  "txtOAT",
-                           "OptionC", "OptionF", "Command2", "Command1"};
-    QWidget* current = field("txtCAS");
-    for (int i = 1; i < 8; ++i) {
-        current = current->nextInFocusChain();
-        while (current->focusPolicy() == Qt::NoFocus) {
-            current = current->nextInFocusChain();
-        }
-        EXPECT_EQ(current->objectName().toStdString(), order[i]);
-    }
+    EXPECT_EQ(focusChain(field("txtCAS"), 8),
+              (QStringList{"txtCAS", "txtMSL", "txtBaro", "txtOAT", "OptionC", "OptionF",
+                           "Command2", "Command1"}));
 }
 
 TEST_F(SpeedWindowTest, TheCloseButtonUnloadsTheWindowAndShowsTheLauncher) {
     type(field("txtCAS"), QStringLiteral("100"));
-    click(child<QPushButton>(window, QStringLiteral("Command1")));
-    test::TestProgram::settle();
-    EXPECT_EQ(program->registry().window(QStringLiteral("Speed")), nullptr);
+    closeWindow(window, CloseBy::Button);
+    EXPECT_FALSE(loaded());
     EXPECT_TRUE(program->main()->isVisible());
-    child<QAction>(program->main(), QStringLiteral("menuSpeed"))->trigger();
-    QWidget* reopened = program->registry().window(QStringLiteral("Speed"));
-    ASSERT_NE(reopened, nullptr);
-    EXPECT_TRUE(reopened->isVisible());
-    EXPECT_TRUE(child<QLineEdit>(reopened, QStringLiteral("txtCAS"))->text().isEmpty());
-    EXPECT_EQ(child<QLabel>(reopened, QStringLiteral("TAS"))->text(), QStringLiteral(" "));
+    ASSERT_TRUE(reopenFromMenu("menuSpeed"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(field("txtCAS")->text().isEmpty());
+    EXPECT_EQ(label("TAS")->text(), QStringLiteral(" "));
 }
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test
