@@ -1,30 +1,23 @@
-#include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTest>
 
 #include "loading/WBWindow.h"
 #include "platform/SettingsStore.h"
 #include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
-
-using test::BeepCounter;
-using test::child;
-using test::click;
-using test::pressEnter;
-using test::type;
 
 const QString kApp = QStringLiteral("ARLM");
 const QString kSection = QStringLiteral("WB");
+// The sixteen fields, row by row: weight then arm.
+const char* const kRowFields[16] = {"txtW1", "txtD1", "txtW2", "txtD2", "txtW3", "txtD3",
+                                    "txtW4", "txtD4", "txtW5", "txtD5", "txtW6", "txtD6",
+                                    "txtW7", "txtD7", "txtW8", "txtD8"};
 const char* const kArmKeys[8] = {"Empty_CG", "Fuel_CG",  "Front_CG",  "Rear_CG",
                                  "Bags1_CG", "Bags2_CG", "Other1_CG", "Other2_CG"};
 
@@ -61,77 +54,37 @@ QString armName(int row) {
 // The sixteen texts, row by row: weight then arm.
 using Rows = std::vector<std::pair<const char*, const char*>>;
 
-class WBWindowTest : public ::testing::Test {
+class WBWindowTest : public WindowTest<WBWindow> {
 protected:
+    WBWindowTest() : WindowTest("WB", "Command10", {"Label12", "Label13", "GW", "CG"}) {}
+
     void SetUp() override {
         removeStore();
-        start();
+        WindowTest::SetUp();
     }
     void TearDown() override {
         program.reset();
         removeStore();
     }
 
-    void start() {
-        program = std::make_unique<test::TestProgram>(
-            std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("WB"), [](WindowRegistry& r) { return new WBWindow(r); }}});
-        reopen();
-    }
-
-    // Opens the window from the launcher's "W && B" button.
-    void reopen() {
-        window = program->open(QStringLiteral("Command10"), QStringLiteral("WB"));
-        ASSERT_NE(window, nullptr);
-    }
-
     void closeByButton() {
-        click(child<QPushButton>(window, QStringLiteral("Command1")));
-        test::TestProgram::settle();
-        ASSERT_FALSE(program->registry().isLoaded(QStringLiteral("WB")));
+        closeWindow(window, CloseBy::Button);
+        ASSERT_FALSE(loaded());
     }
 
-    QLineEdit* field(const QString& name) { return child<QLineEdit>(window, name); }
     QLineEdit* weight(int row) { return field(weightName(row)); }
     QLineEdit* arm(int row) { return field(armName(row)); }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QPushButton* compute() { return child<QPushButton>(window, QStringLiteral("Command2")); }
 
     // Empties every field, then types the given rows key by key.
     void fill(const Rows& rows) {
-        for (int row = 1; row <= 8; ++row) {
-            weight(row)->clear();
-            arm(row)->clear();
+        for (const char* name : kRowFields) {
+            field(name)->clear();
         }
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            const int row = static_cast<int>(i) + 1;
-            type(weight(row), QString::fromLatin1(rows[i].first));
-            type(arm(row), QString::fromLatin1(rows[i].second));
-            ASSERT_EQ(weight(row)->text().toStdString(), rows[i].first);
-            ASSERT_EQ(arm(row)->text().toStdString(), rows[i].second);
+            typeFields(window, {kRowFields[2 * i], kRowFields[2 * i + 1]},
+                       {rows[i].first, rows[i].second});
         }
     }
-
-    bool resultsShown() {
-        for (const char* name : {"Label12", "Label13", "GW", "CG"}) {
-            if (label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return label("ErrorLbl")->isHidden();
-    }
-
-    bool errorShown() {
-        for (const char* name : {"Label12", "Label13", "GW", "CG"}) {
-            if (!label(name)->isHidden()) {
-                return false;
-            }
-        }
-        return !label("ErrorLbl")->isHidden();
-    }
-
-    std::unique_ptr<test::TestProgram> program;
-    QWidget* window = nullptr;
 };
 
 struct WBCaptions {
@@ -267,56 +220,26 @@ TEST_F(WBWindowTest, TheNextRunRestoresTheResults) {
 }
 
 TEST_F(WBWindowTest, EnterGoesFromEachWeightToItsArmAndOnToTheNextRow) {
-    weight(1)->setFocus();
-    for (int row = 1; row <= 8; ++row) {
-        BeepCounter beeps;
-        pressEnter(weight(row));
-        EXPECT_EQ(beeps.count(), 1) << row;
-        EXPECT_TRUE(arm(row)->hasFocus()) << row;
-        if (row < 8) {
-            pressEnter(arm(row));
-            EXPECT_EQ(beeps.count(), 2) << row;
-            EXPECT_TRUE(weight(row + 1)->hasFocus()) << row;
-        }
-    }
+    expectEnterChain(window, kRowFields, QString());
 }
 
-struct WBKeys {
-    const char* field;
-    const char* typed;
-    const char* kept;
-    int beeps;
-};
-
-class WBKeysTest : public WBWindowTest, public ::testing::WithParamInterface<WBKeys> {};
+class WBKeysTest : public WBWindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(WBKeysTest, EachFieldKeepsOnlyItsKeys) {
-    const WBKeys& k = GetParam();
-    QLineEdit* f = field(QString::fromLatin1(k.field));
-    f->clear();
-    BeepCounter beeps;
-    type(f, QString::fromLatin1(k.typed));
-    EXPECT_EQ(f->text().toStdString(), k.kept);
-    EXPECT_EQ(beeps.count(), k.beeps);
+    expectKeys(field(GetParam().field), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Filters, WBKeysTest,
-                         ::testing::Values(WBKeys{"txtW1", "1.5-0/0", "1500", 3},
-                                           WBKeys{"txtW5", "2a4 0+", "240", 3},
-                                           WBKeys{"txtD1", "-8.5/", "-8.5/", 0},
-                                           WBKeys{"txtD8", "1e2,5", "125", 2},
+                         ::testing::Values(KeyCase{"txtW1", "1.5-0/0", "1500", 3},
+                                           KeyCase{"txtW5", "2a4 0+", "240", 3},
+                                           KeyCase{"txtD1", "-8.5/", "-8.5/", 0},
+                                           KeyCase{"txtD8", "1e2,5", "125", 2},
                                            // at most 6 and 7 characters
-                                           WBKeys{"txtW8", "1234567", "123456", 0},
-                                           WBKeys{"txtD4", "-1234.567", "-1234.5", 0}));
+                                           KeyCase{"txtW8", "1234567", "123456", 0},
+                                           KeyCase{"txtD4", "-1234.567", "-1234.5", 0}));
 
 TEST_F(WBWindowTest, HelpShowsThreeParagraphs) {
-    const auto seen = test::captureMessageBox(
-        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_FALSE(seen.hasIcon);
-    const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
+    const QStringList paragraphs = helpParagraphs(window);
     ASSERT_EQ(paragraphs.size(), 3);
     EXPECT_EQ(paragraphs[0],
               QStringLiteral("   Note: the labels 'Fuel', 'Front Seat(s)', etc. are merely "
@@ -361,30 +284,17 @@ TEST_F(WBWindowTest, StartsWithItsRowsAndEmptyResults) {
     EXPECT_TRUE(resultsShown());
     for (const char* name : {"GW", "CG", "ErrorLbl"}) {
         EXPECT_TRUE(label(name)->text().isEmpty()) << name;
-        EXPECT_TRUE(label(name)->font().bold()) << name;
-        EXPECT_EQ(label(name)->font().pointSizeF(), 12) << name;
-        EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(128, 0, 0)) << name;
     }
+    EXPECT_TRUE(haveResultLook(window, {"GW", "CG", "ErrorLbl"}));
 }
 
 TEST_F(WBWindowTest, TabGoesAlongTheRowsThenTheButtons) {
-    QStringList order;
-    for (int row = 1; row <= 8; ++row) {
-        order << weightName(row) << armName(row);
-    }
+    QStringList order(std::begin(kRowFields), std::end(kRowFields));
     order << QStringLiteral("Command2") << QStringLiteral("Command1");
-    weight(1)->setFocus();
-    for (const QString& name : order) {
-        QWidget* focused = QApplication::focusWidget();
-        ASSERT_NE(focused, nullptr);
-        ASSERT_EQ(focused->objectName(), name);
-        QTest::keyClick(focused, Qt::Key_Tab);
-    }
+    EXPECT_EQ(tabOrder(weight(1), 18), order);
 }
 
 // Persistence through the settings store.
-
-enum class CloseBy { Button, MenuEntry, CloseBox };
 
 class WBCloseTest : public WBWindowTest, public ::testing::WithParamInterface<CloseBy> {};
 
@@ -397,19 +307,8 @@ TEST_P(WBCloseTest, TheEmptyWeightAndArmsComeBackAndTheOtherWeightsDoNot) {
           {"10", "-3/4"},
           {"5", "-"},
           {"1", "9999999"}});
-    switch (GetParam()) {
-        case CloseBy::Button:
-            click(child<QPushButton>(window, QStringLiteral("Command1")));
-            break;
-        case CloseBy::MenuEntry:
-            child<QAction>(window, QStringLiteral("mnuClose"))->trigger();
-            break;
-        case CloseBy::CloseBox:
-            window->close();
-            break;
-    }
-    test::TestProgram::settle();
-    ASSERT_FALSE(program->registry().isLoaded(QStringLiteral("WB")));
+    closeWindow(window, GetParam());
+    ASSERT_FALSE(loaded());
     EXPECT_TRUE(program->main()->isVisible());
 
     EXPECT_EQ(stored("Empty_W"), QStringLiteral("1500"));
@@ -442,7 +341,7 @@ TEST_F(WBWindowTest, AnEmptiedArmIsStoredEmptyAndReopensEmpty) {
     arm(3)->setFocus();
     arm(3)->end(false);
     for (int i = 0; i < 4; ++i) {
-        test::pressBackspace(arm(3));
+        pressBackspace(arm(3));
     }
     ASSERT_TRUE(arm(3)->text().isEmpty());
     closeByButton();
@@ -459,7 +358,7 @@ TEST_F(WBWindowTest, TheEntriesSurviveARestartOfTheProgram) {
     EXPECT_TRUE(onDisk().contains(QStringLiteral("Empty_CG=84.2")));
     EXPECT_FALSE(onDisk().contains(QStringLiteral("300")));
     program.reset();
-    start();
+    startProgram();
     EXPECT_EQ(weight(1)->text(), QStringLiteral("1650"));
     EXPECT_EQ(arm(1)->text(), QStringLiteral("84.2"));
     EXPECT_EQ(arm(2)->text(), QStringLiteral("95"));
@@ -538,11 +437,9 @@ TEST_F(WBWindowTest, AStoredTextThatIsNotANumberIsReportedNotComputed) {
 TEST_F(WBWindowTest, TheLaunchersMenuEntryOpensTheWindowToo) {
     fill({{"1500", "85"}});
     closeByButton();
-    child<QAction>(program->main(), QStringLiteral("menuWB"))->trigger();
-    window = program->registry().window(QStringLiteral("WB"));
-    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(reopenFromMenu("menuWB"));
     EXPECT_EQ(weight(1)->text(), QStringLiteral("1500"));
 }
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test
