@@ -1,55 +1,21 @@
-#include <QAction>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "conversions/ConvertWindow.h"
 #include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
 
-using test::BeepCounter;
-using test::child;
-using test::click;
-using test::pressEnter;
-using test::type;
-
-class ConvertWindowTest : public ::testing::Test {
+class ConvertWindowTest : public WindowTest<ConvertWindow> {
 protected:
-    void SetUp() override {
-        program = std::make_unique<test::TestProgram>(
-            std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("Convert"),
-                 [](WindowRegistry& r) { return new ConvertWindow(r); }}});
-        window = program->open(QStringLiteral("Command6"), QStringLiteral("Convert"));
-        ASSERT_NE(window, nullptr);
-    }
+    ConvertWindowTest() : WindowTest("Convert", "Command6") {}
 
-    QLineEdit* field(const char* name) {
-        return child<QLineEdit>(window, QString::fromLatin1(name));
-    }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QRadioButton* option(const char* name) {
-        return child<QRadioButton>(window, QString::fromLatin1(name));
-    }
-    std::string text(const char* name) {
-        if (auto* f = window->findChild<QLineEdit*>(QString::fromLatin1(name))) {
-            return f->text().toStdString();
-        }
-        return label(name)->text().toStdString();
-    }
     // Types into a field key by key, after giving it the focus as a click would.
     void enter(const char* name, const QString& typed) {
         field(name)->setFocus(Qt::MouseFocusReason);
         type(field(name), typed);
     }
-
-    std::unique_ptr<test::TestProgram> program;
-    QWidget* window = nullptr;
 };
 
 // The two-field converters: Enter in the source writes the partner, then beeps.
@@ -130,51 +96,38 @@ INSTANTIATE_TEST_SUITE_P(
                       PairCase{"txtLb", "", "txtKg", ""}, PairCase{"txtKg", "", "txtLb", ""},
                       PairCase{"txtFT", "", "txtM", ""}, PairCase{"txtM", "", "txtFT", ""}));
 
-struct FilterCase {
-    const char* name;
-    const char* typed;
-    const char* kept;
-    int beeps;
-};
-void PrintTo(const FilterCase& c, std::ostream* os) {
-    *os << c.name << " " << c.typed;
-}
-
-class KeyFilterTest : public ConvertWindowTest, public ::testing::WithParamInterface<FilterCase> {};
+class KeyFilterTest : public ConvertWindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(KeyFilterTest, PassesItsRangeAndBeepsForTheRest) {
-    const FilterCase& c = GetParam();
-    BeepCounter beeps;
-    enter(c.name, QString::fromLatin1(c.typed));
-    EXPECT_EQ(text(c.name), c.kept);
-    EXPECT_EQ(beeps.count(), c.beeps);
+    expectKeys(field(GetParam().field), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, KeyFilterTest,
-    ::testing::Values(
-        FilterCase{"Cels", "-1.a/2 ", "-1./2", 2}, FilterCase{"txtLb", "12e3+4", "1234", 2},
-        FilterCase{"Dist", "-1x.5", "-1.5", 1}, FilterCase{"Vol", "-1x./5", "1./5", 2},
-        FilterCase{"WindVel", "-1.2", "12", 2}, FilterCase{"Angle", "3/3.0", "330", 2},
-        FilterCase{"txtGS", "1-2a0", "120", 2}, FilterCase{"txtFPNM", "5.00", "500", 1},
-        FilterCase{"txtFPM", "-1000", "1000", 1},
-        // The maximum lengths.
-        FilterCase{"Fahr", "1234567", "123456", 0}, FilterCase{"MB", "1234567", "123456", 0},
-        FilterCase{"txtKg", "123456789012", "12345678901", 0},
-        FilterCase{"txtFT", "123456789012", "12345678901", 0},
-        FilterCase{"Dist", "12345678", "1234567", 0}, FilterCase{"Vol", "12345678", "1234567", 0},
-        FilterCase{"WindVel", "123", "12", 0}, FilterCase{"Angle", "1234", "123", 0},
-        FilterCase{"txtGS", "12345", "1234", 0}, FilterCase{"txtFPNM", "12345", "1234", 0},
-        FilterCase{"txtFPM", "123456", "12345", 0}));
+    ::testing::Values(KeyCase{"Cels", "-1.a/2 ", "-1./2", 2}, KeyCase{"txtLb", "12e3+4", "1234", 2},
+                      KeyCase{"Dist", "-1x.5", "-1.5", 1}, KeyCase{"Vol", "-1x./5", "1./5", 2},
+                      KeyCase{"WindVel", "-1.2", "12", 2}, KeyCase{"Angle", "3/3.0", "330", 2},
+                      KeyCase{"txtGS", "1-2a0", "120", 2}, KeyCase{"txtFPNM", "5.00", "500", 1},
+                      KeyCase{"txtFPM", "-1000", "1000", 1},
+                      // The maximum lengths.
+                      KeyCase{"Fahr", "1234567", "123456", 0},
+                      KeyCase{"MB", "1234567", "123456", 0},
+                      KeyCase{"txtKg", "123456789012", "12345678901", 0},
+                      KeyCase{"txtFT", "123456789012", "12345678901", 0},
+                      KeyCase{"Dist", "12345678", "1234567", 0},
+                      KeyCase{"Vol", "12345678", "1234567", 0}, KeyCase{"WindVel", "123", "12", 0},
+                      KeyCase{"Angle", "1234", "123", 0}, KeyCase{"txtGS", "12345", "1234", 0},
+                      KeyCase{"txtFPNM", "12345", "1234", 0},
+                      KeyCase{"txtFPM", "123456", "12345", 0}));
 
 TEST_F(ConvertWindowTest, PastingIsLimitedToTheFieldsKeys) {
-    test::paste(field("Vol"), QStringLiteral("-5"));
+    paste(field("Vol"), QStringLiteral("-5"));
     EXPECT_EQ(text("Vol"), "");
-    test::paste(field("Vol"), QStringLiteral("5.5"));
+    paste(field("Vol"), QStringLiteral("5.5"));
     EXPECT_EQ(text("Vol"), "5.5");
-    test::paste(field("Angle"), QStringLiteral("3.5"));
+    paste(field("Angle"), QStringLiteral("3.5"));
     EXPECT_EQ(text("Angle"), "");
-    test::paste(field("txtKg"), QStringLiteral("-3/4"));
+    paste(field("txtKg"), QStringLiteral("-3/4"));
     EXPECT_EQ(text("txtKg"), "-3/4");
 }
 
@@ -191,8 +144,8 @@ TEST_F(ConvertWindowTest, ALongResultIsShownWholeAndTheLimitReturns) {
     type(pounds, QStringLiteral("1"));
     EXPECT_EQ(text("txtLb"), "110230000000.");
     EXPECT_EQ(beeps.count(), 0);
-    test::pressBackspace(pounds);
-    test::pressBackspace(pounds);
+    pressBackspace(pounds);
+    pressBackspace(pounds);
     EXPECT_EQ(text("txtLb"), "11023000000");
     EXPECT_EQ(pounds->maxLength(), 11);
     type(pounds, QStringLiteral("1"));
@@ -468,12 +421,11 @@ TEST_F(ConvertWindowTest, StartsEmptyWithNoUnitChosen) {
     for (const char* name : {"OptNM", "OptSM", "OptKM", "optGal", "optImpGal", "optLit"}) {
         EXPECT_FALSE(option(name)->isChecked()) << name;
     }
-    for (const char* name : {"NM", "SM", "KM", "USGal", "ImpGal", "Lit", "Label18"}) {
+    const Names results = {"NM", "SM", "KM", "USGal", "ImpGal", "Lit", "Label18"};
+    for (const char* name : results) {
         EXPECT_EQ(text(name), "") << name;
-        EXPECT_TRUE(label(name)->font().bold()) << name;
-        EXPECT_EQ(label(name)->font().pointSizeF(), 12) << name;
-        EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(128, 0, 0)) << name;
     }
+    EXPECT_TRUE(haveResultLook(window, results));
     EXPECT_TRUE(window->findChildren<QPushButton*>().isEmpty());
 }
 
@@ -519,30 +471,15 @@ TEST_F(ConvertWindowTest, FramesAndCaptionsAreThere) {
 }
 
 TEST_F(ConvertWindowTest, TabRunsThroughTheFieldsAndButtonsInOrder) {
-    const char* order[] = {"Dist", "OptNM",  "OptSM",     "OptKM",  "WindVel", "Angle",   "Fahr",
-                           "Cels", "HG",     "MB",        "txtLb",  "txtKg",   "txtFT",   "txtM",
-                           "Vol",  "optGal", "optImpGal", "optLit", "txtGS",   "txtFPNM", "txtFPM"};
-    QWidget* current = window->findChild<QWidget*>(QString::fromLatin1(order[0]));
-    ASSERT_NE(current, nullptr);
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        QWidget* next = current->nextInFocusChain();
-        while (next != nullptr && next->focusPolicy() == Qt::NoFocus) {
-            next = next->nextInFocusChain();
-        }
-        ASSERT_NE(next, nullptr);
-        EXPECT_EQ(next->objectName().toStdString(), order[i]);
-        current = next;
-    }
+    const QStringList order = {"Dist",  "OptNM",   "OptSM", "OptKM",  "WindVel",   "Angle",
+                               "Fahr",  "Cels",    "HG",    "MB",     "txtLb",     "txtKg",
+                               "txtFT", "txtM",    "Vol",   "optGal", "optImpGal", "optLit",
+                               "txtGS", "txtFPNM", "txtFPM"};
+    EXPECT_EQ(focusChain(field("Dist"), 21), order);
 }
 
 TEST_F(ConvertWindowTest, HelpShowsFiveParagraphs) {
-    const auto seen = test::captureMessageBox(
-        [this] { child<QAction>(window, QStringLiteral("mnuHelp"))->trigger(); });
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, QStringLiteral("Aerolume Help"));
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_FALSE(seen.hasIcon);
-    const QStringList paragraphs = seen.text.split(QStringLiteral("\n\r\n\r"));
+    const QStringList paragraphs = helpParagraphs(window);
     ASSERT_EQ(paragraphs.size(), 5);
     EXPECT_EQ(paragraphs[0],
               QStringLiteral("Distance: Enter a positive value in the text box, then select the "
@@ -575,25 +512,20 @@ TEST_F(ConvertWindowTest, TheHelpMenuHoldsHelpASeparatorAndClose) {
 TEST_F(ConvertWindowTest, CloseShowsTheLauncherAndReopeningStartsEmpty) {
     enter("Cels", QStringLiteral("100"));
     pressEnter(field("Cels"));
-    child<QAction>(window, QStringLiteral("mnuClose"))->trigger();
-    test::TestProgram::settle();
+    closeWindow(window, CloseBy::MenuEntry);
     EXPECT_TRUE(program->main()->isVisible());
-    EXPECT_EQ(program->registry().window(QStringLiteral("Convert")), nullptr);
-    window = program->open(QStringLiteral("Command6"), QStringLiteral("Convert"));
-    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(loaded());
+    ASSERT_NO_FATAL_FAILURE(reopen());
     EXPECT_EQ(text("Cels"), "");
     EXPECT_EQ(text("Fahr"), "");
 }
 
 TEST_F(ConvertWindowTest, TheComputeMenuEntryOpensItToo) {
-    child<QAction>(window, QStringLiteral("mnuClose"))->trigger();
-    test::TestProgram::settle();
-    child<QAction>(program->main(), QStringLiteral("MenuConv"))->trigger();
-    QWidget* reopened = program->registry().window(QStringLiteral("Convert"));
-    ASSERT_NE(reopened, nullptr);
-    EXPECT_TRUE(reopened->isVisible());
+    closeWindow(window, CloseBy::MenuEntry);
+    ASSERT_TRUE(reopenFromMenu("MenuConv"));
+    EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(program->main()->isVisible());
 }
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test
