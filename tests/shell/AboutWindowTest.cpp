@@ -1,31 +1,26 @@
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 
-#include "AboutTestKit.h"
+#include "shell/AboutWindow.h"
+#include "shell/SurpriseWindow.h"
+#include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
-
-using test::child;
-using test::click;
-using test::pressEnter;
-using test::tick;
-using test::timer;
-using test::type;
 
 class AboutWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        program = std::make_unique<test::TestProgram>(test::aboutWindows());
+        program =
+            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
+                {QStringLiteral("About"), [](WindowRegistry& r) { return new AboutWindow(r); }},
+                {QStringLiteral("Surprise"), [](WindowRegistry&) { return new SurpriseWindow; }}});
         child<QAction>(program->main(), QStringLiteral("menuAbout"))->trigger();
         about = registry().window(QStringLiteral("About"));
         ASSERT_NE(about, nullptr);
-        test::showAndActivate(about);
+        showAndActivate(about);
     }
 
     WindowRegistry& registry() { return program->registry(); }
@@ -42,7 +37,7 @@ protected:
         return surprise();
     }
 
-    std::unique_ptr<test::TestProgram> program;
+    std::unique_ptr<TestProgram> program;
     QPointer<QWidget> about;
 };
 
@@ -131,7 +126,7 @@ TEST_F(AboutWindowTest, WhatCountsIsTheTextWhenEnterIsPressed) {
     type(text1(), QStringLiteral("hii"));
     pressEnter(text1());
     EXPECT_EQ(surprise(), nullptr);
-    test::pressBackspace(text1());
+    pressBackspace(text1());
     EXPECT_EQ(text1()->text(), QStringLiteral("hi"));
     pressEnter(text1());
     EXPECT_NE(surprise(), nullptr);
@@ -139,7 +134,7 @@ TEST_F(AboutWindowTest, WhatCountsIsTheTextWhenEnterIsPressed) {
 
 TEST_F(AboutWindowTest, TheFieldTakesAnyCharacterWithoutABeep) {
     const QString typed = QStringLiteral("Hi there! 42 -./ zZ@#~");
-    test::BeepCounter beeps;
+    BeepCounter beeps;
     text1()->setFocus();
     type(text1(), typed);
     pressEnter(text1());
@@ -157,7 +152,7 @@ TEST_F(AboutWindowTest, TheCreditsOpenModelessWithoutOwnerBesideAbout) {
     EXPECT_TRUE(about->isVisible());
     EXPECT_TRUE(program->main()->isHidden());
     // Modeless: the About window can still be typed into.
-    test::showAndActivate(about);
+    showAndActivate(about);
     type(text1(), QStringLiteral("x"));
     EXPECT_EQ(text1()->text(), QStringLiteral("hix"));
 }
@@ -172,10 +167,10 @@ TEST_F(AboutWindowTest, TheGestureAgainOnlyBringsTheOpenCreditsForward) {
     const QString third = SurpriseWindow::creditLines().at(2);
     ASSERT_EQ(credit()->text(), third);
 
-    test::showAndActivate(about);
+    showAndActivate(about);
     text1()->setFocus();
     pressEnter(text1());
-    test::TestProgram::settle();
+    TestProgram::settle();
 
     EXPECT_EQ(surprise(), credits.data());
     int creditWindows = 0;
@@ -191,22 +186,9 @@ TEST_F(AboutWindowTest, TheGestureAgainOnlyBringsTheOpenCreditsForward) {
     EXPECT_EQ(timer(credits, QStringLiteral("Timer7"))->interval(), 200);
 }
 
-enum class CloseBy { Button, CloseBox };
-
-void PrintTo(CloseBy by, std::ostream* os) {
-    *os << (by == CloseBy::Button ? "button" : "close box");
-}
-
 class AboutClosingTest : public AboutWindowTest, public ::testing::WithParamInterface<CloseBy> {
 protected:
-    void closeAbout() {
-        if (GetParam() == CloseBy::Button) {
-            click(child<QPushButton>(about, QStringLiteral("Command1")));
-        } else {
-            about->close();
-        }
-        test::TestProgram::settle();
-    }
+    void closeAbout() { closeWindow(about, GetParam()); }
 };
 
 TEST_P(AboutClosingTest, UnloadsAboutAndShowsTheLauncher) {
@@ -246,14 +228,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, AboutClosingTest,
 
 class CreditsClosingTest : public AboutWindowTest, public ::testing::WithParamInterface<CloseBy> {
 protected:
-    void closeCredits(QWidget* credits) {
-        if (GetParam() == CloseBy::Button) {
-            click(child<QPushButton>(credits, QStringLiteral("Command1")));
-        } else {
-            credits->close();
-        }
-        test::TestProgram::settle();
-    }
+    void closeCredits(QWidget* credits) { closeWindow(credits, GetParam()); }
 };
 
 TEST_P(CreditsClosingTest, UnloadsOnlyTheCreditsAndDoesNotShowTheLauncher) {
@@ -272,7 +247,7 @@ TEST_P(CreditsClosingTest, AfterAboutHasClosedLeavesTheLauncherAsItWas) {
     QPointer<QWidget> credits = openCredits();
     ASSERT_NE(credits, nullptr);
     about->close();
-    test::TestProgram::settle();
+    TestProgram::settle();
     ASSERT_TRUE(program->main()->isVisible());
     closeCredits(credits);
     EXPECT_TRUE(credits.isNull());
@@ -286,7 +261,7 @@ TEST_P(CreditsClosingTest, TheGestureOpensAFreshCycleAfterwards) {
     tick(timer(credits, QStringLiteral("Timer1")));
     tick(timer(credits, QStringLiteral("Timer2")));
     closeCredits(credits);
-    test::showAndActivate(about);
+    showAndActivate(about);
     text1()->setFocus();
     pressEnter(text1());
     ASSERT_NE(surprise(), nullptr);
@@ -305,7 +280,7 @@ TEST_F(AboutWindowTest, TheProgramEndsOnlyWhenTheCreditsAreClosedToo) {
     QPointer<QWidget> credits = openCredits();
     ASSERT_NE(credits, nullptr);
     about->close();
-    test::TestProgram::settle();
+    TestProgram::settle();
     QPointer<QWidget> launcher = program->main();
     ASSERT_TRUE(launcher->isVisible());
 
@@ -337,4 +312,4 @@ TEST_F(AboutWindowTest, TheProgramEndsOnlyWhenTheCreditsAreClosedToo) {
 }
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test

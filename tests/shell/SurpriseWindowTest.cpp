@@ -1,16 +1,11 @@
-#include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
 
-#include "AboutTestKit.h"
 #include "shell/Artwork.h"
+#include "shell/SurpriseWindow.h"
+#include "support/WindowTestKit.h"
 
-namespace aerolume {
+namespace aerolume::test {
 namespace {
-
-using test::child;
-using test::click;
-using test::tick;
 
 // The credit cycle's timers in the order of its steps.
 const char* const kChain[] = {"Timer1", "Timer2", "Timer3", "Timer8",
@@ -20,7 +15,7 @@ class SurpriseWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window = std::make_unique<SurpriseWindow>();
-        test::showAndActivate(window.get());
+        showAndActivate(window.get());
     }
 
     QTimer* timer(const char* name) { return test::timer(window.get(), QString::fromLatin1(name)); }
@@ -245,4 +240,4 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
-}  // namespace aerolume
+}  // namespace aerolume::test
