@@ -92,10 +92,7 @@ TEST_P(LatLongWorkedRowTest, TypedAndClickedShowsTheCaptions) {
     const WorkedRow& row = GetParam();
     fill(row.texts);
     pick(row.hemispheres);
-    BeepCounter beeps;
-    enterInLastField();
-    EXPECT_EQ(beeps.count(), 1);  // after the results the Enter key meets the filter
-    EXPECT_TRUE(resultsShown());
+    expectEnterShowsResults("txtDestLongSec");
     EXPECT_EQ(text("Dist"), row.dist);
     EXPECT_EQ(text("TC"), row.tc);
     EXPECT_EQ(text("RTC"), row.rtc);

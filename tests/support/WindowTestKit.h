@@ -26,6 +26,11 @@
 
 #include "shell/WindowRegistry.h"
 
+// Failures show Qt strings, and lists of them, as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace aerolume::test {
 
 // The child of a window with that object name; fails the test when there is none.
@@ -245,6 +250,29 @@ protected:
     ::testing::AssertionResult errorShown() const {
         ::testing::AssertionResult hidden = allHidden(window, m_resultArea);
         return hidden ? allShown(window, {m_errorLabel}) : hidden;
+    }
+
+    // Presses Enter in the field that ends a run that succeeds: the results are shown,
+    // then the Enter key meets the field's key filter and gives its one beep.
+    void expectEnterShowsResults(const char* last) {
+        field(last)->setFocus();
+        BeepCounter beeps;
+        pressEnter(field(last));
+        EXPECT_EQ(beeps.count(), 1) << "Enter in " << last;
+        EXPECT_TRUE(resultsShown()) << "Enter in " << last;
+    }
+    // Presses Enter in the field that ends a run that fails: the message is shown in
+    // place of the results, the field that failed is emptied and given the focus, and the
+    // Enter key is left alone (no beep).
+    void expectEnterReports(const char* last, const char* message, const char* cleared) {
+        field(last)->setFocus();
+        BeepCounter beeps;
+        pressEnter(field(last));
+        EXPECT_EQ(beeps.count(), 0) << "Enter in " << last;
+        EXPECT_EQ(label(m_errorLabel)->text().toStdString(), message);
+        EXPECT_TRUE(errorShown());
+        EXPECT_TRUE(field(cleared)->text().isEmpty()) << cleared;
+        EXPECT_TRUE(field(cleared)->hasFocus()) << cleared;
     }
 
     std::unique_ptr<TestProgram> program;
