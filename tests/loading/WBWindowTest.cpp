@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include "loading/WBWindow.h"
 #include "platform/SettingsStore.h"
@@ -20,18 +19,6 @@ const char* const kRowFields[16] = {"txtW1", "txtD1", "txtW2", "txtD2", "txtW3",
                                     "txtW7", "txtD7", "txtW8", "txtD8"};
 const char* const kArmKeys[8] = {"Empty_CG", "Fuel_CG",  "Front_CG",  "Rear_CG",
                                  "Bags1_CG", "Bags2_CG", "Other1_CG", "Other2_CG"};
-
-// The store file of the test's own configuration folder (see support/QtTestMain.cpp).
-QString storeFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Aerolume/ARLM.ini");
-}
-
-void removeStore() {
-    const QString path = storeFile();
-    QDir(path).removeRecursively();  // when a test left a folder in its place
-    QFile::remove(path);
-}
 
 QString stored(const char* key) {
     return platform::readSetting(kApp, kSection, QString::fromLatin1(key),
@@ -54,18 +41,9 @@ QString armName(int row) {
 // The sixteen texts, row by row: weight then arm.
 using Rows = std::vector<std::pair<const char*, const char*>>;
 
-class WBWindowTest : public WindowTest<WBWindow> {
+class WBWindowTest : public StoredWindowTest<WBWindow> {
 protected:
-    WBWindowTest() : WindowTest("WB", "Command10", {"Label12", "Label13", "GW", "CG"}) {}
-
-    void SetUp() override {
-        removeStore();
-        WindowTest::SetUp();
-    }
-    void TearDown() override {
-        program.reset();
-        removeStore();
-    }
+    WBWindowTest() : StoredWindowTest("WB", "Command10", {"Label12", "Label13", "GW", "CG"}) {}
 
     void closeByButton() {
         closeWindow(window, CloseBy::Button);

@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include "navigation/LatLongWindow.h"
 #include "platform/SettingsStore.h"
@@ -23,19 +22,6 @@ const char* const kResultArea[8] = {"Label13", "Label14", "Label15", "Label18",
 const QString kApplication = QStringLiteral("ARLM");
 const QString kSection = QStringLiteral("LatLong");
 
-// Where the settings store keeps the program's entries.
-QString storeFile() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Aerolume"),
-                     kApplication)
-        .fileName();
-}
-
-void removeStore() {
-    const QString path = storeFile();
-    QDir(path).removeRecursively();
-    QFile::remove(path);
-}
-
 // The hemisphere buttons to click: "NW", "SE" and so on, departure then destination.
 struct Hemispheres {
     char depLat = 'N';
@@ -44,18 +30,9 @@ struct Hemispheres {
     char destLong = 'W';
 };
 
-class LatLongWindowTest : public WindowTest<LatLongWindow> {
+class LatLongWindowTest : public StoredWindowTest<LatLongWindow> {
 protected:
-    LatLongWindowTest() : WindowTest("LatLong", "Command9", kResultArea) {}
-
-    void SetUp() override {
-        removeStore();
-        WindowTest::SetUp();
-    }
-    void TearDown() override {
-        program.reset();
-        removeStore();
-    }
+    LatLongWindowTest() : StoredWindowTest("LatLong", "Command9", kResultArea) {}
 
     // Types the twelve texts key by key, each field emptied first.
     void fill(const std::array<const char*, 12>& texts) { typeFields(window, kFields, texts); }

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -292,6 +295,17 @@ void tick(QTimer* timer) {
     ASSERT_TRUE(timer->isActive()) << timer->objectName().toStdString() << " is disabled";
     QTimerEvent event(timer->timerId());
     QCoreApplication::sendEvent(timer, &event);
+}
+
+QString storeFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Aerolume/ARLM.ini");
+}
+
+void removeStore() {
+    const QString path = storeFile();
+    QDir(path).removeRecursively();
+    QFile::remove(path);
 }
 
 void PrintTo(CloseBy by, std::ostream* os) {

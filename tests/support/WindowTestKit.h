@@ -180,6 +180,12 @@ void PrintTo(CloseBy by, std::ostream* os);
 // Closes the window that way and lets its deletion happen.
 void closeWindow(QWidget* window, CloseBy by);
 
+// The program's settings store file, in the test program's own configuration folder
+// (see QtTestMain.cpp).
+QString storeFile();
+// Removes the store file, or a folder a test left in its place.
+void removeStore();
+
 // A test of one calculator window: a program with the launcher and that window, opened
 // the way the launcher does, with finders for the window's children by object name and
 // the state of its result area (the result captions and results against the error
@@ -283,6 +289,23 @@ private:
     QString m_launcherButton;
     Names m_resultArea;
     const char* m_errorLabel;
+};
+
+// A WindowTest of a window that keeps entries in the settings store: each test starts
+// without a store and removes the one it leaves.
+template <class Window>
+class StoredWindowTest : public WindowTest<Window> {
+protected:
+    using WindowTest<Window>::WindowTest;
+
+    void SetUp() override {
+        removeStore();
+        WindowTest<Window>::SetUp();
+    }
+    void TearDown() override {
+        this->program.reset();
+        removeStore();
+    }
 };
 
 }  // namespace aerolume::test
