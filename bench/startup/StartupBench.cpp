@@ -31,8 +31,12 @@
 #include <thread>
 #include <vector>
 
+#include "support/Stats.h"
+
 namespace {
 
+using aerolume::bench::loadAverage;
+using aerolume::bench::median;
 using Clock = std::chrono::steady_clock;
 
 double msBetween(Clock::time_point from, Clock::time_point to) {
@@ -248,15 +252,6 @@ private:
     std::vector<unsigned long> m_armedSerials;
 };
 
-double median(std::vector<double> values) {
-    if (values.empty()) {
-        return 0;
-    }
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 == 1 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
 void usage() {
     std::fprintf(
         stderr,
@@ -296,13 +291,6 @@ Options parse(int argc, char* argv[]) {
         usage();
     }
     return options;
-}
-
-std::string loadAverage() {
-    std::ifstream file("/proc/loadavg");
-    std::string one, five, fifteen;
-    file >> one >> five >> fifteen;
-    return one + " " + five + " " + fifteen;
 }
 
 }  // namespace

@@ -39,7 +39,9 @@
 #include <string>
 #include <vector>
 
+#include "AnswerDriver.h"
 #include "BenchWindows.h"
+#include "support/Stats.h"
 
 // Xlib's macros (Bool, None, Status...) clash with Qt's names: include it last.
 #include <X11/Xlib.h>
@@ -60,50 +62,6 @@ double threadCpuUs() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
-
-struct Stats {
-    double median = 0;
-    double p90 = 0;
-    double min = 0;
-    double max = 0;
-};
-
-Stats statsOf(std::vector<double> values) {
-    Stats s;
-    if (values.empty()) {
-        return s;
-    }
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    s.median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    s.p90 = values[std::min(n - 1, (n * 9) / 10)];
-    s.min = values.front();
-    s.max = values.back();
-    return s;
-}
-
-std::string loadAverage() {
-    std::FILE* file = std::fopen("/proc/loadavg", "r");
-    char text[64] = {};
-    if (file != nullptr) {
-        if (std::fgets(text, sizeof text, file) == nullptr) {
-            text[0] = '\0';
-        }
-        std::fclose(file);
-    }
-    std::string load(text);
-    // The first three fields: the 1, 5 and 15 minute averages.
-    std::size_t end = 0;
-    for (int i = 0; i < 3 && end != std::string::npos; ++i) {
-        end = load.find(' ', end + (i > 0 ? 1 : 0));
-    }
-    return load.substr(0, end);
-}
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 // Counts the paint events some widgets receive.
@@ -434,16 +392,6 @@ int runOpen(int runs, int freshRuns) {
 // ---------------------------------------------------------------------------------
 // answers
 
-QString textOf(QWidget* widget) {
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text();
-    }
-    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-        return field->text();
-    }
-    return QString();
-}
-
 struct AnswerResult {
     std::vector<double> setUs;
     std::vector<double> paintedUs;
@@ -454,89 +402,37 @@ struct AnswerResult {
 
 AnswerResult measure(WindowRegistry& registry, const Answer& answer, int runs) {
     AnswerResult result;
-    QWidget* launcher = registry.window(QStringLiteral("Main"));
-    const Calculator* calculator = nullptr;
-    const std::vector<Calculator> list = calculators();
-    for (const Calculator& c : list) {
-        if (c.name == answer.window) {
-            calculator = &c;
-        }
-    }
-    QTest::mouseClick(launcher->findChild<QPushButton*>(calculator->launcherButton),
-                      Qt::LeftButton);
-    QWidget* window = registry.window(answer.window);
-    if (window == nullptr) {
-        result.failure = QStringLiteral("the window did not open");
+    AnswerDriver driver(registry, answer);
+    if (!driver.failure().isEmpty()) {
+        result.failure = driver.failure();
         return result;
     }
-    QApplication::setActiveWindow(window);
-    if (!QTest::qWaitForWindowExposed(window)) {
-        result.failure = QStringLiteral("the window was never exposed");
-        return result;
-    }
-    auto find = [window](const QString& name) { return window->findChild<QWidget*>(name); };
-    for (const auto& [name, text] : answer.entries) {
-        auto* field = qobject_cast<QLineEdit*>(find(name));
-        if (field == nullptr) {
-            result.failure = QStringLiteral("no field ") + name;
-            return result;
-        }
-        field->setFocus();
-        field->clear();
-        QTest::keyClicks(field, text);
-    }
-    auto* varied = qobject_cast<QLineEdit*>(find(answer.varied));
-    QWidget* target = find(answer.target);
-    std::vector<QWidget*> results;
-    for (const QString& name : answer.results) {
-        results.push_back(find(name));
-    }
-    QWidget* error = answer.errorLabel.isEmpty() ? nullptr : find(answer.errorLabel);
-    if (varied == nullptr || target == nullptr ||
-        std::find(results.begin(), results.end(), nullptr) != results.end() ||
-        (!answer.errorLabel.isEmpty() && error == nullptr)) {
-        result.failure = QStringLiteral("a control is missing");
-        return result;
-    }
-    PaintCounter paints(results);
+    PaintCounter paints(driver.resultWidgets());
 
     QStringList previous;
     const int warmup = 5;
     for (int i = 0; i < warmup + runs; ++i) {
-        varied->setFocus();
-        varied->clear();
-        QTest::keyClicks(varied, i % 2 == 0 ? answer.variants.first : answer.variants.second);
-        target->setFocus();
-        settle();
+        driver.prepare(i % 2);
         paints.count = 0;
 
         const double startCpu = threadCpuUs();
         const Clock::time_point start = Clock::now();
-        if (answer.by == Answer::By::Enter) {
-            QTest::keyClick(target, Qt::Key_Return);
-        } else {
-            QTest::mouseClick(qobject_cast<QAbstractButton*>(target), Qt::LeftButton);
-        }
+        driver.trigger();
         const Clock::time_point set = Clock::now();
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
         const Clock::time_point painted = Clock::now();
         const double paintedCpu = threadCpuUs();
 
-        QStringList texts;
-        for (QWidget* widget : results) {
-            texts << textOf(widget);
-        }
-        if ((error != nullptr && error->isVisible()) || texts.contains(QString())) {
-            result.failure = QStringLiteral("no result: ") +
-                             (error != nullptr ? textOf(error) : QStringLiteral("empty caption"));
+        const std::optional<QStringList> texts = driver.results(&result.failure);
+        if (!texts) {
             return result;
         }
-        if (texts == previous) {
-            result.failure = QStringLiteral("the captions did not change between runs");
+        if (*texts == previous) {
+            result.failure = QStringLiteral("the results did not change between runs");
             return result;
         }
-        previous = texts;
+        previous = *texts;
         if (i < warmup) {
             continue;
         }
@@ -547,8 +443,7 @@ AnswerResult measure(WindowRegistry& registry, const Answer& answer, int runs) {
             ++result.unpainted;
         }
     }
-    registry.unload(answer.window);
-    settle();
+    driver.close();
     return result;
 }
 
