@@ -15,6 +15,7 @@
 // folder of their own so the user's stored entries are never touched.
 
 #include <unistd.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -44,8 +45,7 @@
 #include "support/Stats.h"
 
 // Xlib's macros (Bool, None, Status...) clash with Qt's names: include it last.
-#include <X11/Xlib.h>
-#include <X11/extensions/Xdamage.h>
+#include "DamageWaiter.h"
 
 namespace aerolume::bench {
 namespace {
@@ -102,72 +102,6 @@ protected:
 
 // ---------------------------------------------------------------------------------
 // open
-
-class DamageWaiter {
-public:
-    explicit DamageWaiter(Display* display) : m_display(display) {
-        int errorBase = 0;
-        m_ok = XDamageQueryExtension(m_display, &m_eventBase, &errorBase) != 0;
-    }
-    bool ok() const { return m_ok; }
-
-    // Starts watching a window: call before the program can paint it. A window that is
-    // already on the screen counts as damaged whole when the damage object is created;
-    // that report, made before the program drew anything, is cleared and ignored.
-    void watch(WId window) {
-        m_window = static_cast<Window>(window);
-        m_damage = XDamageCreate(m_display, m_window, XDamageReportNonEmpty);
-        m_armedSerial = NextRequest(m_display);
-        XDamageSubtract(m_display, m_damage, 0, 0);
-        XSync(m_display, False);
-    }
-
-    // Runs the program's event loop until the watched window is damaged.
-    std::optional<Clock::time_point> wait(int timeoutMs) {
-        std::optional<Clock::time_point> seen;
-        QEventLoop loop;
-        auto read = [&] {
-            while (!seen && XPending(m_display) > 0) {
-                XEvent event;
-                XNextEvent(m_display, &event);
-                if (event.type == m_eventBase + XDamageNotify &&
-                    reinterpret_cast<XDamageNotifyEvent*>(&event)->drawable == m_window &&
-                    event.xany.serial >= m_armedSerial) {
-                    seen = Clock::now();
-                }
-            }
-            if (seen) {
-                loop.quit();
-            }
-        };
-        QSocketNotifier notifier(ConnectionNumber(m_display), QSocketNotifier::Read);
-        QObject::connect(&notifier, &QSocketNotifier::activated, &loop, read);
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        read();
-        if (!seen) {
-            loop.exec();
-        }
-        XDamageDestroy(m_display, m_damage);
-        XSync(m_display, False);
-        while (XPending(m_display) > 0) {
-            XEvent event;
-            XNextEvent(m_display, &event);
-        }
-        return seen;
-    }
-
-private:
-    Display* m_display;
-    bool m_ok = false;
-    int m_eventBase = 0;
-    Window m_window = 0;
-    Damage m_damage = 0;
-    unsigned long m_armedSerial = 0;
-};
-
-int ignoreXError(Display*, XErrorEvent*) {
-    return 0;
-}
 
 // The program's windows on the X server, with what it takes to watch them.
 class OpenBench {
