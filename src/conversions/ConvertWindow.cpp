@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <algorithm>
+#include <cmath>
 
 #include "common/Functions.h"
 #include "platform/Beep.h"
@@ -98,6 +99,41 @@ ConvertWindow::ConvertWindow(WindowRegistry& registry)
             }
         });
     }
+
+    // Those fields also show their longest result whole: the conversion of the largest
+    // entry of the partner field, of either sign, or the climb rate and gradient of the
+    // largest entries (a gradient is largest at the least ground speed, 1 knot).
+    const struct {
+        QLineEdit* source;
+        QLineEdit* result;
+        UnitConversion conversion;
+        Mask mask;
+    } partners[] = {
+        {m_ui->Fahr, m_ui->Cels, UnitConversion::FahrenheitToCelsius, Mask::D3_1},
+        {m_ui->Cels, m_ui->Fahr, UnitConversion::CelsiusToFahrenheit, Mask::D3_1},
+        {m_ui->HG, m_ui->MB, UnitConversion::InchesHgToMillibars, Mask::D4_1},
+        {m_ui->MB, m_ui->HG, UnitConversion::MillibarsToInchesHg, Mask::D2_2},
+        {m_ui->txtLb, m_ui->txtKg, UnitConversion::PoundsToKilograms, Mask::D3_1},
+        {m_ui->txtKg, m_ui->txtLb, UnitConversion::KilogramsToPounds, Mask::D3_1},
+        {m_ui->txtFT, m_ui->txtM, UnitConversion::FeetToMetres, Mask::D3_1},
+        {m_ui->txtM, m_ui->txtFT, UnitConversion::MetresToFeet, Mask::D3_1},
+    };
+    const auto largestEntry = [this](QLineEdit* field) {
+        return std::pow(10.0, m_typingLimit.value(field, field->maxLength())) - 1;
+    };
+    for (const auto& p : partners) {
+        const double largest = largestEntry(p.source);
+        qsizetype longest = 0;
+        for (const double entry : {largest, -std::floor(largest / 10)}) {
+            longest = std::max(longest, caption(ConvertUnit(p.conversion, entry), p.mask).size());
+        }
+        showWhole(p.result, static_cast<int>(longest));
+    }
+    const double climbRate =
+        ComputeClimbRate({largestEntry(m_ui->txtGS), largestEntry(m_ui->txtFPNM)});
+    showWhole(m_ui->txtFPM, static_cast<int>(caption(climbRate, Mask::D5).size()));
+    const std::optional<double> gradient = ComputeClimbGradient({1, largestEntry(m_ui->txtFPM)});
+    showWhole(m_ui->txtFPNM, static_cast<int>(caption(gradient.value_or(0), Mask::D5).size()));
 
     connect(m_ui->OptNM, &QRadioButton::clicked, this, &ConvertWindow::OptNM_Click);
     connect(m_ui->OptSM, &QRadioButton::clicked, this, &ConvertWindow::OptSM_Click);

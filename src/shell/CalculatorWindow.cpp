@@ -1,8 +1,11 @@
 #include "CalculatorWindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "WindowRegistry.h"
 #include "common/FieldReading.h"
@@ -39,6 +42,19 @@ void styleErrorLabel(QLabel* label, double pointSize, bool bold) {
     label->setFont(font);
 }
 
+QString spokenCaption(const QString& caption) {
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // "&&" shows one ampersand; a single "&" only marks the next letter.
+        if (caption.at(i) == u'&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        spoken += caption.at(i);
+    }
+    return spoken;
+}
+
 CalculatorWindow::CalculatorWindow(WindowRegistry& registry, const QString& caption,
                                    const QString& closeEntryName, const QString& separatorName)
     : m_registry(registry) {
@@ -52,6 +68,12 @@ CalculatorWindow::CalculatorWindow(WindowRegistry& registry, const QString& capt
     close->setObjectName(closeEntryName);
     connect(help, &QAction::triggered, this, &CalculatorWindow::mnuHelp_Click);
     connect(close, &QAction::triggered, this, &CalculatorWindow::mnuClose_Click);
+    // Results are announced when the program is about to wait for the next event, so
+    // one description change reports whatever a handler wrote, however it was called.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                &CalculatorWindow::announceResults);
+    }
 }
 
 void CalculatorWindow::setForm(QWidget* form) {
@@ -59,17 +81,54 @@ void CalculatorWindow::setForm(QWidget* form) {
     if (auto* close = form->findChild<QPushButton*>(QStringLiteral("Command1"))) {
         connect(close, &QPushButton::clicked, this, &CalculatorWindow::Command1_Click);
     }
+    for (QLabel* caption : form->findChildren<QLabel*>()) {
+        QWidget* named = caption->buddy();
+        if (named == nullptr || !named->accessibleName().isEmpty()) {
+            continue;
+        }
+        named->setAccessibleName(spokenCaption(caption->text()));
+        if (auto* value = qobject_cast<QLabel*>(named)) {
+            announceChanges(value);
+        }
+    }
 }
 
 void CalculatorWindow::setResults(const QList<QLabel*>& captions, const QList<QLabel*>& values,
                                   QLabel* errorLabel, double errorPointSize, bool errorBold) {
     m_results = captions + values;
     m_errorLabel = errorLabel;
-    for (QLabel* label : values) {
-        styleResultLabel(label);
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        QLabel* value = values.at(i);
+        styleResultLabel(value);
+        if (value->accessibleName().isEmpty() && i < captions.size()) {
+            // The caption also labels the value, so a screen reader knows they belong
+            // together and need not say the caption twice.
+            QLabel* caption = captions.at(i);
+            value->setAccessibleName(spokenCaption(caption->text()));
+            if (caption->buddy() == nullptr) {
+                caption->setBuddy(value);
+            }
+        }
+        announceChanges(value);
     }
     styleErrorLabel(m_errorLabel, errorPointSize, errorBold);
     m_errorLabel->hide();
+}
+
+void CalculatorWindow::announceChanges(QLabel* label) {
+    if (!m_announced.contains(label)) {
+        m_announced.append(label);
+        label->setAccessibleDescription(label->text());
+    }
+}
+
+void CalculatorWindow::announceResults() {
+    for (QLabel* label : std::as_const(m_announced)) {
+        // The toolkit announces a description that changes.
+        if (label->accessibleDescription() != label->text()) {
+            label->setAccessibleDescription(label->text());
+        }
+    }
 }
 
 void CalculatorWindow::Command1_Click() {
@@ -96,6 +155,18 @@ void CalculatorWindow::installFilter(QLineEdit* field, KeyRange accepted,
     platform::onKeyPress(field, std::move(handler));
     platform::acceptOnlyCharacters(field,
                                    [accepted](int code) { return keyPasses(code, accepted); });
+    showWhole(field, field->maxLength());
+}
+
+void showWhole(QLineEdit* field, int characters) {
+    // The widest digit, a character to spare, and the frame and margins around the text.
+    constexpr int kInnerMargins = 2 * 2;
+    const QFontMetrics metrics = field->fontMetrics();
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    const QMargins margins = field->textMargins();
+    const int needed = metrics.horizontalAdvance(QString(characters + 1, u'0')) + 2 * frame +
+                       kInnerMargins + margins.left() + margins.right();
+    field->setMinimumWidth(std::max(field->minimumWidth(), needed));
 }
 
 void CalculatorWindow::addField(QLineEdit* field, KeyRange accepted, QWidget* next) {

@@ -17,6 +17,14 @@
 // result with caption(), which applies a format mask (common/FormatMask.h). Closing
 // (the "Close" button Command1, the Close menu entry or the close box) runs
 // Form_Unload() and shows the launcher; the Help menu shows the window's Help box.
+//
+// What a screen reader hears. Each field, option button and result label is named by
+// its caption: the label whose buddy it is in the form, or, for the results given to
+// setResults(), the caption beside it. A result label speaks its caption as its name
+// and its current text as its description; whenever the text has changed, the window
+// updates the description once the event that changed it has been handled, which
+// announces the new result. The error label speaks its message as its name; showing
+// it, like hiding the results, is announced by the toolkit itself.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -58,14 +66,17 @@ protected:
     // Declarations, made once by each window in its constructor.
 
     // Installs the form (a widget set up by the window's Ui class) as the window's
-    // client area and wires its "Close" button Command1, if it has one.
+    // client area, wires its "Close" button Command1, if it has one, and names every
+    // control after the caption label whose buddy it is.
     void setForm(QWidget* form);
     void setHelp(QStringList paragraphs) { m_help = std::move(paragraphs); }
     // The result area: the captions and value labels hidden while an error is shown,
-    // and the error label, which starts hidden. Styles the values as result labels.
+    // and the error label, which starts hidden. Styles the values as result labels and
+    // names each value without a name of its own after the caption at its position.
     void setResults(const QList<QLabel*>& captions, const QList<QLabel*>& values,
                     QLabel* errorLabel, double errorPointSize = 12, bool errorBold = true);
 
+    // Each field is made wide enough for its longest entry (its maximum length).
     // A field whose Enter moves the focus to `next`.
     void addField(QLineEdit* field, KeyRange accepted, QWidget* next);
     // The last field: Enter runs `compute`, which returns false when a check failed;
@@ -101,15 +112,28 @@ protected:
 
 private:
     void installFilter(QLineEdit* field, KeyRange accepted, platform::KeyPressHandler handler);
+    // Makes `label` a result that is announced when its text changes.
+    void announceChanges(QLabel* label);
+    // Gives every result whose text has changed since it was last announced its new
+    // description.
+    void announceResults();
 
     WindowRegistry& m_registry;
     QStringList m_help;
     QList<QLabel*> m_results;
     QLabel* m_errorLabel = nullptr;
+    QList<QLabel*> m_announced;
 };
 
 // Styles shared by every calculator: result labels bold 12 pt dark red, centred.
 void styleResultLabel(QLabel* label);
 void styleErrorLabel(QLabel* label, double pointSize, bool bold);
+
+// Widens a field, where needed, so that it shows `characters` digits whole in its font.
+// Every field of a calculator shows its longest entry.
+void showWhole(QLineEdit* field, int characters);
+
+// A caption as a screen reader should say it: without the mnemonic marks of "&".
+QString spokenCaption(const QString& caption);
 
 }  // namespace aerolume
