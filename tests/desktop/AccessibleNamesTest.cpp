@@ -1,0 +1,196 @@
+// What a screen reader is told about the calculators, through the same accessibility
+// interfaces its bridge reads: the name of every field, option button and result, the
+// result itself as the label's description once it has been computed, and the error.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ProgramWindows.h"
+
+namespace aerolume::test {
+namespace {
+
+QString spoken(QWidget* control, QAccessible::Text what) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    return face != nullptr ? face->text(what) : QStringLiteral("<no accessible interface>");
+}
+
+class AccessibleNamesTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        m_registry.reset();
+        settleEvents();
+    }
+
+    QWidget* open(const char* name) {
+        QWidget* window = m_registry->show(QString::fromLatin1(name));
+        EXPECT_NE(window, nullptr) << name;
+        return window;
+    }
+
+    std::unique_ptr<WindowRegistry> m_registry = programWindows();
+};
+
+const char* const kCalculators[] = {"Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB", "Convert"};
+
+TEST_F(AccessibleNamesTest, EveryFieldAndOptionButtonHasAName) {
+    for (const char* name : kCalculators) {
+        QWidget* window = open(name);
+        ASSERT_NE(window, nullptr);
+        QList<QWidget*> controls;
+        for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+            controls.append(field);
+        }
+        for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+            controls.append(option);
+        }
+        ASSERT_FALSE(controls.isEmpty()) << name;
+        for (QWidget* control : controls) {
+            EXPECT_FALSE(spoken(control, QAccessible::Name).trimmed().isEmpty())
+                << name << "." << control->objectName().toStdString() << " has no name";
+        }
+        window->close();
+        settleEvents();
+    }
+}
+
+TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
+    const struct {
+        const char* window;
+        const char* control;
+        const char* name;
+    } expected[] = {
+        {"Wind", "txtWind", "Wind Direction:"},
+        {"Wind", "txtWindVel", "Wind Speed:"},
+        {"Wind", "txtTC", "True Course:"},
+        {"Wind", "txtTAS", "True Airspeed:"},
+        {"Wind", "LblGS", "Ground Speed:"},
+        {"Wind", "LblTHeading", "True Heading:"},
+        {"Wind", "LblWCA", "WCA:"},
+        {"Dalt", "txtMSL", "MSL Altitude:"},
+        {"Dalt", "txtAlt", "Altimeter Setting:"},
+        {"Dalt", "CTemp", "Temperature:"},
+        {"Dalt", "OptionF", "°F"},
+        {"Dalt", "DenAlt", "Density Altitude:"},
+        {"Dalt", "PAlt", "Pressure Altitude:"},
+        {"Speed", "txtCAS", "Calibrated Airspeed:"},
+        {"Speed", "txtOAT", "Outside Air Temp:"},
+        {"Speed", "TAS", "True Airspeed:"},
+        {"Speed", "Mach", "Mach Number:"},
+        {"PPNav", "P1", "Departure Pressure:"},
+        {"PPNav", "Lat", "Average Latitude:"},
+        {"PPNav", "Dist", "Distance (NM):"},
+        {"PPNav", "Drift", "Drift:"},
+        {"PPNav", "WindCA", "WCA:"},
+        {"LatLong", "txtDepLatDeg", "Deg"},
+        {"LatLong", "txtDestLongSec", "Sec"},
+        {"LatLong", "optDestS", "S"},
+        {"LatLong", "Dist", "Great Circle Distance:"},
+        {"LatLong", "TC", "Great Circle True Course:"},
+        {"LatLong", "RTC", "Rhumb line True Course:"},
+        {"LatLong", "RDist", "Rhumb line Distance:"},
+        {"WB", "txtW1", "Empty Weight:"},
+        {"WB", "txtD1", "Empty CG:"},
+        {"WB", "txtW2", "Fuel:"},
+        {"WB", "txtD2", "Fuel: Inches aft of Datum"},
+        {"WB", "GW", "Gross Weight:"},
+        {"WB", "CG", "CG Point:"},
+        {"Convert", "Dist", "Distance"},
+        {"Convert", "OptKM", "KM"},
+        {"Convert", "KM", "KM"},
+        {"Convert", "Angle", "Angle:"},
+        {"Convert", "Label18", "Component:"},
+        {"Convert", "Vol", "Volume"},
+        {"Convert", "optImpGal", "Imp Gal"},
+        {"Convert", "ImpGal", "Imp"},
+        {"Convert", "Lit", "Lit"},
+        {"Convert", "txtFPM", "Feet/Min:"},
+    };
+    for (const auto& e : expected) {
+        QWidget* window = open(e.window);
+        ASSERT_NE(window, nullptr);
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(e.control));
+        ASSERT_NE(control, nullptr) << e.window << "." << e.control;
+        EXPECT_EQ(spoken(control, QAccessible::Name).toStdString(), e.name)
+            << e.window << "." << e.control;
+        window->close();
+        settleEvents();
+    }
+}
+
+void typeInto(QWidget* window, const char* field, const char* text) {
+    auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(field));
+    ASSERT_NE(edit, nullptr) << field;
+    edit->clear();
+    QTest::keyClicks(edit, QString::fromLatin1(text));
+}
+
+void click(QWidget* window, const char* button) {
+    auto* control = window->findChild<QAbstractButton*>(QString::fromLatin1(button));
+    ASSERT_NE(control, nullptr) << button;
+    control->click();
+}
+
+TEST_F(AccessibleNamesTest, ResultsAreSpokenAsTheyChange) {
+    QWidget* wind = open("Wind");
+    ASSERT_NE(wind, nullptr);
+    auto* groundSpeed = wind->findChild<QLabel*>(QStringLiteral("LblGS"));
+    ASSERT_NE(groundSpeed, nullptr);
+    EXPECT_EQ(spoken(groundSpeed, QAccessible::Description), QString());
+
+    typeInto(wind, "txtWind", "270");
+    typeInto(wind, "txtWindVel", "20");
+    typeInto(wind, "txtTC", "90");
+    typeInto(wind, "txtTAS", "100");
+    click(wind, "Command2");
+    settleEvents();
+    EXPECT_EQ(groundSpeed->text(), QStringLiteral("120."));
+    EXPECT_EQ(spoken(groundSpeed, QAccessible::Description), QStringLiteral("120."));
+    EXPECT_EQ(spoken(groundSpeed, QAccessible::Name), QStringLiteral("Ground Speed:"));
+
+    // A new result replaces the old one in what is spoken, Enter computing this time.
+    typeInto(wind, "txtTAS", "150");
+    QTest::keyClick(wind->findChild<QLineEdit*>(QStringLiteral("txtTAS")), Qt::Key_Return);
+    settleEvents();
+    EXPECT_EQ(spoken(groundSpeed, QAccessible::Description), QStringLiteral("170."));
+}
+
+TEST_F(AccessibleNamesTest, ConversionResultsAreSpokenToo) {
+    QWidget* convert = open("Convert");
+    ASSERT_NE(convert, nullptr);
+    typeInto(convert, "Dist", "100");
+    click(convert, "OptNM");
+    settleEvents();
+    auto* kilometres = convert->findChild<QLabel*>(QStringLiteral("KM"));
+    ASSERT_NE(kilometres, nullptr);
+    EXPECT_FALSE(kilometres->text().isEmpty());
+    EXPECT_EQ(spoken(kilometres, QAccessible::Description), kilometres->text());
+    EXPECT_EQ(spoken(kilometres, QAccessible::Name), QStringLiteral("KM"));
+}
+
+TEST_F(AccessibleNamesTest, TheErrorIsSpokenByItsMessageAndTheResultsAreHidden) {
+    QWidget* dalt = open("Dalt");
+    ASSERT_NE(dalt, nullptr);
+    typeInto(dalt, "txtMSL", "1000");
+    typeInto(dalt, "txtAlt", "40");
+    typeInto(dalt, "CTemp", "15");
+    click(dalt, "Command2");
+    settleEvents();
+    auto* error = dalt->findChild<QLabel*>(QStringLiteral("ErrorLbl"));
+    auto* density = dalt->findChild<QLabel*>(QStringLiteral("DenAlt"));
+    ASSERT_NE(error, nullptr);
+    ASSERT_NE(density, nullptr);
+    QAccessibleInterface* errorFace = QAccessible::queryAccessibleInterface(error);
+    ASSERT_NE(errorFace, nullptr);
+    EXPECT_EQ(errorFace->text(QAccessible::Name), QStringLiteral("Invalid Altimeter!"));
+    EXPECT_FALSE(errorFace->state().invisible);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(density)->state().invisible);
+}
+
+}  // namespace
+}  // namespace aerolume::test

@@ -1,0 +1,86 @@
+# Installs the build into an empty prefix, as `cmake --install` does for a package,
+# and checks that everything a desktop needs is in place: the program, its menu entry
+# pointing at it and at its icon, the icon in every size of the hicolor theme (each PNG
+# of the size its folder says) and as SVG, and the AppStream description.
+#
+# cmake -DBUILD_DIR=<build> -DPREFIX=<empty folder to install into> -P InstallTest.cmake
+if(NOT BUILD_DIR OR NOT PREFIX)
+  message(FATAL_ERROR "usage: cmake -DBUILD_DIR=... -DPREFIX=... -P InstallTest.cmake")
+endif()
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE installed OUTPUT_QUIET)
+if(NOT installed EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (${installed})")
+endif()
+
+set(app_id org.aerolume.Aerolume)
+set(failures "")
+macro(fail text)
+  string(APPEND failures "  ${text}\n")
+endmacro()
+
+set(expected
+  bin/aerolume
+  share/applications/${app_id}.desktop
+  share/metainfo/${app_id}.metainfo.xml
+  share/icons/hicolor/scalable/apps/${app_id}.svg)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app_id}.png)
+endforeach()
+foreach(path IN LISTS expected)
+  if(NOT EXISTS "${PREFIX}/${path}")
+    fail("missing ${path}")
+  endif()
+endforeach()
+
+if(EXISTS "${PREFIX}/bin/aerolume")
+  file(READ "${PREFIX}/bin/aerolume" magic LIMIT 4 HEX)
+  if(NOT magic STREQUAL "7f454c46")
+    fail("bin/aerolume is not a program")
+  endif()
+endif()
+
+# Each PNG is as large as its folder says (the width and height of its IHDR chunk).
+foreach(size 16 32 48 64 128 256)
+  set(png "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${app_id}.png")
+  if(EXISTS "${png}")
+    file(READ "${png}" header OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING "${header}" 0 8 width_hex)
+    string(SUBSTRING "${header}" 8 8 height_hex)
+    math(EXPR width "0x${width_hex}")
+    math(EXPR height "0x${height_hex}")
+    if(NOT width EQUAL size OR NOT height EQUAL size)
+      fail("${size}x${size} icon is ${width}x${height}")
+    endif()
+  endif()
+endforeach()
+
+# The menu entry starts the installed program and shows the installed icon.
+set(entry "${PREFIX}/share/applications/${app_id}.desktop")
+if(EXISTS "${entry}")
+  file(STRINGS "${entry}" exec REGEX "^Exec=")
+  file(STRINGS "${entry}" icon REGEX "^Icon=")
+  if(NOT exec STREQUAL "Exec=aerolume")
+    fail("the entry runs '${exec}', not the installed aerolume")
+  endif()
+  if(NOT icon STREQUAL "Icon=${app_id}")
+    fail("the entry shows '${icon}', not the installed icon ${app_id}")
+  endif()
+endif()
+set(metainfo "${PREFIX}/share/metainfo/${app_id}.metainfo.xml")
+if(EXISTS "${metainfo}")
+  file(READ "${metainfo}" description)
+  if(NOT description MATCHES "<launchable type=\"desktop-id\">${app_id}.desktop</launchable>")
+    fail("the AppStream description does not launch ${app_id}.desktop")
+  endif()
+  if(NOT description MATCHES "<release version=\"1.4\"")
+    fail("the AppStream description has no release 1.4")
+  endif()
+endif()
+
+if(failures)
+  message(FATAL_ERROR "The install into ${PREFIX} is incomplete:\n${failures}")
+endif()
+message(STATUS "Installed whole into ${PREFIX}")

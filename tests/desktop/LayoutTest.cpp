@@ -1,0 +1,392 @@
+// Every window laid out whole: each named control inside its window, none clipped
+// below the size its text needs, no two visible controls on top of one another, and
+// the calculators' client areas in the proportions of their design sizes, as opened,
+// with results shown and with their longest error messages, in the standard font and
+// in a large one. Run with QT_SCALE_FACTOR=2 as well (see CMakeLists.txt).
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTest>
+#include <optional>
+#include <vector>
+
+#include "ProgramWindows.h"
+#include "platform/Twips.h"
+#include "shell/LauncherWindow.h"
+#include "shell/SurpriseWindow.h"
+
+namespace aerolume::test {
+namespace {
+
+// A user action: type `text` into the control, or, without text, click it; "\r"
+// presses Enter in it.
+struct Action {
+    const char* control;
+    const char* text = nullptr;
+};
+
+struct Scenario {
+    const char* window;
+    const char* state;
+    std::vector<Action> actions;
+    const char* error = nullptr;  // the message the error label must show, if any
+};
+
+const Scenario kScenarios[] = {
+    {"Wind", "opened", {}},
+    {"Wind",
+     "results",
+     {{"txtWind", "90"}, {"txtWindVel", "199"}, {"txtTC", "0"}, {"txtTAS", "999"}, {"Command2"}}},
+    {"Wind",
+     "longest error",
+     {{"txtWind", "90"}, {"txtWindVel", "200"}, {"txtTC", "0"}, {"txtTAS", "150"}, {"Command2"}},
+     "Crosswind too strong for this airspeed!"},
+    {"Wind",
+     "error on Enter",
+     {{"txtWind", "90"},
+      {"txtWindVel", "20"},
+      {"txtTC", "0"},
+      {"txtTAS", "1001"},
+      {"txtTAS", "\r"}},
+     "We both know YOU cant go THAT fast!"},
+    {"Dalt", "opened", {}},
+    {"Dalt", "results", {{"txtMSL", "-1499"}, {"txtAlt", "27.01"}, {"CTemp", "150"}, {"Command2"}}},
+    {"Dalt",
+     "longest error",
+     {{"txtMSL", "1000"}, {"txtAlt", "29.92"}, {"CTemp", "-290"}, {"Command2"}},
+     "At or below absolute zero!"},
+    {"Speed", "opened", {}},
+    {"Speed",
+     "results",
+     {{"txtCAS", "1999"},
+      {"txtMSL", "35999"},
+      {"txtBaro", "29.921"},
+      {"txtOAT", "-56"},
+      {"Command2"}}},
+    {"Speed",
+     "longest error",
+     {{"txtCAS", "250"},
+      {"txtMSL", "10000"},
+      {"txtBaro", "29.92"},
+      {"txtOAT", "-290"},
+      {"Command2"}},
+     "At or below absolute zero!"},
+    {"PPNav", "opened", {}},
+    {"PPNav",
+     "results",
+     {{"P1", "29.921"},
+      {"P2", "27.001"},
+      {"Lat", "10"},
+      {"TAS", "9999"},
+      {"Dist", "99999"},
+      {"Command2"}}},
+    {"PPNav",
+     "longest error",
+     {{"P1", "29.92"}, {"P2", "29.50"}, {"Lat", "45"}, {"Command2"}},
+     "Invalid True Airspeed!"},
+    {"LatLong", "opened", {}},
+    {"LatLong",
+     "results",
+     {{"txtDepLatDeg", "40"},
+      {"txtDepLatMin", "38.123456789"},
+      {"txtDepLongDeg", "73"},
+      {"txtDestLatDeg", "33"},
+      {"txtDestLatMin", "56"},
+      {"optDestS"},
+      {"txtDestLongDeg", "151"},
+      {"optDestE"},
+      {"Command2"}}},
+    {"LatLong",
+     "longest error",
+     {{"txtDepLatDeg", "10"}, {"txtDestLatDeg", "89"}, {"txtDestLatMin", "61"}, {"Command2"}},
+     "Destination Latitude beyond the pole!"},
+    {"WB", "opened", {}},
+    {"WB",
+     "results",
+     {{"txtW1", "9999999"},
+      {"txtD1", "999999"},
+      {"txtW2", "9999999"},
+      {"txtD2", "999999"},
+      {"Command2"}}},
+    {"WB",
+     "longest error",
+     {{"txtW1", ""}, {"txtD1", "35"}, {"Command2"}},
+     "Invalid Empty Weight!"},
+    {"Convert", "opened", {}},
+    {"Convert",
+     "results",
+     {{"Dist", "9999999"},
+      {"OptKM"},
+      {"Vol", "9999999"},
+      {"optLit"},
+      {"WindVel", "99"},
+      {"Angle", "270"},
+      {"Angle", "\r"},
+      {"Fahr", "-459.6"},
+      {"Fahr", "\r"},
+      {"HG", "99.999"},
+      {"HG", "\r"},
+      {"txtLb", "99999999999"},
+      {"txtLb", "\r"},
+      {"txtFT", "99999999999"},
+      {"txtFT", "\r"},
+      {"txtGS", "9999"},
+      {"txtFPNM", "9999"},
+      {"txtFPNM", "\r"}}},
+    {"Convert",
+     "largest results the other way",
+     {{"Cels", "999999"},
+      {"Cels", "\r"},
+      {"MB", "999999"},
+      {"MB", "\r"},
+      {"txtKg", "99999999999"},
+      {"txtKg", "\r"},
+      {"txtM", "99999999999"},
+      {"txtM", "\r"},
+      {"txtGS", "1"},
+      {"txtFPM", "99999"},
+      {"txtFPM", "\r"}}},
+    {"Main", "opened", {}},
+    {"About", "opened", {}},
+};
+
+// Client areas by design, in twips (the About and credits windows size to their
+// picture and text instead).
+std::optional<QSizeF> designSize(const QString& window) {
+    static const QHash<QString, QSizeF> sizes = {
+        {QStringLiteral("Main"), {4905, 930}},   {QStringLiteral("Wind"), {3600, 3700}},
+        {QStringLiteral("Dalt"), {3165, 2940}},  {QStringLiteral("Speed"), {3600, 3400}},
+        {QStringLiteral("PPNav"), {3900, 3900}}, {QStringLiteral("LatLong"), {6600, 4800}},
+        {QStringLiteral("WB"), {5685, 4770}},    {QStringLiteral("Convert"), {6375, 4020}},
+    };
+    const auto found = sizes.constFind(window);
+    return found == sizes.cend() ? std::nullopt : std::optional(*found);
+}
+
+// The controls the program named, as they lie on the screen now.
+QList<QWidget*> namedControls(QWidget* window) {
+    QList<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !widget->isWindow() &&
+            widget->isVisible()) {
+            controls.append(widget);
+        }
+    }
+    return controls;
+}
+
+QRect inWindow(const QWidget* control, const QWidget* window) {
+    return {control->mapTo(window, QPoint(0, 0)), control->size()};
+}
+
+bool needsWholeSize(const QWidget* control) {
+    return qobject_cast<const QLabel*>(control) != nullptr ||
+           qobject_cast<const QAbstractButton*>(control) != nullptr ||
+           qobject_cast<const QLineEdit*>(control) != nullptr ||
+           qobject_cast<const QGroupBox*>(control) != nullptr;
+}
+
+// The width a field has for its text: inside its frame and the toolkit's margins.
+int textRoom(const QLineEdit* field) {
+    constexpr int kInnerMargin = 2;  // the toolkit's margin on either side of the text
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    const QMargins margins = field->textMargins();
+    return field->contentsRect().width() - 2 * frame - 2 * kInnerMargin - margins.left() -
+           margins.right();
+}
+
+void expectLaidOut(QWidget* window, const std::string& where) {
+    SCOPED_TRACE(where);
+    const QRect area = window->rect();
+    const QList<QWidget*> controls = namedControls(window);
+    ASSERT_FALSE(controls.isEmpty());
+    for (QWidget* control : controls) {
+        const std::string name = control->objectName().toStdString();
+        const QRect place = inWindow(control, window);
+        EXPECT_TRUE(area.contains(place))
+            << name << " at " << place.x() << "," << place.y() << " " << place.width() << "x"
+            << place.height() << " outside " << area.width() << "x" << area.height();
+        if (needsWholeSize(control)) {
+            const QSize needed = control->minimumSizeHint();
+            EXPECT_GE(control->width(), needed.width()) << name << " clipped across";
+            EXPECT_GE(control->height(), needed.height()) << name << " clipped down";
+        }
+        if (auto* field = qobject_cast<QLineEdit*>(control)) {
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), textRoom(field))
+                << name << " does not show \"" << field->text().toStdString() << "\" whole";
+        }
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            QWidget* a = controls.at(i);
+            QWidget* b = controls.at(j);
+            if (a->isAncestorOf(b) || b->isAncestorOf(a)) {
+                continue;
+            }
+            EXPECT_FALSE(inWindow(a, window).intersects(inWindow(b, window)))
+                << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+        }
+    }
+}
+
+class LayoutTest : public ::testing::TestWithParam<double> {
+protected:
+    void SetUp() override {
+        m_standardFont = QApplication::font();
+        QFont font = m_standardFont;
+        font.setPointSizeF(font.pointSizeF() * GetParam());
+        QApplication::setFont(font);
+        m_registry = programWindows();
+    }
+    void TearDown() override {
+        m_registry.reset();
+        settleEvents();
+        QApplication::setFont(m_standardFont);
+    }
+
+    QWidget* open(const QString& name) {
+        QWidget* window = m_registry->show(name);
+        EXPECT_NE(window, nullptr) << name.toStdString();
+        if (window != nullptr) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        }
+        return window;
+    }
+
+    std::string where(const QString& window, const char* state) const {
+        return window.toStdString() + ", " + state + ", font x" +
+               QString::number(GetParam()).toStdString();
+    }
+
+    void saveShot(QWidget* window, const std::string& where) const {
+        const QString folder = qEnvironmentVariable("AEROLUME_SHOTS");
+        if (!folder.isEmpty()) {
+            QString file = QString::fromStdString(where);
+            file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.]+")), QStringLiteral("-"));
+            window->grab().save(QDir(folder).filePath(file + QStringLiteral(".png")));
+        }
+    }
+
+    // Lays the window out as the program shows it now, then checks it.
+    void check(const QString& name, QWidget* window, const char* state) {
+        settleEvents();
+        const std::string place = where(name, state);
+        saveShot(window, place);
+        expectLaidOut(window, place);
+    }
+
+    std::unique_ptr<WindowRegistry> m_registry;
+
+private:
+    QFont m_standardFont;
+};
+
+void perform(QWidget* window, const Action& action) {
+    auto* control = window->findChild<QWidget*>(QString::fromLatin1(action.control));
+    ASSERT_NE(control, nullptr) << action.control;
+    if (action.text == nullptr) {
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        ASSERT_NE(button, nullptr) << action.control;
+        button->click();
+    } else if (QLatin1String(action.text) == QLatin1String("\r")) {
+        QTest::keyClick(control, Qt::Key_Return);
+    } else {
+        auto* field = qobject_cast<QLineEdit*>(control);
+        ASSERT_NE(field, nullptr) << action.control;
+        field->clear();
+        QTest::keyClicks(field, QString::fromLatin1(action.text));
+    }
+}
+
+TEST_P(LayoutTest, EveryWindowInEveryStateIsLaidOutWhole) {
+    for (const Scenario& scenario : kScenarios) {
+        const QString name = QString::fromLatin1(scenario.window);
+        QWidget* window = open(name);
+        ASSERT_NE(window, nullptr);
+        for (const Action& action : scenario.actions) {
+            perform(window, action);
+        }
+        if (scenario.error != nullptr) {
+            // The state is the one meant: its error is the one shown.
+            auto* error = window->findChild<QLabel*>(name == QLatin1String("PPNav")
+                                                         ? QStringLiteral("lblError")
+                                                         : QStringLiteral("ErrorLbl"));
+            ASSERT_NE(error, nullptr);
+            EXPECT_TRUE(error->isVisible()) << scenario.window << ", " << scenario.state;
+            EXPECT_EQ(error->text().toStdString(), scenario.error);
+        }
+        check(name, window, scenario.state);
+        if (const auto design = designSize(name)) {
+            // The client area: the window below its menu bar.
+            auto* main = qobject_cast<QMainWindow*>(window);
+            ASSERT_NE(main, nullptr);
+            const QSize client = main->centralWidget()->size();
+            const double ratio = static_cast<double>(client.width()) / client.height();
+            EXPECT_NEAR(ratio, design->width() / design->height(), 0.02 * ratio)
+                << where(name, scenario.state) << ": client area " << client.width() << "x"
+                << client.height();
+            // Twips at the screen's logical resolution give the least size.
+            EXPECT_GE(client.width() + 1, platform::twipsToPixels(design->width(), window));
+            EXPECT_GE(client.height() + 1, platform::twipsToPixels(design->height(), window));
+        }
+        if (name != QLatin1String("Main")) {
+            window->close();
+        }
+        settleEvents();
+    }
+}
+
+TEST_P(LayoutTest, LauncherShowsEveryThanksCaptionWhole) {
+    auto* launcher = qobject_cast<LauncherWindow*>(open(QStringLiteral("Main")));
+    ASSERT_NE(launcher, nullptr);
+    launcher->Form_DblClick();
+    using Step = void (LauncherWindow::*)();
+    const Step steps[] = {&LauncherWindow::Timer1_Timer, &LauncherWindow::Timer2_Timer,
+                          &LauncherWindow::Timer3_Timer, &LauncherWindow::Timer4_Timer};
+    int caption = 0;
+    for (Step step : steps) {
+        (launcher->*step)();
+        check(QStringLiteral("Main"), launcher,
+              ("thanks caption " + std::to_string(++caption)).c_str());
+    }
+}
+
+TEST_P(LayoutTest, CreditsWindowShowsEveryLineWhole) {
+    auto* credits = qobject_cast<SurpriseWindow*>(open(QStringLiteral("Surprise")));
+    ASSERT_NE(credits, nullptr);
+    using Step = void (SurpriseWindow::*)();
+    const Step steps[] = {&SurpriseWindow::Timer1_Timer, &SurpriseWindow::Timer2_Timer,
+                          &SurpriseWindow::Timer3_Timer, &SurpriseWindow::Timer8_Timer,
+                          &SurpriseWindow::Timer9_Timer, &SurpriseWindow::Timer4_Timer,
+                          &SurpriseWindow::Timer5_Timer, &SurpriseWindow::Timer6_Timer};
+    int line = 0;
+    for (Step step : steps) {
+        (credits->*step)();
+        check(QStringLiteral("Surprise"), credits,
+              ("credit line " + std::to_string(++line)).c_str());
+        // Both blink states: the lit icon replaces the dark one in the same place.
+        credits->Timer7_Timer();
+        check(QStringLiteral("Surprise"), credits,
+              ("credit line " + std::to_string(line) + ", icon lit").c_str());
+        credits->Timer7_Timer();
+    }
+    credits->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, LayoutTest, ::testing::Values(1.0, 1.75),
+                         [](const ::testing::TestParamInfo<double>& info) {
+                             return info.param == 1.0 ? std::string("StandardFont")
+                                                      : std::string("LargeFont");
+                         });
+
+}  // namespace
+}  // namespace aerolume::test
