@@ -1,21 +1,13 @@
-# The benchmarks: a project of their own that builds the program from the repository
-# (without its tests) and measures it. They stay out of the test suite; bench/run
-# configures, builds and runs them.
-cmake_minimum_required(VERSION 3.25)
-project(AerolumeBench LANGUAGES C CXX)
-
-if(NOT CMAKE_BUILD_TYPE)
-  set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
+# The benchmarks' targets, built with the program in Release and measured by bench/run.
+# They stay out of the test suite: this file is included only through
+# bench/AddBench.cmake, never by the tests' build. AEROLUME_BENCH_DIR names bench/.
+if(NOT AEROLUME_WITH_QT)
+  message(FATAL_ERROR "the benchmarks measure the windows: configure with AEROLUME_WITH_QT=ON")
 endif()
 
-set(AEROLUME_BUILD_TESTS OFF CACHE BOOL "The benchmarks build the program without its tests" FORCE)
-set(AEROLUME_WITH_QT ON CACHE BOOL "The benchmarks measure the windows" FORCE)
-
-# The program's libraries find their headers under the repository's src folder, which
-# they name from the top-level source folder; here that folder is bench/.
-get_filename_component(AEROLUME_REPOSITORY ${CMAKE_CURRENT_SOURCE_DIR}/.. ABSOLUTE)
-include_directories(${AEROLUME_REPOSITORY}/src)
-add_subdirectory(${AEROLUME_REPOSITORY} aerolume)
+# None of the benchmarks has Qt meta-objects or forms of its own.
+set(CMAKE_AUTOMOC OFF)
+set(CMAKE_AUTOUIC OFF)
 
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Test)
 find_package(X11 REQUIRED)
@@ -26,20 +18,21 @@ find_package(benchmark REQUIRED)
 find_package(GTest REQUIRED)
 
 # The benchmarks' own helpers (support/) are found from this folder.
-include_directories(${CMAKE_CURRENT_SOURCE_DIR})
+include_directories(${AEROLUME_BENCH_DIR})
 
 # The reference program for start-up.
-add_executable(bench-minimal-qt minimal/MinimalWindow.cpp)
+add_executable(bench-minimal-qt ${AEROLUME_BENCH_DIR}/minimal/MinimalWindow.cpp)
 target_link_libraries(bench-minimal-qt PRIVATE Qt6::Widgets aerolume_warnings)
 
 # Exec to first paint and resident memory, as an X client.
-add_executable(aerolume-startup-bench startup/StartupBench.cpp startup/FirstPaint.h)
+add_executable(aerolume-startup-bench
+  ${AEROLUME_BENCH_DIR}/startup/StartupBench.cpp ${AEROLUME_BENCH_DIR}/startup/FirstPaint.h)
 target_link_libraries(aerolume-startup-bench PRIVATE X11::X11 X11::Xdamage aerolume_warnings)
 
 # Opening calculators and their answers, in the program's process.
-add_executable(aerolume-window-bench windows/WindowBench.cpp windows/BenchWindows.h
-  windows/AnswerDriver.h windows/DamageWaiter.h)
-set_target_properties(aerolume-window-bench PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+add_executable(aerolume-window-bench
+  ${AEROLUME_BENCH_DIR}/windows/WindowBench.cpp ${AEROLUME_BENCH_DIR}/windows/BenchWindows.h
+  ${AEROLUME_BENCH_DIR}/windows/AnswerDriver.h ${AEROLUME_BENCH_DIR}/windows/DamageWaiter.h)
 target_link_libraries(aerolume-window-bench PRIVATE
   aerolume_shell
   $<TARGET_NAME_IF_EXISTS:aerolume_airdata_widgets>
@@ -49,15 +42,15 @@ target_link_libraries(aerolume-window-bench PRIVATE
   Qt6::Widgets Qt6::Test X11::X11 X11::Xdamage aerolume_warnings)
 
 # The pure cores, the field readings and the format masks.
-add_executable(aerolume-core-bench cores/CoreBench.cpp)
+add_executable(aerolume-core-bench ${AEROLUME_BENCH_DIR}/cores/CoreBench.cpp)
 target_link_libraries(aerolume-core-bench PRIVATE
   aerolume_airdata_core aerolume_navigation_core aerolume_loading_core
   aerolume_conversions_core aerolume_common_core benchmark::benchmark aerolume_warnings)
 
 # Checks of the benchmarks themselves (their statistics, and that every measured control
 # exists in the windows), run by bench/run before it measures. Not part of the test suite.
-add_executable(aerolume-bench-check tests/BenchCheck.cpp windows/BenchWindows.h support/Stats.h)
-set_target_properties(aerolume-bench-check PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+add_executable(aerolume-bench-check ${AEROLUME_BENCH_DIR}/tests/BenchCheck.cpp
+  ${AEROLUME_BENCH_DIR}/windows/BenchWindows.h ${AEROLUME_BENCH_DIR}/support/Stats.h)
 target_link_libraries(aerolume-bench-check PRIVATE
   aerolume_shell
   $<TARGET_NAME_IF_EXISTS:aerolume_airdata_widgets>
@@ -67,10 +60,10 @@ target_link_libraries(aerolume-bench-check PRIVATE
   Qt6::Widgets Qt6::Test GTest::gtest aerolume_warnings)
 
 # Checks on a real X server that the first paint seen is the program's drawing.
-add_executable(bench-late-painter tests/LatePainter.cpp)
+add_executable(bench-late-painter ${AEROLUME_BENCH_DIR}/tests/LatePainter.cpp)
 target_link_libraries(bench-late-painter PRIVATE X11::X11 aerolume_warnings)
-add_executable(aerolume-bench-xcheck tests/XCheck.cpp startup/FirstPaint.h windows/DamageWaiter.h)
-set_target_properties(aerolume-bench-xcheck PROPERTIES AUTOMOC OFF AUTOUIC OFF)
+add_executable(aerolume-bench-xcheck ${AEROLUME_BENCH_DIR}/tests/XCheck.cpp
+  ${AEROLUME_BENCH_DIR}/startup/FirstPaint.h ${AEROLUME_BENCH_DIR}/windows/DamageWaiter.h)
 target_compile_definitions(aerolume-bench-xcheck PRIVATE
   LATE_PAINTER="$<TARGET_FILE:bench-late-painter>")
 add_dependencies(aerolume-bench-xcheck bench-late-painter)
