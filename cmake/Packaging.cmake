@@ -27,8 +27,11 @@ set(CPACK_PACKAGE_VENDOR "Robin Calloway")
 set(CPACK_PACKAGE_CONTACT "Robin Calloway <robin.calloway@aerolume.example>")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${AEROLUME_PRODUCT_NAME}: a desktop flight computer for pilots")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Aerolume (${AEROLUME_PRODUCT_NAME}, version ${AEROLUME_VERSION_STRING}) solves the everyday arithmetic of flight planning in seven calculators: wind triangle, density and pressure altitude, true airspeed and Mach number, pressure pattern navigation, great-circle and rhumb-line routes, weight and balance, and unit conversions.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Aerolume (${AEROLUME_PRODUCT_NAME}, version ${AEROLUME_VERSION_STRING}) solves the everyday\n"
+  "arithmetic of flight planning in seven calculators: wind triangle, density and\n"
+  "pressure altitude, true airspeed and Mach number, pressure pattern navigation,\n"
+  "great-circle and rhumb-line routes, weight and balance, and unit conversions.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://aerolume.example/")
 set(CPACK_PACKAGE_FILE_NAME "aerolume_${PROJECT_VERSION}_amd64")
 set(CPACK_STRIP_FILES ON)
