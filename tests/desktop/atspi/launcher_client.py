@@ -1,11 +1,14 @@
 #!/usr/bin/python3
 """Drives Aerolume the way a screen reader user's tools do, through the desktop's
-accessibility bus only: opens calculators from the launcher, finds their fields by
-accessible name, enters values, presses the buttons, and reads the results and an
-error back, checking that each new result and the error's appearance are announced.
+accessibility bus only: starts the program, opens calculators from the launcher, finds
+their fields by accessible name, enters values, presses the buttons, and reads the
+results and an error back, checking that each new result and the error's appearance
+are announced; ends with the launcher's Exit.
 
+Usage: launcher_client.py path/to/aerolume
 Exits 0 when every check passed, 1 on the first failure (with what was expected)."""
 
+import subprocess
 import sys
 import time
 
@@ -32,18 +35,42 @@ def pump(seconds=0.05):
         time.sleep(0.01)
 
 
-def wait_for(what, test):
+def wait_for(what, test, since=None):
     end = time.monotonic() + TIMEOUT
     while time.monotonic() < end:
         result = test()
         if result:
             return result
         pump()
+    if since is not None:
+        for kind, source, detail in events[since:]:
+            print("  event %s %r %d" % (kind, name_of(source), detail), flush=True)
     fail("timed out waiting for " + what)
+
+
+watched = []  # the window whose controls a failure report lists
+
+
+def describe(node, depth=1):
+    for child in fresh(node):
+        try:
+            text = child.queryText().getText(0, -1) if "Text" in child.get_interfaces() else ""
+            print("%s%s %r %r %r %s" % ("  " * depth, child.getRoleName(), child.name,
+                                         child.description, text,
+                                         "showing" if showing(child) else "hidden"))
+            describe(child, depth + 1)
+        except Exception as error:
+            print("%s(%s)" % ("  " * depth, error))
 
 
 def fail(message):
     print("FAIL: " + message, flush=True)
+    print("events so far:")
+    for kind, source, detail in events:
+        print("  %s %r %d" % (kind, name_of(source), detail))
+    for frame in watched[-1:]:
+        print("the window '%s' now:" % name_of(frame))
+        describe(frame)
     sys.exit(1)
 
 
@@ -137,11 +164,10 @@ def enter(frame, name, text, group=None):
 def press(frame, name, roles=("push button", "button", "radio button")):
     button = wait_for("the button '%s'" % name, lambda: find(frame, name, roles))
     actions = button.queryAction()
-    for index in range(actions.nActions):
-        if actions.getName(index) in ("Press", "press", "click", "Toggle", "toggle"):
-            actions.doAction(index)
-            return
-    actions.doAction(0)
+    names = [actions.getName(index) for index in range(actions.nActions)]
+    index = next((names.index(n) for n in ("Press", "press", "Toggle", "toggle") if n in names),
+                 0)
+    check(actions.doAction(index), "pressed %s (%s)" % (name, names[index]))
 
 
 def labelled_by_another(accessible):
@@ -183,7 +209,7 @@ def expect_error(frame, message, started, hidden_result):
         "the error '%s' to be announced" % message,
         lambda: next((source for kind, source, shown in events[started:]
                       if kind == "object:state-changed:showing" and shown == 1
-                      and name_of(source) == message), None))
+                      and name_of(source) == message), None), started)
     check(showing(announced), "the error '%s' shows and was announced" % message)
     check(not find_all(frame, hidden_result, ("label",)),
           "the results are hidden while '%s' shows" % message)
@@ -193,6 +219,7 @@ def open_from_launcher(app, button, title):
     launcher = window(app, "Aerolume v1.4")
     press(launcher, button)
     frame = window(app, title)
+    watched.append(frame)
     wait_for("the launcher to hide", lambda: not showing(launcher))
     return frame
 
@@ -259,19 +286,34 @@ def latitude_longitude(app):
 
 
 def main():
+    # Listening first: the program learns at its start which events anyone wants.
     for kind in ("object:property-change:accessible-description",
-                 "object:state-changed:showing"):
+                 "object:property-change:accessible-name", "object:state-changed:showing"):
         pyatspi.Registry.registerEventListener(record, kind)
-    app = application()
-    check(True, "found %s on the accessibility bus" % APPLICATION)
-    wind(app)
-    density_altitude(app)
-    latitude_longitude(app)
-    launcher = window(app, "Aerolume v1.4")
-    press(launcher, "Exit")
+    pump(0.5)
+    program = subprocess.Popen([sys.argv[1]])
+    try:
+        app = application()
+        check(True, "found %s on the accessibility bus" % APPLICATION)
+        wind(app)
+        density_altitude(app)
+        latitude_longitude(app)
+        launcher = window(app, "Aerolume v1.4")
+        press(launcher, "Exit")
+        try:
+            program.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            fail("the program did not end on Exit")
+        check(program.returncode == 0, "the program ended on Exit")
+    finally:
+        if program.poll() is None:
+            program.kill()
+            program.wait()
     print("all accessibility checks passed", flush=True)
     return 0
 
 
 if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
     sys.exit(main())

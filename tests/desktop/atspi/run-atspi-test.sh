@@ -5,6 +5,7 @@
 # accessibility bridge switched on. Fails, loudly, when any of that cannot be had.
 #
 # Usage: run-atspi-test.sh path/to/aerolume
+# (AEROLUME_CLIENT names another client script to run instead, when debugging.)
 set -euo pipefail
 
 program="${1:?usage: run-atspi-test.sh path/to/aerolume}"
@@ -48,25 +49,5 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS NO_AT_BRIDGE
 
-export AEROLUME_PROGRAM="$program" AEROLUME_CLIENT="${AEROLUME_CLIENT:-$here/launcher_client.py}"
-export AEROLUME_PROGRAM_LOG="$work/program.log"
-dbus-run-session -- bash -c '
-    "$AEROLUME_PROGRAM" >"$AEROLUME_PROGRAM_LOG" 2>&1 &
-    program_pid=$!
-    status=0
-    /usr/bin/python3 "$AEROLUME_CLIENT" || status=$?
-    if [ $status -eq 0 ]; then
-        # Exit was pressed: the program ends by itself.
-        for _ in $(seq 50); do kill -0 $program_pid 2>/dev/null || break; sleep 0.1; done
-        if kill -0 $program_pid 2>/dev/null; then
-            echo "FAIL: the program did not end on Exit" >&2
-            status=1
-        fi
-    fi
-    kill $program_pid 2>/dev/null || true
-    if [ $status -ne 0 ]; then
-        echo "--- program output ---" >&2
-        cat "$AEROLUME_PROGRAM_LOG" >&2
-    fi
-    exit $status
-'
+client="${AEROLUME_CLIENT:-$here/launcher_client.py}"
+dbus-run-session -- /usr/bin/python3 "$client" "$program"
