@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "ClientArea.h"
 #include "WindowRegistry.h"
 #include "common/FieldReading.h"
 #include "platform/Beep.h"
@@ -68,11 +69,16 @@ CalculatorWindow::CalculatorWindow(WindowRegistry& registry, const QString& capt
     close->setObjectName(closeEntryName);
     connect(help, &QAction::triggered, this, &CalculatorWindow::mnuHelp_Click);
     connect(close, &QAction::triggered, this, &CalculatorWindow::mnuClose_Click);
-    // Results are announced when the program is about to wait for the next event, so
-    // one description change reports whatever a handler wrote, however it was called.
+    // When the program is about to wait for the next event, whatever a handler wrote,
+    // however it was called, has been written: a result longer than any before gets
+    // room (the client area grows in proportion), and the results are announced.
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                &CalculatorWindow::announceResults);
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            if (isVisible()) {
+                refitClientArea(this);
+            }
+            announceResults();
+        });
     }
 }
 

@@ -10,7 +10,15 @@
 
 namespace aerolume {
 
+namespace {
+
+// The design size a window was fitted to, kept on the window for refitClientArea().
+constexpr char kDesignTwips[] = "aerolumeClientAreaTwips";
+
+}  // namespace
+
 double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips) {
+    window->setProperty(kDesignTwips, QSizeF(widthTwips, heightTwips));
     QWidget* client = window->centralWidget();
     const double width = platform::twipsToPixels(widthTwips, window);
     const double height = platform::twipsToPixels(heightTwips, window);
@@ -21,6 +29,20 @@ double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips)
     window->resize(static_cast<int>(std::ceil(width * scale)),
                    static_cast<int>(std::ceil(height * scale)) + menuHeight);
     return scale;
+}
+
+void refitClientArea(QMainWindow* window) {
+    const QVariant design = window->property(kDesignTwips);
+    QWidget* client = window->centralWidget();
+    if (!design.isValid() || client == nullptr) {
+        return;
+    }
+    const QSize needed = client->minimumSizeHint();
+    if (client->width() >= needed.width() && client->height() >= needed.height()) {
+        return;
+    }
+    const QSizeF twips = design.toSizeF();
+    fitClientArea(window, twips.width(), twips.height());
 }
 
 }  // namespace aerolume

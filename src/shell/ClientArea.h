@@ -9,4 +9,9 @@ namespace aerolume {
 // Returns the scale applied (1 when the design size fits).
 double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips);
 
+// Sizes the window again from its design size when its controls no longer fit in its
+// client area (a result longer than any shown before): the area grows, in proportion.
+// Does nothing for a window that fitClientArea() never sized or whose controls fit.
+void refitClientArea(QMainWindow* window);
+
 }  // namespace aerolume

@@ -46,9 +46,13 @@ std::unique_ptr<WindowRegistry> programWindows() {
 void settleEvents() {
     // A loop that waits for events, as the program's does, and leaves once nothing
     // more is pending.
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, &QEventLoop::quit);
-    loop.exec();
+    // Twice: what the first round did (a window resized) is laid out in the second.
+    for (int round = 0; round < 2; ++round) {
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, &QEventLoop::quit);
+        loop.exec();
+        QCoreApplication::sendPostedEvents();
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
