@@ -13,6 +13,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -44,6 +45,9 @@ struct RunResult {
     double firstPaintMs = 0;
     double mapMs = 0;
     double rssMiB = 0;
+    // Processor time the program had used when its first paint was seen: unlike the
+    // time on the wall, it hardly grows when other programs compete for the processor.
+    double cpuMs = 0;
 };
 
 // Set when the server refuses the redirection of map requests to this client.
@@ -67,6 +71,27 @@ inline std::optional<double> residentMiB(pid_t pid) {
         }
     }
     return std::nullopt;
+}
+
+// The processor time used so far by all threads of a process, from the scheduler's
+// nanosecond counters (/proc/<pid>/task/<tid>/schedstat, first field).
+inline double processorMs(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    double ns = 0;
+    if (DIR* dir = opendir(tasks.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.') {
+                continue;
+            }
+            std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
+            double onCpu = 0;
+            if (stat >> onCpu) {
+                ns += onCpu;
+            }
+        }
+        closedir(dir);
+    }
+    return ns / 1e6;
 }
 
 inline void endChild(pid_t pid) {
@@ -127,6 +152,7 @@ public:
 
         std::optional<StartClock::time_point> mapped;
         std::optional<StartClock::time_point> painted;
+        double cpuMs = 0;
         const auto deadline = start + std::chrono::milliseconds(timeoutMs);
         while (!painted) {
             if (XPending(m_display) == 0) {
@@ -181,6 +207,7 @@ public:
                                      damage->geometry.height);
                     }
                     painted = now;
+                    cpuMs = processorMs(pid);
                 }
             }
         }
@@ -190,7 +217,7 @@ public:
             std::this_thread::sleep_until(*painted + std::chrono::milliseconds(rssDelayMs));
             if (const auto rss = residentMiB(pid)) {
                 result = RunResult{msBetween(start, *painted),
-                                   mapped ? msBetween(start, *mapped) : 0.0, *rss};
+                                   mapped ? msBetween(start, *mapped) : 0.0, *rss, cpuMs};
             }
         } else {
             std::fprintf(stderr, "error: %s showed no painted window within %d ms\n", path.c_str(),
