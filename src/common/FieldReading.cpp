@@ -51,7 +51,11 @@ std::optional<double> convertNumber(std::string_view shaped) {
     if (negative) {
         body.remove_prefix(1);
     }
-    std::string digits = body.front() == '.' ? "0" + std::string(body) : std::string(body);
+    std::string digits;
+    if (body.front() == '.') {
+        digits.push_back('0');
+    }
+    digits.append(body);
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (ec != std::errc() || ptr != digits.data() + digits.size() || !std::isfinite(value)) {

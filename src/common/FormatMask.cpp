@@ -59,7 +59,7 @@ std::string roundedDigits(double magnitude, int decimals) {
         const bool roundUp = mantissa[mantissa.size() - static_cast<std::size_t>(drop)] >= '5';
         kept = mantissa.substr(0, mantissa.size() - static_cast<std::size_t>(drop));
         if (kept.empty()) {
-            kept = "0";
+            kept.assign(1, '0');
         }
         if (roundUp) {
             int i = static_cast<int>(kept.size()) - 1;
@@ -103,7 +103,7 @@ std::string formatMask(double value, Mask mask) {
         fraction = last == std::string::npos ? std::string() : fraction.substr(0, last + 1);
     }
     if (shape.leadingZero && integerPart.empty()) {
-        integerPart = "0";
+        integerPart.assign(1, '0');
     }
 
     std::string result = (value < 0 && !isZero) ? "-" : "";
