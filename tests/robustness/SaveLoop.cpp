@@ -6,7 +6,8 @@
 //
 // Save i (first < i <= first + count; count 0: without end) writes every entry of one
 // section as savedValue(i): the latitude/longitude section when i is odd, the weight
-// and balance section when it is even. Prints "saving" once it starts.
+// and balance section when it is even. Prints "saving" once it starts, and "saved i"
+// once save i is done.
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -35,6 +36,8 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "save %lld failed\n", i);
             return 1;
         }
+        std::printf("saved %lld\n", i);
+        std::fflush(stdout);
     }
     return 0;
 }
