@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "FieldTexts.h"
 #include "FuzzCheck.h"
@@ -43,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     // Without negative weights the centre of gravity lies among the loaded arms.
     bool anyNegative = false;
-    double lowest = INFINITY;
-    double highest = -INFINITY;
+    double lowest = std::numeric_limits<double>::infinity();
+    double highest = -std::numeric_limits<double>::infinity();
     for (const auto& row : input.Rows) {
         anyNegative = anyNegative || row.Weight < 0;
         if (row.Weight > 0) {

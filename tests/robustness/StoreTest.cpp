@@ -283,7 +283,7 @@ DepLatDeg
      [] { return QByteArray(6 << 20, 'x') + "\n" + everyEntry("12") + QByteArray(2 << 20, ';'); }},
     {"EntriesFarLongerThanAField", [] { return everyEntry(QByteArray(100000, '7')); }},
     {"EntriesThatAreNoNumbers", [] { return everyEntry("nan"); }},
-    {"EntriesWithControlCharacters", [] { return everyEntry("\\t1\\n2\\x7\\0"); }},
+    {"EntriesWithControlCharacters", [] { return everyEntry(R"(\t1\n2\x7\0)"); }},
     {"EntriesInOtherScripts", [] { return everyEntry("\xe4\xb8\xad\xc2\xb0\xf0\x9f\x9b\xa9"); }},
 };
 
