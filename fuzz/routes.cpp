@@ -92,22 +92,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                "rhumb line %.17g NM", result.RhumbLineDistance);
     // The rhumb line folds the longitudes into one turn of the program's pi, which is
     // not quite the sines' period: over millions of turns (minutes are unbounded) the
-    // two routes see slightly different longitudes. Within two turns they agree.
+    // two routes see slightly different longitudes. Within two turns they agree up to
+    // rounding: the logarithm of a ratio near 1 (latitudes a hair apart) and the cosine
+    // that stands in for it below sqrt(1E-15) leave relative errors of some 1E-6 near
+    // the poles.
     const auto inDegrees = [](double deg, double min, double sec) {
         return deg + (min + sec / 60) / 60;
     };
     const bool withinTwoTurns =
         inDegrees(input.DepLongDeg, input.DepLongMin, input.DepLongSec) <= 720 &&
         inDegrees(input.DestLongDeg, input.DestLongMin, input.DestLongSec) <= 720;
-    FUZZ_CHECK(!withinTwoTurns ||
-                   result.RhumbLineDistance >= result.GreatCircleDistance * (1 - 1e-9) - 1e-9,
-               "rhumb line %.17g NM, great circle %.17g NM, from %.17g %.17g %.17g %d / %.17g "
-               "%.17g %.17g %d to %.17g %.17g %.17g %d / %.17g %.17g %.17g %d",
-               result.RhumbLineDistance, result.GreatCircleDistance, input.DepLatDeg,
-               input.DepLatMin, input.DepLatSec, input.DepSouth, input.DepLongDeg, input.DepLongMin,
-               input.DepLongSec, input.DepEast, input.DestLatDeg, input.DestLatMin,
-               input.DestLatSec, input.DestSouth, input.DestLongDeg, input.DestLongMin,
-               input.DestLongSec, input.DestEast);
+    FUZZ_CHECK(
+        !withinTwoTurns || result.RhumbLineDistance >= result.GreatCircleDistance * (1 - 1e-5),
+        "rhumb line %.17g NM, great circle %.17g NM, from %.17g %.17g %.17g %d / %.17g "
+        "%.17g %.17g %d to %.17g %.17g %.17g %d / %.17g %.17g %.17g %d",
+        result.RhumbLineDistance, result.GreatCircleDistance, input.DepLatDeg, input.DepLatMin,
+        input.DepLatSec, input.DepSouth, input.DepLongDeg, input.DepLongMin, input.DepLongSec,
+        input.DepEast, input.DestLatDeg, input.DestLatMin, input.DestLatSec, input.DestSouth,
+        input.DestLongDeg, input.DestLongMin, input.DestLongSec, input.DestEast);
     aerolume::fuzz::checkCaption(result.GreatCircleDistance, aerolume::Mask::Fixed, "distance");
     aerolume::fuzz::checkCaption(result.GreatCircleCourse, aerolume::Mask::Fixed, "course");
     aerolume::fuzz::checkCaption(result.RhumbLineCourse, aerolume::Mask::Fixed, "rhumb course");
