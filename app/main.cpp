@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include "aerolume/Version.h"
+
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
@@ -15,8 +17,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Aerolume"));
-    QApplication::setApplicationVersion(QStringLiteral("1.04"));
+    // The version record; the desktop entry is the one the package installs.
+    QApplication::setApplicationName(QString::fromUtf8(aerolume::version::kProductName));
+    QApplication::setApplicationVersion(QString::fromUtf8(aerolume::version::kVersionString));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.aerolume.Aerolume"));
     QApplication::setWindowIcon(aerolume::art::programIcon());
 
     aerolume::WindowRegistry registry;

@@ -29,4 +29,5 @@ ensure_packages() {
 # What building the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 # What the tests need besides.
-TEST_PACKAGES=(libgtest-dev libgmock-dev)
+TEST_PACKAGES=(libgtest-dev libgmock-dev
+    desktop-file-utils appstream xvfb dbus at-spi2-core python3-pyatspi)

@@ -20,6 +20,11 @@ std::optional<WindResult> ComputeWind(const WindInput& input) {
         h -= 360;
     } else if (h < 0) {
         h += 360;
+        // A heading a rounding error below 0 (course 15, wind 0 at 9, airspeed 9)
+        // comes to 360 exactly, which is north, 0.
+        if (h == 360) {
+            h = 0;
+        }
     }
     const double tas = input.TrueAirspeed;
     const double ws = input.WindSpeed;

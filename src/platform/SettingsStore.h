@@ -17,7 +17,8 @@ QString readSetting(const QString& application, const QString& section, const QS
 
 // Writes texts into one section and puts them on disk before returning. The file is
 // replaced atomically, so a crash leaves either the old or the new file whole.
-// Returns false when the store could not be written.
+// Returns false when the store could not be written; the store is then as it was,
+// and later reads give what it holds, not the entries of the failed save.
 bool writeSettings(const QString& application, const QString& section,
                    const QList<QPair<QString, QString>>& entries);
 

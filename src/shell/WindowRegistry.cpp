@@ -8,7 +8,7 @@ namespace aerolume {
 WindowRegistry::WindowRegistry() : m_endProgram([] { QCoreApplication::exit(0); }) {}
 
 void WindowRegistry::registerWindow(const QString& name, Factory factory) {
-    m_factories.insert(name, std::move(factory));
+    m_factories.emplace(name, std::move(factory));
 }
 
 bool WindowRegistry::isRegistered(const QString& name) const {

@@ -14,8 +14,6 @@ const char* const kFields[12] = {"txtDepLatDeg",   "txtDepLatMin",   "txtDepLatS
                                  "txtDepLongDeg",  "txtDepLongMin",  "txtDepLongSec",
                                  "txtDestLatDeg",  "txtDestLatMin",  "txtDestLatSec",
                                  "txtDestLongDeg", "txtDestLongMin", "txtDestLongSec"};
-const char* const kDepartureKeys[6] = {"DepLatDeg",  "DepLatMin",  "DepLatSec",
-                                       "DepLongDeg", "DepLongMin", "DepLongSec"};
 const char* const kResultArea[8] = {"Label13", "Label14", "Label15", "Label18",
                                     "Dist",    "TC",      "RTC",     "RDist"};
 

@@ -84,7 +84,7 @@ TEST_F(AboutWindowTest, ShowsVersionNamePictureNoticeAndClose) {
     EXPECT_LT(text1()->x(), about->width() / 4);  // lower left
     auto* close = child<QPushButton>(about, QStringLiteral("Command1"));
     EXPECT_EQ(close->text(), QStringLiteral("Close"));
-    EXPECT_NEAR(close->geometry().center().x(), about->width() / 2, 2);  // bottom centre
+    EXPECT_NEAR(close->geometry().center().x(), about->width() / 2.0, 2);  // bottom centre
     EXPECT_GT(close->y(), notice->y());
 }
 

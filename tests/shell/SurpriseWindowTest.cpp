@@ -158,7 +158,7 @@ TEST_F(SurpriseWindowTest, TheTwoIconsShareOnePlace) {
     EXPECT_EQ(dark->pixmap().size(), QSize(32, 32));
     EXPECT_EQ(lit->pixmap().size(), QSize(32, 32));
     EXPECT_NE(dark->pixmap().toImage(), lit->pixmap().toImage());
-    EXPECT_NEAR(dark->mapTo(window.get(), dark->rect().center()).x(), window->width() / 2, 2);
+    EXPECT_NEAR(dark->mapTo(window.get(), dark->rect().center()).x(), window->width() / 2.0, 2);
 }
 
 TEST_F(SurpriseWindowTest, ShowsItsDesignContents) {

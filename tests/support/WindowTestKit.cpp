@@ -185,7 +185,7 @@ template <class T, class Fails>
 void typeFields(const QWidget* window, const Names& fields, const Names& texts) {
     ASSERT_EQ(fields.size(), texts.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        QLineEdit* field = child<QLineEdit>(window, QString::fromLatin1(fields[i]));
+        auto* field = child<QLineEdit>(window, QString::fromLatin1(fields[i]));
         ASSERT_NE(field, nullptr);
         field->clear();
         type(field, QString::fromUtf8(texts[i]));

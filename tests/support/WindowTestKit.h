@@ -193,11 +193,11 @@ void removeStore();
 template <class Window>
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest(const char* name, const char* launcherButton, const Names& resultArea = {},
+    WindowTest(const char* name, const char* launcherButton, Names resultArea = {},
                const char* errorLabel = "ErrorLbl")
         : m_name(QString::fromLatin1(name)),
           m_launcherButton(QString::fromLatin1(launcherButton)),
-          m_resultArea(resultArea),
+          m_resultArea(std::move(resultArea)),
           m_errorLabel(errorLabel) {}
 
     void SetUp() override { startProgram(); }
