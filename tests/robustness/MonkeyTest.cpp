@@ -8,7 +8,7 @@
 //
 //   AEROLUME_MONKEY_STEPS    steps per window (default 20000; each is one or more events)
 //   AEROLUME_MONKEY_SECONDS  at most this long per window (default 300)
-//   AEROLUME_MONKEY_SEED     replays a run (the seed is printed at the start)
+//   AEROLUME_MONKEY_SEED     replays a run (each run prints its seed at the start)
 
 #include <gtest/gtest.h>
 
