@@ -2,7 +2,6 @@
 
 #include "AltitudeCore.h"
 #include "Atmosphere.h"
-#include "FieldLook.h"
 #include "shell/ClientArea.h"
 #include "ui_DaltWindow.h"
 
@@ -23,9 +22,6 @@ DaltWindow::DaltWindow(WindowRegistry& registry)
             "between -300 and 150 Centigrade. A Fahrenheit 'radio button' is provided for "
             "convenience.")});
 
-    for (QLineEdit* field : {m_ui->txtMSL, m_ui->txtAlt, m_ui->CTemp}) {
-        prepareField(field);
-    }
     addField(m_ui->txtMSL, kMinusPointSlashDigits, m_ui->txtAlt);
     addField(m_ui->txtAlt, kPointSlashDigits, m_ui->CTemp);
     addLastField(m_ui->CTemp, kMinusPointSlashDigits, [this] { return compute(); });

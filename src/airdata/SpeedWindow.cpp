@@ -2,7 +2,6 @@
 
 #include "AirspeedCore.h"
 #include "Atmosphere.h"
-#include "FieldLook.h"
 #include "shell/ClientArea.h"
 #include "ui_SpeedWindow.h"
 
@@ -27,9 +26,6 @@ SpeedWindow::SpeedWindow(WindowRegistry& registry)
                 "on the OAT probe. At higher speeds (0.3 Mach and above), the OAT reading will be "
                 "higher than actual.    ")});
 
-    for (QLineEdit* field : {m_ui->txtCAS, m_ui->txtMSL, m_ui->txtBaro, m_ui->txtOAT}) {
-        prepareField(field);
-    }
     addField(m_ui->txtCAS, kPointSlashDigits, m_ui->txtMSL);
     addField(m_ui->txtMSL, kMinusPointSlashDigits, m_ui->txtBaro);
     addField(m_ui->txtBaro, kPointSlashDigits, m_ui->txtOAT);

@@ -23,7 +23,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);  // offscreen unless a platform is named
     setenv("LC_ALL", "C", 1);
     QTemporaryDir configHome;
     if (!configHome.isValid()) {
