@@ -32,6 +32,7 @@ const QStringList& LauncherWindow::thanksCaptions() {
 LauncherWindow::LauncherWindow(WindowRegistry& registry)
     : m_ui(std::make_unique<Ui::LauncherWindow>()), m_registry(registry) {
     m_ui->setupUi(this);
+    m_ui->menuCompute->insertSeparator(m_ui->menuTSD)->setObjectName(QStringLiteral("menuSepMore"));
     m_ui->menuCompute->insertSeparator(m_ui->menuExit)->setObjectName(QStringLiteral("menuSep"));
     m_ui->menuHlp->insertSeparator(m_ui->menuAbout)->setObjectName(QStringLiteral("menuSep2"));
     styleResultLabel(m_ui->Label1);
@@ -50,6 +51,21 @@ LauncherWindow::LauncherWindow(WindowRegistry& registry)
     for (const auto& opener : openers) {
         const QString name = QString::fromLatin1(opener.window);
         connect(opener.button, &QPushButton::clicked, this, [this, name] { open(name); });
+        connect(opener.entry, &QAction::triggered, this, [this, name] { open(name); });
+    }
+    // The second group of the Compute menu: windows without a launcher button.
+    const struct {
+        QAction* entry;
+        const char* window;
+    } moreOpeners[] = {
+        {m_ui->menuTSD, "TSD"},           {m_ui->menuFuel, "Fuel"},
+        {m_ui->menuFindWind, "FindWind"}, {m_ui->menuRwyWind, "RwyWind"},
+        {m_ui->menuClimb, "Climb"},       {m_ui->menuAtmos, "Atmos"},
+        {m_ui->menuCloud, "Cloud"},       {m_ui->menuNavLog, "NavLog"},
+        {m_ui->menuLoading, "Loading"},   {m_ui->menuMagVar, "MagVar"},
+    };
+    for (const auto& opener : moreOpeners) {
+        const QString name = QString::fromLatin1(opener.window);
         connect(opener.entry, &QAction::triggered, this, [this, name] { open(name); });
     }
     connect(m_ui->menuAbout, &QAction::triggered, this, [this] { open(QStringLiteral("About")); });

@@ -8,7 +8,7 @@
 
 namespace aerolume::test {
 
-// A registry of the ten windows whose Exit is a no-op, so a test can press anything.
+// A registry of every window of the program whose Exit is a no-op, so a test can press anything.
 std::unique_ptr<WindowRegistry> programWindows();
 
 // Runs the event loop until it would wait for the next event: what the program does

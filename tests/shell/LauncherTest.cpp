@@ -150,8 +150,11 @@ TEST_F(LauncherTest, MenusHoldTheirEntriesInOrder) {
     EXPECT_EQ(compute->title(), QStringLiteral("Compute"));
     EXPECT_EQ(help->title(), QStringLiteral("Help"));
     EXPECT_EQ(names(compute),
-              (std::vector<std::string>{"MenuConv", "menuDalt", "menuLat", "menuPPNav", "menuSpeed",
-                                        "menuWB", "menuWinds", "menuSep|", "menuExit"}));
+              (std::vector<std::string>{"MenuConv",    "menuDalt",   "menuLat",      "menuPPNav",
+                                        "menuSpeed",   "menuWB",     "menuWinds",    "menuSepMore|",
+                                        "menuTSD",     "menuFuel",   "menuFindWind", "menuRwyWind",
+                                        "menuClimb",   "menuAtmos",  "menuCloud",    "menuNavLog",
+                                        "menuLoading", "menuMagVar", "menuSep|",     "menuExit"}));
     EXPECT_EQ(names(help), (std::vector<std::string>{"menuHelp", "menuSep2|", "menuAbout"}));
     EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuExit"))->text(), QStringLiteral("Exit"));
     EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuHelp"))->text(),
