@@ -1,5 +1,6 @@
 #include "FormatMask.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -111,6 +112,26 @@ std::string formatMask(double value, Mask mask) {
     if (shape.point) {
         result += '.';
         result += fraction;
+    }
+    return result;
+}
+
+std::string formatFixed(double value, int decimals) {
+    if (!std::isfinite(value) || decimals < 0 || decimals > 6) {
+        return {};
+    }
+    const std::string digits = roundedDigits(std::fabs(value), decimals);
+    const std::size_t intLength = digits.size() - static_cast<std::size_t>(decimals);
+    const bool isZero = digits.find_first_not_of('0') == std::string::npos;
+    std::string result = (value < 0 && !isZero) ? "-" : "";
+    // roundedDigits gives at least one integer digit; drop any zeros ahead of it.
+    const std::size_t firstNonZero = digits.find_first_not_of('0');
+    const std::size_t intStart =
+        firstNonZero == std::string::npos ? intLength - 1 : std::min(firstNonZero, intLength - 1);
+    result += digits.substr(intStart, intLength - intStart);
+    if (decimals > 0) {
+        result += '.';
+        result += digits.substr(intLength);
     }
     return result;
 }

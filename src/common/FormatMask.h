@@ -30,6 +30,12 @@ enum class Mask {
 // this function returns "" for them.
 std::string formatMask(double value, Mask mask);
 
+// A result with a leading zero and exactly `decimals` places (0 to 6), rounded as the
+// masks round (half away from zero, judged on 15 significant digits): 0.5 with one
+// place is "0.5", 12 is "12.0", 2 with none is "2". No grouping, and no minus sign on a
+// value that rounds to zero. A non-finite value gives "".
+std::string formatFixed(double value, int decimals);
+
 // The mask's own text ("###.#", ..., "Fixed"), for messages and tests.
 const char* maskPattern(Mask mask);
 

@@ -90,5 +90,24 @@ TEST(FormatMask, ValuesJustUnderAndOverAHalfRoundToTheirNeighbours) {
     EXPECT_EQ(formatMask(std::numeric_limits<double>::denorm_min(), Mask::Fixed), "0.00");
 }
 
+TEST(FormatFixed, LeadingZeroFixedPlacesAndNoMinusOnZero) {
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } rows[] = {{0.5, 1, "0.5"},      {12, 1, "12.0"},
+                {0.05, 1, "0.1"},     {-0.04, 1, "0.0"},
+                {-0.05, 1, "-0.1"},   {1.005, 2, "1.01"},
+                {2.5, 0, "3"},        {-2.5, 0, "-3"},
+                {-0.4, 0, "0"},       {0, 0, "0"},
+                {2400, 0, "2400"},    {99.95, 1, "100.0"},
+                {0.0004, 3, "0.000"}, {123456.7891, 4, "123456.7891"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(formatFixed(row.value, row.decimals), row.text) << row.value;
+    }
+    EXPECT_EQ(formatFixed(std::numeric_limits<double>::quiet_NaN(), 1), "");
+    EXPECT_EQ(formatFixed(-std::numeric_limits<double>::infinity(), 0), "");
+}
+
 }  // namespace
 }  // namespace aerolume
