@@ -223,6 +223,9 @@ bool CalculatorWindow::fail(const QString& message, QLineEdit* field, OnField wh
             field->clear();
         }
         field->setFocus(Qt::OtherFocusReason);
+        if (what == OnField::SelectAndFocus) {
+            field->selectAll();
+        }
     }
     return false;
 }

@@ -90,9 +90,10 @@ protected:
 
     // Hides the error label and shows the results.
     void beginRun();
-    enum class OnField { ClearAndFocus, FocusOnly, Untouched };
-    // Shows `message` in the error label, hides the results, then clears and/or
-    // focuses `field`. Always returns false, so a check can `return fail(...)`.
+    enum class OnField { ClearAndFocus, FocusOnly, SelectAndFocus, Untouched };
+    // Shows `message` in the error label, hides the results, then clears, selects
+    // and/or focuses `field` (SelectAndFocus keeps the entry in sight, selected, so the
+    // next key replaces it). Always returns false, so a check can `return fail(...)`.
     bool fail(const QString& message, QLineEdit* field = nullptr,
               OnField what = OnField::ClearAndFocus);
 

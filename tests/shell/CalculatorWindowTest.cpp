@@ -154,6 +154,18 @@ TEST_F(CalculatorWindowTest, AFocusOnlyFailureKeepsTheFieldAndItsNeighbours) {
     EXPECT_EQ(probe->first->text(), QStringLiteral("8"));
 }
 
+TEST_F(CalculatorWindowTest, ASelectingFailureKeepsTheEntrySelectedForTheNextKey) {
+    test::type(probe->first, QStringLiteral("8"));
+    test::type(probe->second, QStringLiteral("501"));
+    test::pressEnter(probe->second);
+    EXPECT_EQ(probe->error->text(), QStringLiteral("B too large!"));
+    EXPECT_TRUE(probe->result->isHidden());
+    EXPECT_TRUE(probe->second->hasFocus());
+    EXPECT_EQ(probe->second->selectedText(), QStringLiteral("501"));
+    test::type(probe->second, QStringLiteral("5"));
+    EXPECT_EQ(probe->second->text(), QStringLiteral("5"));
+}
+
 TEST_F(CalculatorWindowTest, ResultLabelsAreBoldTwelvePointDarkRedAndTheErrorLabelStartsHidden) {
     EXPECT_TRUE(probe->result->font().bold());
     EXPECT_EQ(probe->result->font().pointSizeF(), 12.0);

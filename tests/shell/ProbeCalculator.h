@@ -58,6 +58,9 @@ public:
         if (!a) {
             return fail(QStringLiteral("Not a number!"), first);
         }
+        if (lenientValue(second) > 500) {
+            return fail(QStringLiteral("B too large!"), second, OnField::SelectAndFocus);
+        }
         result->setText(CalculatorWindow::caption(*a + lenientValue(second), Mask::D3_1,
                                                   QStringLiteral(" kt")));
         return true;
