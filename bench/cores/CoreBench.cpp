@@ -14,6 +14,7 @@
 #include "common/FormatMask.h"
 #include "conversions/ConversionCore.h"
 #include "loading/BalanceCore.h"
+#include "navigation/MagneticModel.h"
 #include "navigation/PressurePatternCore.h"
 #include "navigation/RoutesCore.h"
 #include "navigation/WindCore.h"
@@ -169,6 +170,20 @@ void BM_ComputeClimbGradient(benchmark::State& state) {
     cycle(state, inputs, [](const ClimbInput& in) { return ComputeClimbGradient(in); });
 }
 BENCHMARK(BM_ComputeClimbGradient);
+
+// One evaluation of the magnetic model: position, height in feet and decimal year.
+void BM_MagneticVariationAt(benchmark::State& state) {
+    const std::array<std::array<double, 4>, 4> inputs = {{
+        {51.47, -0.45, 2500, 2026.4},
+        {-33.95, 151.18, 0, 2027.1},
+        {64.13, -21.94, 9500, 2025.8},
+        {89.5, 60, 35000, 2029.9},
+    }};
+    cycle(state, inputs, [](const std::array<double, 4>& in) {
+        return MagneticVariationAt(in[0], in[1], in[2], in[3]);
+    });
+}
+BENCHMARK(BM_MagneticVariationAt);
 
 void BM_StrictNumber(benchmark::State& state) {
     const std::array<std::string_view, 4> inputs = {"29.92", "-1500", "36000", "12a"};
