@@ -5,6 +5,7 @@
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/LatLongWindow.h"
+#include "navigation/MagVarWindow.h"
 #include "navigation/PPNavWindow.h"
 #include "navigation/WindWindow.h"
 #include "shell/AboutWindow.h"
@@ -35,6 +36,7 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"Dalt", make<DaltWindow>()},
         {"Speed", make<SpeedWindow>()},
         // The second group of the Compute menu.
+        {"MagVar", make<MagVarWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);
