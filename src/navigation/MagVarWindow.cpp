@@ -152,8 +152,7 @@ bool MagVarWindow::compute() {
             ? DecimalYear(year, date.captured(2).toInt(), date.captured(3).toInt())
             : std::nullopt;
     if (!decimalYear) {
-        return fail(tr("Invalid date! Type it as YYYY-MM-DD."), m_ui->txtDate,
-                    OnField::SelectAndFocus);
+        return fail(tr("Invalid date!"), m_ui->txtDate, OnField::SelectAndFocus);
     }
 
     const double lat = m_ui->optS->isChecked() ? -*latitude : *latitude;

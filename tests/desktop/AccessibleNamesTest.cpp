@@ -36,7 +36,8 @@ protected:
     std::unique_ptr<WindowRegistry> m_registry = programWindows();
 };
 
-const char* const kCalculators[] = {"Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB", "Convert"};
+const char* const kCalculators[] = {"Wind",    "Dalt", "Speed",   "PPNav",
+                                    "LatLong", "WB",   "Convert", "MagVar"};
 
 TEST_F(AccessibleNamesTest, EveryFieldAndOptionButtonHasAName) {
     for (const char* name : kCalculators) {
@@ -110,6 +111,16 @@ TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
         {"Convert", "ImpGal", "Imp"},
         {"Convert", "Lit", "Lit"},
         {"Convert", "txtFPM", "Feet/Min:"},
+        {"MagVar", "txtLatDeg", "Latitude degrees"},
+        {"MagVar", "txtLongSec", "Longitude seconds"},
+        {"MagVar", "optS", "S"},
+        {"MagVar", "txtAlt", "Altitude (ft):"},
+        {"MagVar", "txtDate", "Date (YYYY-MM-DD):"},
+        {"MagVar", "LblVar", "Variation:"},
+        {"MagVar", "LblIncl", "Inclination:"},
+        {"MagVar", "LblTotal", "Total Intensity:"},
+        {"MagVar", "LblHoriz", "Horizontal Intensity:"},
+        {"MagVar", "LblChange", "Yearly Change:"},
     };
     for (const auto& e : expected) {
         QWidget* window = open(e.window);
@@ -158,6 +169,24 @@ TEST_F(AccessibleNamesTest, ResultsAreSpokenAsTheyChange) {
     QTest::keyClick(wind->findChild<QLineEdit*>(QStringLiteral("txtTAS")), Qt::Key_Return);
     settleEvents();
     EXPECT_EQ(spoken(groundSpeed, QAccessible::Description), QStringLiteral("170."));
+}
+
+TEST_F(AccessibleNamesTest, TheMagneticVariationAndItsWarningAreSpoken) {
+    QWidget* magVar = open("MagVar");
+    ASSERT_NE(magVar, nullptr);
+    typeInto(magVar, "txtLatDeg", "80");
+    typeInto(magVar, "txtLongDeg", "96");
+    typeInto(magVar, "txtDate", "2026-01-01");
+    click(magVar, "Command2");
+    settleEvents();
+    auto* variation = magVar->findChild<QLabel*>(QStringLiteral("LblVar"));
+    auto* warning = magVar->findChild<QLabel*>(QStringLiteral("LblWarning"));
+    ASSERT_NE(variation, nullptr);
+    ASSERT_NE(warning, nullptr);
+    EXPECT_TRUE(variation->text().endsWith(QStringLiteral("° W")));
+    EXPECT_EQ(spoken(variation, QAccessible::Description), variation->text());
+    EXPECT_FALSE(warning->text().isEmpty());
+    EXPECT_EQ(spoken(warning, QAccessible::Name), warning->text());
 }
 
 TEST_F(AccessibleNamesTest, ConversionResultsAreSpokenToo) {

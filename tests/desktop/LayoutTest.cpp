@@ -149,6 +149,19 @@ const Scenario kScenarios[] = {
       {"txtGS", "1"},
       {"txtFPM", "99999"},
       {"txtFPM", "\r"}}},
+    {"MagVar", "opened", {}},
+    {"MagVar",
+     "results with both warnings",
+     {{"txtLatDeg", "80"},
+      {"txtLatMin", "59.999999"},
+      {"txtLongDeg", "96"},
+      {"txtAlt", "-1500"},
+      {"txtDate", "2030-01-01"},
+      {"Command2"}}},
+    {"MagVar",
+     "longest error",
+     {{"txtLatDeg", "10"}, {"txtLongDeg", "181"}, {"Command2"}},
+     "Invalid longitude!"},
     {"Main", "opened", {}},
     {"About", "opened", {}},
 };
@@ -157,10 +170,11 @@ const Scenario kScenarios[] = {
 // picture and text instead).
 std::optional<QSizeF> designSize(const QString& window) {
     static const QHash<QString, QSizeF> sizes = {
-        {QStringLiteral("Main"), {4905, 930}},   {QStringLiteral("Wind"), {3600, 3700}},
-        {QStringLiteral("Dalt"), {3165, 2940}},  {QStringLiteral("Speed"), {3600, 3400}},
-        {QStringLiteral("PPNav"), {3900, 3900}}, {QStringLiteral("LatLong"), {6600, 4800}},
-        {QStringLiteral("WB"), {5685, 4770}},    {QStringLiteral("Convert"), {6375, 4020}},
+        {QStringLiteral("Main"), {4905, 930}},    {QStringLiteral("Wind"), {3600, 3700}},
+        {QStringLiteral("Dalt"), {3165, 2940}},   {QStringLiteral("Speed"), {3600, 3400}},
+        {QStringLiteral("PPNav"), {3900, 3900}},  {QStringLiteral("LatLong"), {6600, 4800}},
+        {QStringLiteral("WB"), {5685, 4770}},     {QStringLiteral("Convert"), {6375, 4020}},
+        {QStringLiteral("MagVar"), {6600, 4400}},
     };
     const auto found = sizes.constFind(window);
     return found == sizes.cend() ? std::nullopt : std::optional(*found);

@@ -210,18 +210,10 @@ INSTANTIATE_TEST_SUITE_P(
         MagVarError{
             {"0", "", "", "0", "", "", "-1501", "2026-01-01"}, "Invalid altitude!", "txtAlt"},
         MagVarError{{"0", "", "", "0", "", "", "1-0", "2026-01-01"}, "Invalid altitude!", "txtAlt"},
-        MagVarError{{"0", "", "", "0", "", "", "0", "2026-02-29"},
-                    "Invalid date! Type it as YYYY-MM-DD.",
-                    "txtDate"},
-        MagVarError{{"0", "", "", "0", "", "", "0", "26-01-01"},
-                    "Invalid date! Type it as YYYY-MM-DD.",
-                    "txtDate"},
-        MagVarError{{"0", "", "", "0", "", "", "0", "2101-01-01"},
-                    "Invalid date! Type it as YYYY-MM-DD.",
-                    "txtDate"},
-        MagVarError{{"0", "", "", "0", "", "", "0", ""},
-                    "Invalid date! Type it as YYYY-MM-DD.",
-                    "txtDate"}));
+        MagVarError{{"0", "", "", "0", "", "", "0", "2026-02-29"}, "Invalid date!", "txtDate"},
+        MagVarError{{"0", "", "", "0", "", "", "0", "26-01-01"}, "Invalid date!", "txtDate"},
+        MagVarError{{"0", "", "", "0", "", "", "0", "2101-01-01"}, "Invalid date!", "txtDate"},
+        MagVarError{{"0", "", "", "0", "", "", "0", ""}, "Invalid date!", "txtDate"}));
 
 TEST_F(MagVarWindowTest, BlankFieldsCountAsZeroAndTheBoundsAreTaken) {
     fill({"90", "", "", "180", "", "", "", "2028-02-29"}, true, true);

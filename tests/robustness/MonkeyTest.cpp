@@ -40,6 +40,7 @@
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/LatLongWindow.h"
+#include "navigation/MagVarWindow.h"
 #include "navigation/PPNavWindow.h"
 #include "navigation/WindWindow.h"
 #include "shell/AboutWindow.h"
@@ -187,6 +188,23 @@ std::vector<WindowRules> allWindows() {
           {QStringLiteral("txtFPNM"), masked(Mask::D5)},
           {QStringLiteral("txtFPM"), masked(Mask::D5)}},
          {}},
+        // One decimal and a side, or zero without one; whole nanotesla; the warnings' own
+        // sentences, one or two of them.
+        {"MagVar",
+         nullptr,
+         "menuMagVar",
+         {{QStringLiteral("LblVar"),
+           {QStringLiteral("[1-9]\\d*\\.\\d° [EW]|0\\.[1-9]° [EW]|0\\.0°"),
+            QStringLiteral("none")}},
+          {QStringLiteral("LblIncl"), {QStringLiteral("\\d+\\.\\d° (?:down|up)|0\\.0°")}},
+          {QStringLiteral("LblTotal"), {QStringLiteral("(?:0|[1-9]\\d*) nT")}},
+          {QStringLiteral("LblHoriz"), {QStringLiteral("(?:0|[1-9]\\d*) nT")}},
+          {QStringLiteral("LblChange"),
+           {QStringLiteral("\\d+\\.\\d′ [EW] per year|0\\.0′ per year"), QStringLiteral("none")}},
+          {QStringLiteral("LblWarning"), {QStringLiteral("(?:The [A-Za-z0-9 ,:]+\\.\\n?){1,2}")}}},
+         "ErrorLbl",
+         {},
+         {}},
         {"About", nullptr, "menuAbout", {}, nullptr, {}, {QStringLiteral("Text1")}},
         // The launcher alone: it opens every other window and gets them back. Its
         // thanks caption changes by its timers.
@@ -217,6 +235,7 @@ std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
         {QStringLiteral("LatLong"), [](WindowRegistry& r) { return new LatLongWindow(r); }},
         {QStringLiteral("WB"), [](WindowRegistry& r) { return new WBWindow(r); }},
         {QStringLiteral("Convert"), [](WindowRegistry& r) { return new ConvertWindow(r); }},
+        {QStringLiteral("MagVar"), [](WindowRegistry& r) { return new MagVarWindow(r); }},
         {QStringLiteral("About"), [](WindowRegistry& r) { return new AboutWindow(r); }},
         {QStringLiteral("Surprise"), [](WindowRegistry&) { return new SurpriseWindow; }},
     };
@@ -893,7 +912,7 @@ TEST_P(MonkeyTest, ShowsNothingButWhatTheWindowCanShow) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, MonkeyTest,
                          ::testing::Values("Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB",
-                                           "Convert", "About", "Main"),
+                                           "Convert", "MagVar", "About", "Main"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });
