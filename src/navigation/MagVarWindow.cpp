@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QRegularExpression>
+#include <cmath>
 
 #include "MagneticModel.h"
 #include "shell/ClientArea.h"
