@@ -9,7 +9,6 @@ namespace {
 
 const char* const kFields[] = {"txtLatDeg",  "txtLatMin",  "txtLatSec", "txtLongDeg",
                                "txtLongMin", "txtLongSec", "txtAlt",    "txtDate"};
-const char* const kResults[] = {"LblVar", "LblIncl", "LblTotal", "LblHoriz", "LblChange"};
 
 class MagVarWindowTest : public WindowTest<MagVarWindow> {
 protected:
