@@ -55,7 +55,7 @@ std::string roundedDigits(double magnitude, int decimals) {
     if (drop <= 0) {
         kept = mantissa + std::string(static_cast<std::size_t>(-drop), '0');
     } else if (drop > static_cast<int>(mantissa.size())) {
-        kept = "0";
+        kept.assign(1, '0');
     } else {
         const bool roundUp = mantissa[mantissa.size() - static_cast<std::size_t>(drop)] >= '5';
         kept = mantissa.substr(0, mantissa.size() - static_cast<std::size_t>(drop));
