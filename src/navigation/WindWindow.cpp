@@ -85,7 +85,7 @@ bool WindWindow::compute(RunBy by) {
         // loses ground along it.
         return fail(*error == WindError::CrosswindTooStrong
                         ? tr("Crosswind too strong for this airspeed!")
-                        : tr("Wind too strong: the aircraft drifts backwards!"),
+                        : tr("Wind too strong: drifting backwards!"),
                     m_ui->txtWindVel, OnField::FocusOnly);
     }
     const auto& result = std::get<WindResult>(outcome);

@@ -52,7 +52,7 @@ const Scenario kScenarios[] = {
     {"Wind",
      "drifting backwards",
      {{"txtWind", "10"}, {"txtWindVel", "150"}, {"txtTC", "350"}, {"txtTAS", "120"}, {"Command2"}},
-     "Wind too strong: the aircraft drifts backwards!"},
+     "Wind too strong: drifting backwards!"},
     {"Wind",
      "error on Enter",
      {{"txtWind", "90"},
