@@ -1,6 +1,7 @@
 # Installing as a desktop program (the binary, its menu entry, its icon in every size of
-# the icon theme and its AppStream description, under the standard prefixes) and the
-# Debian package CPack builds from that install (packaging/build-deb.sh).
+# the icon theme, its AppStream description, its manual page, and its copyright file and
+# changelog, under the standard prefixes) and the Debian package CPack builds from that
+# install (packaging/build-deb.sh).
 include(GNUInstallDirs)
 
 set(AEROLUME_APP_ID "org.aerolume.Aerolume")
@@ -20,13 +21,44 @@ foreach(size IN LISTS AEROLUME_ICON_SIZES)
           RENAME ${AEROLUME_APP_ID}.png)
 endforeach()
 
+# The manual page, with the version shown to users, and the changelog, compressed as
+# Debian wants them: gzip at its best, with no name or time stamp inside.
+find_program(AEROLUME_GZIP gzip REQUIRED)
+set(AEROLUME_DOC_BUILD_DIR ${CMAKE_BINARY_DIR}/packaging)
+configure_file(${AEROLUME_PACKAGING_DIR}/aerolume.1.in ${AEROLUME_DOC_BUILD_DIR}/man/aerolume.1
+               @ONLY)
+add_custom_command(
+  OUTPUT ${AEROLUME_DOC_BUILD_DIR}/aerolume.1.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${AEROLUME_DOC_BUILD_DIR}/man/aerolume.1
+          ${AEROLUME_DOC_BUILD_DIR}/aerolume.1
+  COMMAND ${AEROLUME_GZIP} -9nf ${AEROLUME_DOC_BUILD_DIR}/aerolume.1
+  DEPENDS ${AEROLUME_DOC_BUILD_DIR}/man/aerolume.1
+  VERBATIM)
+add_custom_command(
+  OUTPUT ${AEROLUME_DOC_BUILD_DIR}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${AEROLUME_PACKAGING_DIR}/debian/changelog
+          ${AEROLUME_DOC_BUILD_DIR}/changelog
+  COMMAND ${AEROLUME_GZIP} -9nf ${AEROLUME_DOC_BUILD_DIR}/changelog
+  DEPENDS ${AEROLUME_PACKAGING_DIR}/debian/changelog
+  VERBATIM)
+add_custom_target(aerolume_docs ALL
+                  DEPENDS ${AEROLUME_DOC_BUILD_DIR}/aerolume.1.gz
+                          ${AEROLUME_DOC_BUILD_DIR}/changelog.gz)
+# Building the program builds them too, so that an install never lacks them.
+add_dependencies(aerolume aerolume_docs)
+install(FILES ${AEROLUME_DOC_BUILD_DIR}/aerolume.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${AEROLUME_PACKAGING_DIR}/debian/copyright ${AEROLUME_DOC_BUILD_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/aerolume)
+
 # The Debian package.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "aerolume")
 set(CPACK_PACKAGE_VENDOR "Robin Calloway")
 set(CPACK_PACKAGE_CONTACT "Robin Calloway <robin.calloway@aerolume.example>")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${AEROLUME_PRODUCT_NAME}: a desktop flight computer for pilots")
+# The synopsis names what the package is, not the package (Debian's checker refuses a
+# synopsis that starts with the package's name or with an article).
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop flight computer for pilots")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Aerolume (${AEROLUME_PRODUCT_NAME}, version ${AEROLUME_VERSION_STRING}) solves the everyday\n"
   "arithmetic of flight planning in seven calculators: wind triangle, density and\n"

@@ -2,16 +2,22 @@
 # Builds the Debian package of Aerolume: a Release build of the program alone,
 # installed under /usr by CPack into build/deb/aerolume_<version>_amd64.deb. Its
 # dependencies are the shared libraries the binary links (found by dpkg-shlibdeps).
+# Debian's own checker, lintian, then reviews the package; the build fails when it
+# reports any error or warning.
 #
 # Install it with:  sudo apt install ./build/deb/aerolume_*_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" dpkg-dev file
+ensure_packages "${BUILD_PACKAGES[@]}" dpkg-dev file lintian
 
 build="${1:-build/deb}"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DAEROLUME_BUILD_TESTS=OFF \
     -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" --target aerolume
 (cd "$build" && cpack -G DEB)
-ls "$build"/aerolume_*_amd64.deb
+deb=$(ls "$build"/aerolume_*_amd64.deb)
+echo "$deb"
+echo "lintian $deb:"
+lintian --fail-on error,warning "$deb"
+echo "lintian: no error, no warning"

@@ -90,12 +90,36 @@ std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input) {
         return *error;
     }
 
-    // 2. Unsigned radians. Minutes and seconds are unbounded; only a value that is not
-    // a number (or infinite) makes a coordinate unusable.
+    // 2. Unsigned radians. Minutes and seconds are unbounded.
     const double depLat = radians(input.DepLatDeg, input.DepLatMin, input.DepLatSec);
     const double depLong = radians(input.DepLongDeg, input.DepLongMin, input.DepLongSec);
     const double destLat = radians(input.DestLatDeg, input.DestLatMin, input.DestLatSec);
     const double destLong = radians(input.DestLongDeg, input.DestLongMin, input.DestLongSec);
+
+    // 3. Pole endpoint, exactly.
+    const double halfPi = kPi / 2;
+    if (depLat == halfPi || destLat == halfPi) {
+        return RouteError::PoleEndpoint;
+    }
+
+    // 4. Signs: north and west positive.
+    const double phi1 = input.DepSouth ? -depLat : depLat;
+    const double lambda1 = input.DepEast ? -depLong : depLong;
+    const double phi2 = input.DestSouth ? -destLat : destLat;
+    const double lambda2 = input.DestEast ? -destLong : destLong;
+
+    // 5. Opposite meridians, exactly.
+    if (lambda1 - lambda2 == kPi || lambda2 - lambda1 == kPi) {
+        return RouteError::PoleCrossing;
+    }
+
+    // 6. Same point.
+    if (lambda2 == lambda1 && phi2 == phi1) {
+        return RouteError::SamePoint;
+    }
+
+    // The cases the exact tests above leave to the formulas, decided only once those
+    // tests have had their say. A coordinate that is not finite is unusable.
     if (!std::isfinite(depLat)) {
         return RouteError::InvalidDepartureLatitude;
     }
@@ -108,15 +132,9 @@ std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input) {
     if (!std::isfinite(destLong)) {
         return RouteError::InvalidDestinationLongitude;
     }
-
-    // 3. Poles. The exact test first; then latitudes past the pole, which the
-    // logarithm of step 9 cannot take; then latitudes that are the pole up to
-    // rounding (the program's pi/2 lies above the true one, so a latitude just below
-    // it already has a negative cosine).
-    const double halfPi = kPi / 2;
-    if (depLat == halfPi || destLat == halfPi) {
-        return RouteError::PoleEndpoint;
-    }
+    // Latitudes past the pole, which the logarithm of step 9 cannot take; then
+    // latitudes that are the pole up to rounding (the program's pi/2 lies above the
+    // true one, so a latitude just below it already has a negative cosine).
     if (std::fabs(depLat) > halfPi + kRoundingTolerance) {
         return RouteError::DepartureBeyondPole;
     }
@@ -127,24 +145,9 @@ std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input) {
         std::fabs(destLat) >= halfPi - kRoundingTolerance) {
         return RouteError::PoleEndpoint;
     }
-
-    // 4. Signs: north and west positive.
-    const double phi1 = input.DepSouth ? -depLat : depLat;
-    const double lambda1 = input.DepEast ? -depLong : depLong;
-    const double phi2 = input.DestSouth ? -destLat : destLat;
-    const double lambda2 = input.DestEast ? -destLong : destLong;
-
-    // 5. Opposite meridians: exactly, then up to rounding (30.5 W against 149.5 E).
-    if (lambda1 - lambda2 == kPi || lambda2 - lambda1 == kPi) {
-        return RouteError::PoleCrossing;
-    }
+    // Opposite meridians up to rounding (30.5 W against 149.5 E).
     if (std::fabs(ModReal(lambda1 - lambda2, 2 * kPi) - kPi) <= kRoundingTolerance) {
         return RouteError::PoleCrossing;
-    }
-
-    // 6. Same point.
-    if (lambda2 == lambda1 && phi2 == phi1) {
-        return RouteError::SamePoint;
     }
 
     RouteResult result;

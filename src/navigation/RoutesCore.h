@@ -77,17 +77,18 @@ inline constexpr double kCourseTolerance = 1e-12;
 // Input: unsigned degrees, minutes and seconds (minutes and seconds unbounded, simply
 // added: D = Deg + (Min + Sec/60)/60); the hemisphere flags give the signs, north and
 // west positive. Output: distances in NM, true courses in degrees.
-// Steps, each ending the computation with its error:
+// Steps, each ending the computation with its error, the first that fails deciding:
 //   1. degree bounds (CheckDegreeBounds);
-//   2. radians r = (pi/180) * D; a value that is not finite is invalid for its point;
-//   3. a latitude of exactly pi/2 is a pole endpoint; then a latitude past
-//      pi/2 + kRoundingTolerance is beyond the pole, and one within kRoundingTolerance
-//      of pi/2 is the pole too;
+//   2. radians r = (pi/180) * D;
+//   3. a latitude of exactly pi/2 is a pole endpoint;
 //   4. signs: phi negated when south, lambda negated when east;
-//   5. longitudes differing by exactly pi, or by pi up to kRoundingTolerance (after
-//      folding the difference into one turn), lie on opposite meridians: a pole
-//      crossing;
+//   5. longitudes differing by exactly pi lie on opposite meridians: a pole crossing;
 //   6. identical coordinates are the same point;
+//   then, for what the exact tests leave to the formulas: a coordinate that is not
+//   finite is invalid for its point; a latitude past pi/2 + kRoundingTolerance is
+//   beyond the pole, and one within kRoundingTolerance of pi/2 is the pole; longitudes
+//   differing by pi up to kRoundingTolerance (after folding the difference into one
+//   turn) are a pole crossing;
 //   7. great-circle distance by the haversine formula,
 //      h = sin^2((l1 - l2)/2) * cos(p2) * cos(p1) + sin^2((p1 - p2)/2), d = 2 asin(sqrt h);
 //      when sqrt h rounds to 1, or cos(p1) * sin(d) is at most kCourseTolerance, no

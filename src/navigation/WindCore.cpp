@@ -7,12 +7,15 @@
 
 namespace aerolume {
 
-std::optional<WindResult> ComputeWind(const WindInput& input) {
+std::variant<WindResult, WindError> ComputeWind(const WindInput& input) {
     const double k = kPi / 180;
-    const double x = (input.WindSpeed / input.TrueAirspeed) *
-                     std::sin(input.WindDirection * k - input.TrueCourse * k);
+    const double offCourse = input.WindDirection * k - input.TrueCourse * k;
+    const double x = (input.WindSpeed / input.TrueAirspeed) * std::sin(offCourse);
     if (!(std::fabs(x) < 1)) {
-        return std::nullopt;
+        return WindError::CrosswindTooStrong;
+    }
+    if (input.WindSpeed > input.TrueAirspeed && std::cos(offCourse) > 0) {
+        return WindError::DriftsBackwards;
     }
     const double w = std::atan(x / std::sqrt(-x * x + 1));
     double h = input.TrueCourse + w * (180 / kPi);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <optional>
+#include <variant>
 
 namespace aerolume {
 
@@ -17,6 +17,15 @@ struct WindResult {
     double GroundSpeed = 0;  // the unit of the inputs
 };
 
+// Why the wind triangle has no answer for the course.
+enum class WindError {
+    // The crosswind reaches or exceeds the airspeed: no heading holds the course.
+    CrosswindTooStrong,
+    // The wind is faster than the airspeed and has a head wind component: every
+    // heading that holds the course line moves the aircraft backwards along it.
+    DriftsBackwards,
+};
+
 // Solves the wind triangle with the program's pi (common/Constants.h), k = pi/180:
 //   x  = (WindSpeed / TrueAirspeed) * sin(WindDirection*k - TrueCourse*k), the
 //        crosswind as a fraction of the airspeed;
@@ -24,8 +33,11 @@ struct WindResult {
 //   TrueHeading = TrueCourse + Wca, brought once into [0, 360);
 //   GroundSpeed by the law of cosines on the air and wind vectors at that heading.
 // A wind from the right (between the course and 180 degrees clockwise of it) gives a
-// positive Wca. Returns nothing when the crosswind reaches or exceeds the airspeed
-// (|x| >= 1): the triangle has no solution.
-std::optional<WindResult> ComputeWind(const WindInput& input);
+// positive Wca. The law of cosines gives the size of the ground vector, not its sense
+// along the course, so the two cases without a forward answer are errors, tested in
+// this order: |x| >= 1 (CrosswindTooStrong); WindSpeed > TrueAirspeed with
+// cos(WindDirection*k - TrueCourse*k) > 0 (DriftsBackwards). A wind exactly as fast
+// as the airspeed from ahead gives a ground speed of 0.
+std::variant<WindResult, WindError> ComputeWind(const WindInput& input);
 
 }  // namespace aerolume

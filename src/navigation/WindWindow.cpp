@@ -79,21 +79,25 @@ bool WindWindow::compute(RunBy by) {
                                         : tr("We both know YOU cant go THAT fast!"),
                     m_ui->txtTAS);
     }
-    const auto result = ComputeWind({m_windDirection, m_windSpeed, m_trueCourse, m_trueAirspeed});
-    if (!result) {
-        // The crosswind alone is at least the airspeed: no heading makes good the course.
-        return fail(tr("Crosswind too strong for this airspeed!"), m_ui->txtWindVel,
-                    OnField::FocusOnly);
+    const auto outcome = ComputeWind({m_windDirection, m_windSpeed, m_trueCourse, m_trueAirspeed});
+    if (const auto* error = std::get_if<WindError>(&outcome)) {
+        // No heading makes good the course, or every heading that holds the course line
+        // loses ground along it.
+        return fail(*error == WindError::CrosswindTooStrong
+                        ? tr("Crosswind too strong for this airspeed!")
+                        : tr("Wind too strong: drifting backwards!"),
+                    m_ui->txtWindVel, OnField::FocusOnly);
     }
-    if (result->Wca < 0) {
-        m_ui->LblWCA->setText(caption(-result->Wca, Mask::D3_1, tr("° Left")));
-    } else if (result->Wca > 0) {
-        m_ui->LblWCA->setText(caption(result->Wca, Mask::D3_1, tr("° Right")));
+    const auto& result = std::get<WindResult>(outcome);
+    if (result.Wca < 0) {
+        m_ui->LblWCA->setText(caption(-result.Wca, Mask::D3_1, tr("° Left")));
+    } else if (result.Wca > 0) {
+        m_ui->LblWCA->setText(caption(result.Wca, Mask::D3_1, tr("° Right")));
     } else {
         m_ui->LblWCA->setText(caption(0, Mask::D3_1, tr("°")));
     }
-    m_ui->LblTHeading->setText(caption(result->TrueHeading, Mask::D3_1, tr("°")));
-    m_ui->LblGS->setText(caption(result->GroundSpeed, Mask::D4_1));
+    m_ui->LblTHeading->setText(caption(result.TrueHeading, Mask::D3_1, tr("°")));
+    m_ui->LblGS->setText(caption(result.GroundSpeed, Mask::D4_1));
     return true;
 }
 

@@ -1,7 +1,8 @@
 # Installs the build into an empty prefix, as `cmake --install` does for a package,
 # and checks that everything a desktop needs is in place: the program, its menu entry
 # pointing at it and at its icon, the icon in every size of the hicolor theme (each PNG
-# of the size its folder says) and as SVG, and the AppStream description.
+# of the size its folder says) and as SVG, the AppStream description with the licence,
+# the manual page and changelog compressed, and the machine-readable copyright file.
 #
 # cmake -DBUILD_DIR=<build> -DPREFIX=<empty folder to install into> -P InstallTest.cmake
 if(NOT BUILD_DIR OR NOT PREFIX)
@@ -25,7 +26,10 @@ set(expected
   bin/aerolume
   share/applications/${app_id}.desktop
   share/metainfo/${app_id}.metainfo.xml
-  share/icons/hicolor/scalable/apps/${app_id}.svg)
+  share/icons/hicolor/scalable/apps/${app_id}.svg
+  share/man/man1/aerolume.1.gz
+  share/doc/aerolume/changelog.gz
+  share/doc/aerolume/copyright)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app_id}.png)
 endforeach()
@@ -39,6 +43,29 @@ if(EXISTS "${PREFIX}/bin/aerolume")
   file(READ "${PREFIX}/bin/aerolume" magic LIMIT 4 HEX)
   if(NOT magic STREQUAL "7f454c46")
     fail("bin/aerolume is not a program")
+  endif()
+endif()
+
+# The manual page and the changelog are gzip files, without the time stamp that would
+# make two builds of one source differ (the four bytes after the method and flags).
+foreach(path share/man/man1/aerolume.1.gz share/doc/aerolume/changelog.gz)
+  if(EXISTS "${PREFIX}/${path}")
+    file(READ "${PREFIX}/${path}" header LIMIT 8 HEX)
+    if(NOT header MATCHES "^1f8b08..00000000")
+      fail("${path} is not gzip without a time stamp (${header})")
+    endif()
+  endif()
+endforeach()
+set(copyright "${PREFIX}/share/doc/aerolume/copyright")
+if(EXISTS "${copyright}")
+  file(STRINGS "${copyright}" format LIMIT_COUNT 1)
+  file(STRINGS "${copyright}" licenses REGEX "^License: ")
+  if(NOT format STREQUAL
+     "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
+    fail("the copyright file is not machine-readable: '${format}'")
+  endif()
+  if(NOT licenses STREQUAL "License: GPL-3+;License: GPL-3+")
+    fail("the copyright file does not license every file under GPL-3+: '${licenses}'")
   endif()
 endif()
 
@@ -74,6 +101,9 @@ if(EXISTS "${metainfo}")
   file(READ "${metainfo}" description)
   if(NOT description MATCHES "<launchable type=\"desktop-id\">${app_id}.desktop</launchable>")
     fail("the AppStream description does not launch ${app_id}.desktop")
+  endif()
+  if(NOT description MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+    fail("the AppStream description names no GPL-3.0-or-later licence")
   endif()
   if(NOT description MATCHES "<release version=\"1.4\"")
     fail("the AppStream description has no release 1.4")

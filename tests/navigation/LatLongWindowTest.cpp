@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -310,6 +311,54 @@ INSTANTIATE_TEST_SUITE_P(
                                {},
                                "Invalid Destination Longitude!",
                                "txtDestLongDeg"}));
+
+// A latitude past the pole, reached through its minutes, is decided only after the
+// tests of the opposite meridians and of the same point.
+struct PastThePoleRow {
+    const char* what;
+    std::array<const char*, 12> texts;
+    Hemispheres hemispheres;
+    const char* message;
+};
+
+void PrintTo(const PastThePoleRow& row, std::ostream* os) {
+    *os << row.what;
+}
+
+class LatLongPastThePoleTest
+    : public LatLongWindowTest,
+      public ::testing::WithParamInterface<std::tuple<PastThePoleRow, bool>> {};
+
+TEST_P(LatLongPastThePoleTest, TheExactTestsComeFirstByButtonAndByEnter) {
+    const auto& [row, byEnter] = GetParam();
+    fill(row.texts);
+    pick(row.hemispheres);
+    if (byEnter) {
+        enterInLastField();
+    } else {
+        click(button("Command2"));
+    }
+    EXPECT_EQ(text("ErrorLbl"), row.message);
+    EXPECT_TRUE(errorShown());
+    EXPECT_TRUE(holdTexts(window, kFields, row.texts));
+    // The focus stays where the run began.
+    EXPECT_EQ(QApplication::focusWidget(),
+              byEnter ? static_cast<QWidget*>(field("txtDestLongSec")) : button("Command2"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LatLongPastThePoleTest,
+    ::testing::Combine(::testing::Values(PastThePoleRow{"to the opposite meridian",
+                                                        {"89", "70", "0", "90", "0", "0", "20", "0",
+                                                         "0", "90", "0", "0"},
+                                                        {'N', 'W', 'S', 'E'},
+                                                        "Can't cross a pole!"},
+                                         PastThePoleRow{"to the same point",
+                                                        {"89", "65", "30", "100", "0", "0", "89",
+                                                         "65", "30", "100", "0", "0"},
+                                                        {'N', 'E', 'N', 'E'},
+                                                        "Same departure and destination!"}),
+                       ::testing::Bool()));
 
 TEST_F(LatLongWindowTest, AfterAnErrorTheNextComputationShowsEverythingAgain) {
     fill({"0", "0", "0", "0", "0", "0", "0", "0", "0", "10", "0", "0"});

@@ -270,6 +270,25 @@ INSTANTIATE_TEST_SUITE_P(Steps, RouteErrorTest,
                                                     {89, 61, 0, N, 0, 0, 0, W},
                                                     {89, 60, 0, N, 0, 0, 0, W},
                                                     RouteError::PoleEndpoint},
+                                           // The exact tests of the poles and of the
+                                           // same point come before a latitude past the
+                                           // pole has its say.
+                                           ErrorRow{"past the pole to the opposite meridian",
+                                                    {89, 70, 0, N, 90, 0, 0, W},
+                                                    {20, 0, 0, S, 90, 0, 0, E},
+                                                    RouteError::PoleCrossing},
+                                           ErrorRow{"past the pole to the same point",
+                                                    {89, 65, 30, N, 100, 0, 0, E},
+                                                    {89, 65, 30, N, 100, 0, 0, E},
+                                                    RouteError::SamePoint},
+                                           ErrorRow{"the pole up to rounding, same point",
+                                                    {89, 59, 59.999999999, N, 10, 0, 0, W},
+                                                    {89, 59, 59.999999999, N, 10, 0, 0, W},
+                                                    RouteError::SamePoint},
+                                           ErrorRow{"the pole up to rounding, opposite meridian",
+                                                    {89, 59, 59.999999999, S, 90, 0, 0, W},
+                                                    {20, 0, 0, N, 90, 0, 0, E},
+                                                    RouteError::PoleCrossing},
                                            ErrorRow{"the pole up to rounding",
                                                     {89, 59, 59.999999999, N, 0, 0, 0, W},
                                                     kOrigin,
@@ -314,6 +333,16 @@ TEST(ComputeRoutes, AValueThatIsNotANumberIsInvalidForItsCoordinate) {
         ASSERT_TRUE(std::holds_alternative<RouteError>(outcome));
         EXPECT_EQ(std::get<RouteError>(outcome), c.expected);
     }
+}
+
+TEST(ComputeRoutes, AValueThatIsNotFiniteLetsTheExactTestsDecideFirst) {
+    const double inf = std::numeric_limits<double>::infinity();
+    RouteInput in = route({10, 0, 0, N, 90, 0, 0, W}, {20, 0, 0, N, 90, 0, 0, E});
+    in.DepLatMin = inf;
+    EXPECT_EQ(std::get<RouteError>(ComputeRoutes(in)), RouteError::PoleCrossing);
+    in = route({10, 0, 0, N, 90, 0, 0, W}, {89, 60, 0, N, 90, 0, 0, W});
+    in.DepLongSec = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(std::get<RouteError>(ComputeRoutes(in)), RouteError::PoleEndpoint);
 }
 
 TEST(ComputeRoutes, EveryOutcomeIsAnErrorOrFiniteValuesInTheirRanges) {

@@ -48,7 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
                       WindCaptions{"45", "0", "45", "120", ".°", "45.°", "120."},
                       WindCaptions{"120", "20", "120", "100", ".°", "120.°", "80."},
                       WindCaptions{"360", "200", "360", "1000", ".°", ".°", "800."},
-                      WindCaptions{"45", "200", "0", "1000", "8.1° Right", "8.1°", "848.5"}));
+                      WindCaptions{"45", "200", "0", "1000", "8.1° Right", "8.1°", "848.5"},
+                      // The wind as fast as the airspeed from ahead holds the aircraft in
+                      // place; faster from behind the beam carries it forward.
+                      WindCaptions{"0", "100", "0", "100", ".°", ".°", "."},
+                      WindCaptions{"200", "50", "180", "50", "20.° Right", "200.°", "."},
+                      WindCaptions{"150", "60", "0", "50", "36.9° Right", "36.9°", "92."},
+                      WindCaptions{"135", "150", "0", "120", "62.1° Right", "62.1°", "162.2"}));
 
 TEST_F(WindWindowTest, ComputeButtonGivesTheSameResultsWithoutABeep) {
     fill("90", "20", "0", "100");
@@ -149,6 +155,41 @@ TEST_F(WindWindowTest, TheCrosswindCaseLeavesTheFieldsAndShowsNoNumber) {
         EXPECT_FALSE(label(name)->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive));
     }
 }
+
+// A wind faster than the airspeed with a head wind component carries the aircraft
+// backwards along the course: reported like the crosswind, the wind speed kept.
+struct BackwardsRow {
+    const char* direction;
+    const char* speed;
+    const char* course;
+    const char* airspeed;
+};
+
+class WindBackwardsTest : public WindWindowTest,
+                          public ::testing::WithParamInterface<std::tuple<BackwardsRow, bool>> {};
+
+TEST_P(WindBackwardsTest, ShowsTheMessageAndNoResultsByButtonAndByEnter) {
+    const auto& [row, byEnter] = GetParam();
+    fill(row.direction, row.speed, row.course, row.airspeed);
+    if (byEnter) {
+        field("txtTAS")->setFocus();
+        pressEnter(field("txtTAS"));
+    } else {
+        click(compute());
+    }
+    EXPECT_EQ(label("ErrorLbl")->text(), QStringLiteral("Wind too strong: drifting backwards!"));
+    EXPECT_TRUE(errorShown());
+    EXPECT_TRUE(holdTexts(window, kFields, {row.direction, row.speed, row.course, row.airspeed}));
+    EXPECT_TRUE(field("txtWindVel")->hasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WindBackwardsTest,
+    ::testing::Combine(::testing::Values(BackwardsRow{"10", "150", "350", "120"},
+                                         BackwardsRow{"200", "60", "180", "50"},
+                                         BackwardsRow{"360", "40", "360", "30"},
+                                         BackwardsRow{"0", "101", "0", "100"}),
+                       ::testing::Bool()));
 
 TEST_F(WindWindowTest, HelpShowsFourParagraphs) {
     const QStringList paragraphs = helpParagraphs(window);

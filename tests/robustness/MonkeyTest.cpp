@@ -798,7 +798,7 @@ private:
         if (rules.rules->errorLabel != nullptr &&
             name == QString::fromLatin1(rules.rules->errorLabel)) {
             static const QRegularExpression words(
-                QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z][A-Za-z' ,/!.]*")));
+                QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z][A-Za-z' ,/!.:]*")));
             ASSERT_TRUE(words.match(text).hasMatch())
                 << "message " << text.toStdString() << recent();
             m_messagesSeen += label->isVisible() ? 1 : 0;
