@@ -4,6 +4,7 @@
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
+#include "navigation/ClimbWindow.h"
 #include "navigation/LatLongWindow.h"
 #include "navigation/PPNavWindow.h"
 #include "navigation/WindWindow.h"
@@ -35,6 +36,7 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"Dalt", make<DaltWindow>()},
         {"Speed", make<SpeedWindow>()},
         // The second group of the Compute menu.
+        {"Climb", make<ClimbWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);
