@@ -1,5 +1,6 @@
 #include "ProgramRegistry.h"
 
+#include "airdata/AtmosWindow.h"
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
@@ -37,6 +38,7 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"Speed", make<SpeedWindow>()},
         // The second group of the Compute menu.
         {"Climb", make<ClimbWindow>()},
+        {"Atmos", make<AtmosWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);
