@@ -1,6 +1,7 @@
 #include "ProgramRegistry.h"
 
 #include "airdata/AtmosWindow.h"
+#include "airdata/CloudWindow.h"
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
@@ -39,6 +40,7 @@ void registerProgramWindows(WindowRegistry& registry) {
         // The second group of the Compute menu.
         {"Climb", make<ClimbWindow>()},
         {"Atmos", make<AtmosWindow>()},
+        {"Cloud", make<CloudWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);
