@@ -88,7 +88,7 @@ QString fixed(int decimals, const QStringList& suffixes = {QString()}) {
         escaped.append(QRegularExpression::escape(suffix));
     }
     const QString places = decimals == 0 ? QString() : QStringLiteral("\\.[0-9]{%1}").arg(decimals);
-    return QStringLiteral("(?!-0(?:\\.0*)?(?![0-9]))-?(?:0|[1-9][0-9]*)%1(?:%2)")
+    return QStringLiteral("(?!-0(?:\\.0+)?(?![0-9.]))-?(?:0|[1-9][0-9]*)%1(?:%2)")
         .arg(places, escaped.join(QLatin1Char('|')));
 }
 
