@@ -144,8 +144,8 @@ public:
         bool raced = false;            // painted before it could be watched
     };
 
-    // Clicks the calculator's launcher button (or triggers its menu entry), waits for its first paint, closes it
-    // again and waits until the launcher is back on the screen.
+    // Clicks the calculator's launcher button (or triggers its menu entry), waits for its
+    // first paint, closes it again and waits until the launcher is back on the screen.
     std::optional<Opening> open(const Calculator& c) {
         Opening result;
         settle();
