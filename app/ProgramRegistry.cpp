@@ -1,9 +1,12 @@
 #include "ProgramRegistry.h"
 
+#include "airdata/AtmosWindow.h"
+#include "airdata/CloudWindow.h"
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
+#include "navigation/ClimbWindow.h"
 #include "navigation/LatLongWindow.h"
 #include "navigation/MagVarWindow.h"
 #include "navigation/PPNavWindow.h"
@@ -37,6 +40,9 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"Speed", make<SpeedWindow>()},
         // The second group of the Compute menu.
         {"MagVar", make<MagVarWindow>()},
+        {"Climb", make<ClimbWindow>()},
+        {"Atmos", make<AtmosWindow>()},
+        {"Cloud", make<CloudWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);

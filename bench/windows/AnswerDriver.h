@@ -103,11 +103,9 @@ private:
                 button = c.launcherButton;
             }
         }
-        auto* opener = launcher == nullptr ? nullptr : launcher->findChild<QPushButton*>(button);
-        if (opener == nullptr) {
-            return QStringLiteral("the launcher has no button ") + button;
+        if (!openFromLauncher(launcher, button)) {
+            return QStringLiteral("the launcher has no button or entry ") + button;
         }
-        QTest::mouseClick(opener, Qt::LeftButton);
         m_window = m_registry.window(m_answer.window);
         if (m_window == nullptr || !m_window->isVisible()) {
             return QStringLiteral("the window did not open");

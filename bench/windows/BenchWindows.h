@@ -5,7 +5,10 @@
 // measure on it. A calculator whose window is not in the source tree yet is listed
 // with no factory and reported as missing.
 
+#include <QAction>
+#include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <utility>
 #include <vector>
 
@@ -40,12 +43,24 @@
 #include "conversions/ConvertWindow.h"
 #define AEROLUME_BENCH_CONVERT 1
 #endif
+#if __has_include("navigation/ClimbWindow.h")
+#include "navigation/ClimbWindow.h"
+#define AEROLUME_BENCH_CLIMB 1
+#endif
+#if __has_include("airdata/AtmosWindow.h")
+#include "airdata/AtmosWindow.h"
+#define AEROLUME_BENCH_ATMOS 1
+#endif
+#if __has_include("airdata/CloudWindow.h")
+#include "airdata/CloudWindow.h"
+#define AEROLUME_BENCH_CLOUD 1
+#endif
 
 namespace aerolume::bench {
 
 struct Calculator {
     QString name;                     // the window's name in the registry
-    QString launcherButton;           // the launcher button that opens it
+    QString launcherButton;           // the launcher button, or Compute menu entry, that opens it
     WindowRegistry::Factory factory;  // empty while the window does not exist yet
 };
 
@@ -64,6 +79,10 @@ inline std::vector<Calculator> calculators() {
         {QStringLiteral("Speed"), QStringLiteral("Command8"), {}},
         {QStringLiteral("WB"), QStringLiteral("Command10"), {}},
         {QStringLiteral("Wind"), QStringLiteral("Command2"), {}},
+        // The second group of the Compute menu, opened from its entries.
+        {QStringLiteral("Climb"), QStringLiteral("menuClimb"), {}},
+        {QStringLiteral("Atmos"), QStringLiteral("menuAtmos"), {}},
+        {QStringLiteral("Cloud"), QStringLiteral("menuCloud"), {}},
     };
     auto set = [&list](const char* name, WindowRegistry::Factory factory) {
         for (Calculator& c : list) {
@@ -93,8 +112,34 @@ inline std::vector<Calculator> calculators() {
 #ifdef AEROLUME_BENCH_WIND
     set("Wind", factoryOf<WindWindow>());
 #endif
+#ifdef AEROLUME_BENCH_CLIMB
+    set("Climb", factoryOf<ClimbWindow>());
+#endif
+#ifdef AEROLUME_BENCH_ATMOS
+    set("Atmos", factoryOf<AtmosWindow>());
+#endif
+#ifdef AEROLUME_BENCH_CLOUD
+    set("Cloud", factoryOf<CloudWindow>());
+#endif
     (void)set;
     return list;
+}
+
+// Opens a calculator as the pilot does: a click on its launcher button, or its Compute
+// menu entry. False when the launcher has neither by that name.
+inline bool openFromLauncher(QWidget* launcher, const QString& opener) {
+    if (launcher == nullptr) {
+        return false;
+    }
+    if (auto* button = launcher->findChild<QPushButton*>(opener)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        return true;
+    }
+    if (auto* entry = launcher->findChild<QAction*>(opener)) {
+        entry->trigger();
+        return true;
+    }
+    return false;
 }
 
 // A registry holding the launcher and every calculator there is.
@@ -264,6 +309,34 @@ inline std::vector<Answer> answers() {
                     s("optGal"),
                     {s("USGal"), s("ImpGal"), s("Lit")},
                     QString()});
+
+    both({s("Climb"),
+          {},
+          E{{s("txtFrom"), s("3000")}, {s("txtTo"), s("0")}, {s("txtGS"), s("120")}},
+          s("txtAngle"),
+          {s("3"), s("4")},
+          By::Enter,
+          s("txtGradient"),
+          {s("LblVS"), s("LblAngle"), s("LblGradient"), s("LblTime"), s("LblDist")}},
+         compute);
+    both({s("Atmos"),
+          {},
+          E{{s("txtAlt"), s("4500")}, {s("txtSetting"), s("1021")}, {s("txtOAT"), s("24")}},
+          s("txtElev"),
+          {s("1200"), s("0")},
+          By::Enter,
+          s("txtElev"),
+          {s("LblPA"), s("LblDA"), s("LblTrueAlt"), s("LblSoundSpeed")}},
+         compute);
+    both({s("Cloud"),
+          {},
+          E{{s("txtTemp"), s("20")}, {s("txtDew"), s("10")}},
+          s("txtElev"),
+          {s("1000"), s("0")},
+          By::Enter,
+          s("txtElev"),
+          {s("LblBaseAgl"), s("LblBaseMsl"), s("LblFreezing")}},
+         compute);
     return list;
 }
 

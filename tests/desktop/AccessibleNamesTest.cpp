@@ -36,8 +36,8 @@ protected:
     std::unique_ptr<WindowRegistry> m_registry = programWindows();
 };
 
-const char* const kCalculators[] = {"Wind",    "Dalt", "Speed",   "PPNav",
-                                    "LatLong", "WB",   "Convert", "MagVar"};
+const char* const kCalculators[] = {"Wind",    "Dalt",   "Speed", "PPNav", "LatLong", "WB",
+                                    "Convert", "MagVar", "Climb", "Atmos", "Cloud"};
 
 TEST_F(AccessibleNamesTest, EveryFieldAndOptionButtonHasAName) {
     for (const char* name : kCalculators) {
@@ -121,6 +121,24 @@ TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
         {"MagVar", "LblTotal", "Total Intensity:"},
         {"MagVar", "LblHoriz", "Horizontal Intensity:"},
         {"MagVar", "LblChange", "Yearly Change:"},
+        {"Climb", "txtFrom", "From Altitude (ft):"},
+        {"Climb", "txtVS", "Vertical Speed (ft/min):"},
+        {"Climb", "txtGradient", "Gradient (ft/NM):"},
+        {"Climb", "LblVS", "Vertical Speed:"},
+        {"Climb", "LblTime", "Time:"},
+        {"Climb", "LblDist", "Distance:"},
+        {"Atmos", "txtSetting", "Altimeter Setting:"},
+        {"Atmos", "txtOAT", "Outside Air Temp:"},
+        {"Atmos", "optInHg", "inHg"},
+        {"Atmos", "optF", "°F"},
+        {"Atmos", "LblDA", "Density Altitude:"},
+        {"Atmos", "LblPressureInHg", "Static Pressure (inHg):"},
+        {"Atmos", "LblSoundSpeed", "Speed of Sound:"},
+        {"Cloud", "txtDew", "Dew Point:"},
+        {"Cloud", "txtElev", "Field Elevation (ft):"},
+        {"Cloud", "optC", "°C"},
+        {"Cloud", "LblBaseMsl", "Cloud Base above Sea Level:"},
+        {"Cloud", "LblFreezing", "Freezing Level above Sea Level:"},
     };
     for (const auto& e : expected) {
         QWidget* window = open(e.window);

@@ -35,10 +35,13 @@
 #include <random>
 
 #include "MaskShapes.h"
+#include "airdata/AtmosWindow.h"
+#include "airdata/CloudWindow.h"
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
+#include "navigation/ClimbWindow.h"
 #include "navigation/LatLongWindow.h"
 #include "navigation/MagVarWindow.h"
 #include "navigation/PPNavWindow.h"
@@ -76,6 +79,18 @@ QString masked(Mask mask, const QStringList& suffixes = {QString()}) {
     }
     return QStringLiteral("(?:%1)(?:%2)")
         .arg(QString::fromLatin1(shapes::maskShapePattern(mask)), escaped.join(QLatin1Char('|')));
+}
+
+// A number as formatFixed writes it with `decimals` places (never a minus on zero),
+// followed by one of the suffixes, as a full-match pattern.
+QString fixed(int decimals, const QStringList& suffixes = {QString()}) {
+    QStringList escaped;
+    for (const QString& suffix : suffixes) {
+        escaped.append(QRegularExpression::escape(suffix));
+    }
+    const QString places = decimals == 0 ? QString() : QStringLiteral("\\.[0-9]{%1}").arg(decimals);
+    return QStringLiteral("(?!-0(?:\\.0+)?(?![0-9.]))-?(?:0|[1-9][0-9]*)%1(?:%2)")
+        .arg(places, escaped.join(QLatin1Char('|')));
 }
 
 // Patterns that match exactly the given texts.
@@ -205,6 +220,45 @@ std::vector<WindowRules> allWindows() {
          "ErrorLbl",
          {},
          {}},
+        {"Climb",
+         nullptr,
+         "menuClimb",
+         {{QStringLiteral("LblVS"), {fixed(0, {QStringLiteral(" ft/min")})}},
+          {QStringLiteral("LblAngle"), {fixed(1, {QStringLiteral("°")})}},
+          {QStringLiteral("LblGradient"), {fixed(0, {QStringLiteral(" ft/NM")})}},
+          {QStringLiteral("LblTime"),
+           {QStringLiteral("[0-9]+:[0-5][0-9]:[0-5][0-9] (?:climb|descent)")}},
+          {QStringLiteral("LblDist"),
+           {fixed(1, {QStringLiteral(" NM climb"), QStringLiteral(" NM descent")})}}},
+         "ErrorLbl",
+         {},
+         {}},
+        {"Atmos",
+         nullptr,
+         "menuAtmos",
+         {{QStringLiteral("LblPA"), {fixed(0, {QStringLiteral(" ft")})}},
+          {QStringLiteral("LblIsaTemp"), {fixed(1, {QStringLiteral(" °C")})}},
+          {QStringLiteral("LblIsaDev"),
+           {QString(), QStringLiteral("\\+?") + fixed(1, {QStringLiteral(" °C")})}},
+          {QStringLiteral("LblDA"), {QString(), fixed(0, {QStringLiteral(" ft")})}},
+          {QStringLiteral("LblTrueAlt"), {QString(), fixed(0, {QStringLiteral(" ft")})}},
+          {QStringLiteral("LblPressureHpa"), {fixed(1, {QStringLiteral(" hPa")})}},
+          {QStringLiteral("LblPressureInHg"), {fixed(2, {QStringLiteral(" inHg")})}},
+          {QStringLiteral("LblDensityRatio"), {QString(), fixed(4)}},
+          {QStringLiteral("LblSoundSpeed"), {QString(), fixed(1, {QStringLiteral(" kt")})}}},
+         "ErrorLbl",
+         {},
+         {}},
+        {"Cloud",
+         nullptr,
+         "menuCloud",
+         {{QStringLiteral("LblBaseAgl"), {fixed(0, {QStringLiteral(" ft")})}},
+          {QStringLiteral("LblBaseMsl"), {fixed(0, {QStringLiteral(" ft")})}},
+          {QStringLiteral("LblFreezing"),
+           {fixed(0, {QStringLiteral(" ft")}), QStringLiteral("at the surface")}}},
+         "ErrorLbl",
+         {},
+         {}},
         {"About", nullptr, "menuAbout", {}, nullptr, {}, {QStringLiteral("Text1")}},
         // The launcher alone: it opens every other window and gets them back. Its
         // thanks caption changes by its timers.
@@ -236,6 +290,9 @@ std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
         {QStringLiteral("WB"), [](WindowRegistry& r) { return new WBWindow(r); }},
         {QStringLiteral("Convert"), [](WindowRegistry& r) { return new ConvertWindow(r); }},
         {QStringLiteral("MagVar"), [](WindowRegistry& r) { return new MagVarWindow(r); }},
+        {QStringLiteral("Climb"), [](WindowRegistry& r) { return new ClimbWindow(r); }},
+        {QStringLiteral("Atmos"), [](WindowRegistry& r) { return new AtmosWindow(r); }},
+        {QStringLiteral("Cloud"), [](WindowRegistry& r) { return new CloudWindow(r); }},
         {QStringLiteral("About"), [](WindowRegistry& r) { return new AboutWindow(r); }},
         {QStringLiteral("Surprise"), [](WindowRegistry&) { return new SurpriseWindow; }},
     };
@@ -875,7 +932,7 @@ private:
     QSet<QString> m_opened;
 };
 
-// The seven calculators, the About window (and through it the credits) and the
+// The calculators, the About window (and through it the credits) and the
 // launcher (and through it all of them).
 class MonkeyTest : public ::testing::TestWithParam<const char*> {};
 
@@ -912,7 +969,8 @@ TEST_P(MonkeyTest, ShowsNothingButWhatTheWindowCanShow) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, MonkeyTest,
                          ::testing::Values("Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB",
-                                           "Convert", "MagVar", "About", "Main"),
+                                           "Convert", "MagVar", "Climb", "Atmos", "Cloud", "About",
+                                           "Main"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });
