@@ -4,8 +4,12 @@
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
+#include "navigation/FindWindWindow.h"
+#include "navigation/FuelWindow.h"
 #include "navigation/LatLongWindow.h"
 #include "navigation/PPNavWindow.h"
+#include "navigation/RunwayWindWindow.h"
+#include "navigation/TsdWindow.h"
 #include "navigation/WindWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
@@ -35,6 +39,10 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"Dalt", make<DaltWindow>()},
         {"Speed", make<SpeedWindow>()},
         // The second group of the Compute menu.
+        {"TSD", make<TsdWindow>()},
+        {"Fuel", make<FuelWindow>()},
+        {"FindWind", make<FindWindWindow>()},
+        {"RwyWind", make<RunwayWindWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);
