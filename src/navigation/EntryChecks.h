@@ -10,10 +10,6 @@
 
 namespace aerolume {
 
-// The keys of a time field: digits, the point (decimal minutes), the slash that lies
-// between them in the character codes, and the colon of h:mm:ss.
-inline constexpr KeyRange kTimeKeys{kKeyPoint, kKeyNine + 1};
-
 // A field's entry as a number from `low` to `high`, or nothing when it is empty, not a
 // number or out of that range.
 inline std::optional<double> numberIn(const QLineEdit* field, double low, double high) {

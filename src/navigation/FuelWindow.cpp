@@ -30,7 +30,7 @@ FuelWindow::FuelWindow(WindowRegistry& registry)
                 "0.45359237 kg. The density of real fuel varies with its temperature.")});
 
     addField(m_ui->txtFlow, kPointSlashDigits, m_ui->txtTime);
-    addField(m_ui->txtTime, kTimeKeys, m_ui->txtAmount);
+    addField(m_ui->txtTime, kPointSlashDigitsColon, m_ui->txtAmount);
     addLastField(m_ui->txtAmount, kPointSlashDigits, [this] { return compute(); });
     connect(m_ui->Command2, &QPushButton::clicked, this, &FuelWindow::Command2_Click);
     fitClientArea(this, 5100, 6960);

@@ -26,7 +26,7 @@ TsdWindow::TsdWindow(WindowRegistry& registry)
 
     addField(m_ui->txtDist, kPointSlashDigits, m_ui->txtGS);
     addField(m_ui->txtGS, kPointSlashDigits, m_ui->txtTime);
-    addLastField(m_ui->txtTime, kTimeKeys, [this] { return compute(); });
+    addLastField(m_ui->txtTime, kPointSlashDigitsColon, [this] { return compute(); });
     connect(m_ui->Command2, &QPushButton::clicked, this, &TsdWindow::Command2_Click);
     fitClientArea(this, 4800, 3450);
 }
