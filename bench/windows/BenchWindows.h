@@ -1,11 +1,14 @@
 #pragma once
 
 // The program's windows as the benchmarks see them: registered by name as the program
-// registers them, each with the launcher button that opens it, and the answers to
-// measure on it. A calculator whose window is not in the source tree yet is listed
+// registers them, each with the launcher button or Compute menu entry that opens it, and
+// the answers to measure on it. A calculator whose window is not in the source tree yet is listed
 // with no factory and reported as missing.
 
+#include <QAction>
+#include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <utility>
 #include <vector>
 
@@ -40,21 +43,49 @@
 #include "conversions/ConvertWindow.h"
 #define AEROLUME_BENCH_CONVERT 1
 #endif
+#if __has_include("navigation/TsdWindow.h")
+#include "navigation/FindWindWindow.h"
+#include "navigation/FuelWindow.h"
+#include "navigation/RunwayWindWindow.h"
+#include "navigation/TsdWindow.h"
+#define AEROLUME_BENCH_SECOND_GROUP 1
+#endif
 
 namespace aerolume::bench {
 
 struct Calculator {
     QString name;                     // the window's name in the registry
-    QString launcherButton;           // the launcher button that opens it
+    QString launcherButton;           // the launcher button that opens it, if it has one
     WindowRegistry::Factory factory;  // empty while the window does not exist yet
+    QString launcherEntry = {};       // else the launcher's Compute menu entry
 };
+
+// Opens the calculator as a pilot does: a click on its launcher button, or its entry in
+// the launcher's Compute menu. False when the launcher has neither.
+inline bool openFromLauncher(QWidget* launcher, const Calculator& c) {
+    if (launcher == nullptr) {
+        return false;
+    }
+    if (!c.launcherEntry.isEmpty()) {
+        auto* entry = launcher->findChild<QAction*>(c.launcherEntry);
+        if (entry != nullptr) {
+            entry->trigger();
+        }
+        return entry != nullptr;
+    }
+    auto* button = launcher->findChild<QPushButton*>(c.launcherButton);
+    if (button != nullptr) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    return button != nullptr;
+}
 
 template <class W>
 WindowRegistry::Factory factoryOf() {
     return [](WindowRegistry& r) { return new W(r); };
 }
 
-// In the order of the launcher's buttons.
+// In the order of the launcher's buttons, then of the Compute menu's second group.
 inline std::vector<Calculator> calculators() {
     std::vector<Calculator> list = {
         {QStringLiteral("Convert"), QStringLiteral("Command6"), {}},
@@ -64,6 +95,10 @@ inline std::vector<Calculator> calculators() {
         {QStringLiteral("Speed"), QStringLiteral("Command8"), {}},
         {QStringLiteral("WB"), QStringLiteral("Command10"), {}},
         {QStringLiteral("Wind"), QStringLiteral("Command2"), {}},
+        {QStringLiteral("TSD"), QString(), {}, QStringLiteral("menuTSD")},
+        {QStringLiteral("Fuel"), QString(), {}, QStringLiteral("menuFuel")},
+        {QStringLiteral("FindWind"), QString(), {}, QStringLiteral("menuFindWind")},
+        {QStringLiteral("RwyWind"), QString(), {}, QStringLiteral("menuRwyWind")},
     };
     auto set = [&list](const char* name, WindowRegistry::Factory factory) {
         for (Calculator& c : list) {
@@ -92,6 +127,12 @@ inline std::vector<Calculator> calculators() {
 #endif
 #ifdef AEROLUME_BENCH_WIND
     set("Wind", factoryOf<WindWindow>());
+#endif
+#ifdef AEROLUME_BENCH_SECOND_GROUP
+    set("TSD", factoryOf<TsdWindow>());
+    set("Fuel", factoryOf<FuelWindow>());
+    set("FindWind", factoryOf<FindWindWindow>());
+    set("RwyWind", factoryOf<RunwayWindWindow>());
 #endif
     (void)set;
     return list;
@@ -211,6 +252,43 @@ inline std::vector<Answer> answers() {
           By::Enter,
           s("txtD8"),
           {s("GW"), s("CG")}},
+         compute);
+    both({s("TSD"),
+          {},
+          E{{s("txtDist"), s("120")}, {s("txtGS"), s("")}},
+          s("txtTime"),
+          {s("1:05"), s("0:55")},
+          By::Enter,
+          s("txtTime"),
+          {s("LblDist"), s("LblGS"), s("LblTime")}},
+         compute);
+    both({s("Fuel"),
+          {},
+          E{{s("txtFlow"), s("9.5")}, {s("txtAmount"), s("")}},
+          s("txtTime"),
+          {s("2:30"), s("3:15")},
+          By::Enter,
+          s("txtAmount"),
+          {s("LblFlow"), s("LblTime"), s("LblAmount"), s("LblGal"), s("LblLitre"), s("LblLb"),
+           s("LblKg")}},
+         compute);
+    both({s("FindWind"),
+          {},
+          E{{s("txtTH"), s("95")}, {s("txtTAS"), s("120")}, {s("txtTC"), s("90")}},
+          s("txtGS"),
+          {s("105"), s("130")},
+          By::Enter,
+          s("txtGS"),
+          {s("LblWindDir"), s("LblWindSpeed"), s("LblHeadwind"), s("LblCrosswind")}},
+         compute);
+    both({s("RwyWind"),
+          {},
+          E{{s("txtRwy"), s("27")}, {s("txtWindDir"), s("300")}, {s("txtWindSpeed"), s("15")}},
+          s("txtGust"),
+          {s("25"), s("30")},
+          By::Enter,
+          s("txtGust"),
+          {s("LblHeadwind"), s("LblCrosswind"), s("LblGustHeadwind"), s("LblGustCrosswind")}},
          compute);
 
     // The conversions window has no Compute! button: Enter converts in most of its
