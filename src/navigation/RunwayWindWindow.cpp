@@ -23,9 +23,9 @@ RunwayWindWindow::RunwayWindWindow(WindowRegistry& registry)
                 "heading, in whole knots. A negative headwind is a tailwind."),
              tr("   Runway number, 1 to 36: the runway's heading is ten times it (runway 27 is "
                 "270°)."),
-             tr("   Wind direction the wind blows from, in whole degrees, 0 to 360° (both north). "
-                "Runway numbers are magnetic, as are the winds a tower or ATIS gives; winds in "
-                "written reports are true."),
+             tr("   Wind direction: where the wind blows from, in whole degrees, 0 to 360° (both "
+                "north). Runway numbers are magnetic, as are the winds a tower or ATIS gives; "
+                "winds in written reports are true."),
              tr("   Wind speed in whole knots, 0 to 200 kt."),
              tr("   Gust in whole knots, optional: wind speed to 200 kt, or empty. With a gust the "
                 "window also shows its components from the same direction.")});
