@@ -7,9 +7,13 @@
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/ClimbWindow.h"
+#include "navigation/FindWindWindow.h"
+#include "navigation/FuelWindow.h"
 #include "navigation/LatLongWindow.h"
 #include "navigation/MagVarWindow.h"
 #include "navigation/PPNavWindow.h"
+#include "navigation/RunwayWindWindow.h"
+#include "navigation/TsdWindow.h"
 #include "navigation/WindWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
@@ -43,6 +47,10 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"Climb", make<ClimbWindow>()},
         {"Atmos", make<AtmosWindow>()},
         {"Cloud", make<CloudWindow>()},
+        {"TSD", make<TsdWindow>()},
+        {"Fuel", make<FuelWindow>()},
+        {"FindWind", make<FindWindWindow>()},
+        {"RwyWind", make<RunwayWindWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);

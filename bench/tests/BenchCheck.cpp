@@ -81,7 +81,7 @@ protected:
 
 TEST_F(BenchWindows, EveryCalculatorHasItsWindow) {
     const std::vector<Calculator> list = calculators();
-    EXPECT_EQ(list.size(), 10U);
+    EXPECT_EQ(list.size(), 14U);
     for (const Calculator& c : list) {
         EXPECT_TRUE(c.factory) << qPrintable(c.name) << " is not in this build";
     }

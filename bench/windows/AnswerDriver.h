@@ -39,7 +39,7 @@ inline QString textOf(const QWidget* widget) {
 
 class AnswerDriver {
 public:
-    // Opens the window through its launcher button and types the fixed entries.
+    // Opens the window from the launcher and types the fixed entries.
     // `registry` holds the launcher, shown, and the window.
     AnswerDriver(WindowRegistry& registry, const Answer& answer)
         : m_registry(registry), m_answer(answer) {

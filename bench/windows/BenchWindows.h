@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's windows as the benchmarks see them: registered by name as the program
-// registers them, each with the launcher button that opens it, and the answers to
-// measure on it. A calculator whose window is not in the source tree yet is listed
+// registers them, each with the launcher button or Compute menu entry that opens it, and
+// the answers to measure on it. A calculator whose window is not in the source tree yet is listed
 // with no factory and reported as missing.
 
 #include <QAction>
@@ -43,6 +43,13 @@
 #include "conversions/ConvertWindow.h"
 #define AEROLUME_BENCH_CONVERT 1
 #endif
+#if __has_include("navigation/TsdWindow.h")
+#include "navigation/FindWindWindow.h"
+#include "navigation/FuelWindow.h"
+#include "navigation/RunwayWindWindow.h"
+#include "navigation/TsdWindow.h"
+#define AEROLUME_BENCH_SECOND_GROUP 1
+#endif
 #if __has_include("navigation/ClimbWindow.h")
 #include "navigation/ClimbWindow.h"
 #define AEROLUME_BENCH_CLIMB 1
@@ -62,6 +69,7 @@ struct Calculator {
     QString name;                     // the window's name in the registry
     QString launcherButton;           // the launcher button, or Compute menu entry, that opens it
     WindowRegistry::Factory factory;  // empty while the window does not exist yet
+};                                    // else the launcher's Compute menu entry
 };
 
 template <class W>
@@ -69,7 +77,7 @@ WindowRegistry::Factory factoryOf() {
     return [](WindowRegistry& r) { return new W(r); };
 }
 
-// In the order of the launcher's buttons.
+// In the order of the launcher's buttons, then of the Compute menu's second group.
 inline std::vector<Calculator> calculators() {
     std::vector<Calculator> list = {
         {QStringLiteral("Convert"), QStringLiteral("Command6"), {}},
@@ -80,6 +88,10 @@ inline std::vector<Calculator> calculators() {
         {QStringLiteral("WB"), QStringLiteral("Command10"), {}},
         {QStringLiteral("Wind"), QStringLiteral("Command2"), {}},
         // The second group of the Compute menu, opened from its entries.
+        {QStringLiteral("TSD"), QStringLiteral("menuTSD"), {}},
+        {QStringLiteral("Fuel"), QStringLiteral("menuFuel"), {}},
+        {QStringLiteral("FindWind"), QStringLiteral("menuFindWind"), {}},
+        {QStringLiteral("RwyWind"), QStringLiteral("menuRwyWind"), {}},
         {QStringLiteral("Climb"), QStringLiteral("menuClimb"), {}},
         {QStringLiteral("Atmos"), QStringLiteral("menuAtmos"), {}},
         {QStringLiteral("Cloud"), QStringLiteral("menuCloud"), {}},
@@ -111,6 +123,12 @@ inline std::vector<Calculator> calculators() {
 #endif
 #ifdef AEROLUME_BENCH_WIND
     set("Wind", factoryOf<WindWindow>());
+#endif
+#ifdef AEROLUME_BENCH_SECOND_GROUP
+    set("TSD", factoryOf<TsdWindow>());
+    set("Fuel", factoryOf<FuelWindow>());
+    set("FindWind", factoryOf<FindWindWindow>());
+    set("RwyWind", factoryOf<RunwayWindWindow>());
 #endif
 #ifdef AEROLUME_BENCH_CLIMB
     set("Climb", factoryOf<ClimbWindow>());
@@ -256,6 +274,43 @@ inline std::vector<Answer> answers() {
           By::Enter,
           s("txtD8"),
           {s("GW"), s("CG")}},
+         compute);
+    both({s("TSD"),
+          {},
+          E{{s("txtDist"), s("120")}, {s("txtGS"), s("")}},
+          s("txtTime"),
+          {s("1:05"), s("0:55")},
+          By::Enter,
+          s("txtTime"),
+          {s("LblDist"), s("LblGS"), s("LblTime")}},
+         compute);
+    both({s("Fuel"),
+          {},
+          E{{s("txtFlow"), s("9.5")}, {s("txtAmount"), s("")}},
+          s("txtTime"),
+          {s("2:30"), s("3:15")},
+          By::Enter,
+          s("txtAmount"),
+          {s("LblFlow"), s("LblTime"), s("LblAmount"), s("LblGal"), s("LblLitre"), s("LblLb"),
+           s("LblKg")}},
+         compute);
+    both({s("FindWind"),
+          {},
+          E{{s("txtTH"), s("95")}, {s("txtTAS"), s("120")}, {s("txtTC"), s("90")}},
+          s("txtGS"),
+          {s("105"), s("130")},
+          By::Enter,
+          s("txtGS"),
+          {s("LblWindDir"), s("LblWindSpeed"), s("LblHeadwind"), s("LblCrosswind")}},
+         compute);
+    both({s("RwyWind"),
+          {},
+          E{{s("txtRwy"), s("27")}, {s("txtWindDir"), s("300")}, {s("txtWindSpeed"), s("15")}},
+          s("txtGust"),
+          {s("25"), s("30")},
+          By::Enter,
+          s("txtGust"),
+          {s("LblHeadwind"), s("LblCrosswind"), s("LblGustHeadwind"), s("LblGustCrosswind")}},
          compute);
 
     // The conversions window has no Compute! button: Enter converts in most of its

@@ -36,8 +36,9 @@ protected:
     std::unique_ptr<WindowRegistry> m_registry = programWindows();
 };
 
-const char* const kCalculators[] = {"Wind",    "Dalt",   "Speed", "PPNav", "LatLong", "WB",
-                                    "Convert", "MagVar", "Climb", "Atmos", "Cloud"};
+const char* const kCalculators[] = {"Wind",    "Dalt",    "Speed", "PPNav", "LatLong",
+                                    "WB",      "Convert", "TSD",   "Fuel",  "FindWind",
+                                    "RwyWind", "Climb",   "Atmos", "Cloud", "MagVar"};
 
 TEST_F(AccessibleNamesTest, EveryFieldAndOptionButtonHasAName) {
     for (const char* name : kCalculators) {
@@ -139,6 +140,40 @@ TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
         {"Cloud", "optC", "°C"},
         {"Cloud", "LblBaseMsl", "Cloud Base above Sea Level:"},
         {"Cloud", "LblFreezing", "Freezing Level above Sea Level:"},
+        {"TSD", "txtDist", "Distance (NM):"},
+        {"TSD", "txtGS", "Ground Speed (kt):"},
+        {"TSD", "txtTime", "Time (h:mm:ss):"},
+        {"TSD", "LblDist", "Distance:"},
+        {"TSD", "LblGS", "Ground Speed:"},
+        {"TSD", "LblTime", "Time:"},
+        {"Fuel", "txtFlow", "Fuel Flow (per hour):"},
+        {"Fuel", "txtTime", "Time (h:mm:ss):"},
+        {"Fuel", "txtAmount", "Fuel Amount:"},
+        {"Fuel", "optLitre", "Litres"},
+        {"Fuel", "optJetA", "Jet A"},
+        {"Fuel", "LblFlow", "Fuel Flow:"},
+        {"Fuel", "LblTime", "Time:"},
+        {"Fuel", "LblAmount", "Fuel Amount:"},
+        {"Fuel", "LblGal", "US Gallons:"},
+        {"Fuel", "LblLitre", "Litres:"},
+        {"Fuel", "LblLb", "Pounds:"},
+        {"Fuel", "LblKg", "Kilograms:"},
+        {"FindWind", "txtTH", "True Heading (°):"},
+        {"FindWind", "txtTAS", "True Airspeed (kt):"},
+        {"FindWind", "txtTC", "True Course (°):"},
+        {"FindWind", "txtGS", "Ground Speed (kt):"},
+        {"FindWind", "LblWindDir", "Wind From:"},
+        {"FindWind", "LblWindSpeed", "Wind Speed:"},
+        {"FindWind", "LblHeadwind", "Head/Tailwind:"},
+        {"FindWind", "LblCrosswind", "Crosswind:"},
+        {"RwyWind", "txtRwy", "Runway Number:"},
+        {"RwyWind", "txtWindDir", "Wind Direction (°):"},
+        {"RwyWind", "txtWindSpeed", "Wind Speed (kt):"},
+        {"RwyWind", "txtGust", "Gust (kt, optional):"},
+        {"RwyWind", "LblHeadwind", "Head/Tailwind:"},
+        {"RwyWind", "LblCrosswind", "Crosswind:"},
+        {"RwyWind", "LblGustHeadwind", "Gust Head/Tailwind:"},
+        {"RwyWind", "LblGustCrosswind", "Gust Crosswind:"},
     };
     for (const auto& e : expected) {
         QWidget* window = open(e.window);

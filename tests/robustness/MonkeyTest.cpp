@@ -42,9 +42,13 @@
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/ClimbWindow.h"
+#include "navigation/FindWindWindow.h"
+#include "navigation/FuelWindow.h"
 #include "navigation/LatLongWindow.h"
 #include "navigation/MagVarWindow.h"
 #include "navigation/PPNavWindow.h"
+#include "navigation/RunwayWindWindow.h"
+#include "navigation/TsdWindow.h"
 #include "navigation/WindWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
@@ -110,7 +114,8 @@ struct WindowRules {
     const char* launcherEntry;
     // Labels that show results: each text must match one of the patterns.
     std::map<QString, QStringList> results;
-    // The error label, whose messages are words, never numbers.
+    // The error label, whose messages are sentences (a range in them included), never a
+    // bare number.
     const char* errorLabel;
     // Fields the program writes results into (conversions), with the results' shape.
     std::map<QString, QString> resultFields;
@@ -121,7 +126,16 @@ struct WindowRules {
 const QString kWca =
     masked(Mask::D3_1, {QStringLiteral("° Left"), QStringLiteral("° Right"), QStringLiteral("°")});
 
+// The second group's captions: whole numbers without leading zeros, tenths, h:mm:ss,
+// and the wind's components in words.
+const QString kWhole = QStringLiteral("(?:0|[1-9][0-9]*)");
+const QString kKnots = kWhole + QStringLiteral(" kt");
+const QString kDuration = kWhole + QStringLiteral(":[0-5][0-9]:[0-5][0-9]");
+const QString kHeadwind = QStringLiteral("0 kt|[1-9][0-9]* kt (?:headwind|tailwind)");
+const QString kCrosswind = QStringLiteral("0 kt|[1-9][0-9]* kt from the (?:left|right)");
+
 std::vector<WindowRules> allWindows() {
+    const QString tenths = kWhole + QStringLiteral("\\.[0-9]");
     const QString degrees = masked(Mask::Fixed, {QStringLiteral("°")});
     const QString miles = masked(Mask::Fixed, {QStringLiteral(" NM")});
     const QString fixedOrNone = QStringLiteral("|") + masked(Mask::Fixed);
@@ -202,6 +216,49 @@ std::vector<WindowRules> allWindows() {
           {QStringLiteral("txtM"), masked(Mask::D3_1)},
           {QStringLiteral("txtFPNM"), masked(Mask::D5)},
           {QStringLiteral("txtFPM"), masked(Mask::D5)}},
+         {}},
+        {"TSD",
+         nullptr,
+         "menuTSD",
+         {{QStringLiteral("LblDist"), {tenths + QStringLiteral(" NM")}},
+          {QStringLiteral("LblGS"), {tenths + QStringLiteral(" kt")}},
+          {QStringLiteral("LblTime"), {kDuration}}},
+         "ErrorLbl",
+         {},
+         {}},
+        {"Fuel",
+         nullptr,
+         "menuFuel",
+         {{QStringLiteral("LblFlow"), {tenths + QStringLiteral(" (?:US gal|L|lb|kg)/h")}},
+          {QStringLiteral("LblTime"), {kDuration}},
+          {QStringLiteral("LblAmount"), {tenths + QStringLiteral(" (?:US gal|L|lb|kg)")}},
+          {QStringLiteral("LblGal"), {tenths + QStringLiteral(" US gal")}},
+          {QStringLiteral("LblLitre"), {tenths + QStringLiteral(" L")}},
+          {QStringLiteral("LblLb"), {tenths + QStringLiteral(" lb")}},
+          {QStringLiteral("LblKg"), {tenths + QStringLiteral(" kg")}}},
+         "ErrorLbl",
+         {},
+         {}},
+        {"FindWind",
+         nullptr,
+         "menuFindWind",
+         {{QStringLiteral("LblWindDir"),
+           {QStringLiteral("calm|(?:00[1-9]|0[1-9][0-9]|[12][0-9][0-9]|3[0-5][0-9]|360)°")}},
+          {QStringLiteral("LblWindSpeed"), {kKnots}},
+          {QStringLiteral("LblHeadwind"), {kHeadwind}},
+          {QStringLiteral("LblCrosswind"), {kCrosswind}}},
+         "ErrorLbl",
+         {},
+         {}},
+        {"RwyWind",
+         nullptr,
+         "menuRwyWind",
+         {{QStringLiteral("LblHeadwind"), {kHeadwind}},
+          {QStringLiteral("LblCrosswind"), {kCrosswind}},
+          {QStringLiteral("LblGustHeadwind"), {kHeadwind, QString()}},
+          {QStringLiteral("LblGustCrosswind"), {kCrosswind, QString()}}},
+         "ErrorLbl",
+         {},
          {}},
         // One decimal and a side, or zero without one; whole nanotesla; the warnings' own
         // sentences, one or two of them.
@@ -289,6 +346,10 @@ std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
         {QStringLiteral("LatLong"), [](WindowRegistry& r) { return new LatLongWindow(r); }},
         {QStringLiteral("WB"), [](WindowRegistry& r) { return new WBWindow(r); }},
         {QStringLiteral("Convert"), [](WindowRegistry& r) { return new ConvertWindow(r); }},
+        {QStringLiteral("TSD"), [](WindowRegistry& r) { return new TsdWindow(r); }},
+        {QStringLiteral("Fuel"), [](WindowRegistry& r) { return new FuelWindow(r); }},
+        {QStringLiteral("FindWind"), [](WindowRegistry& r) { return new FindWindWindow(r); }},
+        {QStringLiteral("RwyWind"), [](WindowRegistry& r) { return new RunwayWindWindow(r); }},
         {QStringLiteral("MagVar"), [](WindowRegistry& r) { return new MagVarWindow(r); }},
         {QStringLiteral("Climb"), [](WindowRegistry& r) { return new ClimbWindow(r); }},
         {QStringLiteral("Atmos"), [](WindowRegistry& r) { return new AtmosWindow(r); }},
@@ -854,8 +915,8 @@ private:
             << "a window of no rules: " << label->window()->objectName().toStdString();
         if (rules.rules->errorLabel != nullptr &&
             name == QString::fromLatin1(rules.rules->errorLabel)) {
-            static const QRegularExpression words(
-                QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z][A-Za-z' ,/!.:]*")));
+            static const QRegularExpression words(QRegularExpression::anchoredPattern(
+                QStringLiteral("[A-Za-z][A-Za-z0-9' ,/!.:°]*")));
             ASSERT_TRUE(words.match(text).hasMatch())
                 << "message " << text.toStdString() << recent();
             m_messagesSeen += label->isVisible() ? 1 : 0;
@@ -883,7 +944,7 @@ private:
         ASSERT_FALSE(garbage(text))
             << name.toStdString() << " shows " << text.toStdString() << recent();
         static const QRegularExpression typeable(
-            QRegularExpression::anchoredPattern(QStringLiteral("[-./0-9]*")));
+            QRegularExpression::anchoredPattern(QStringLiteral("[-./0-9:]*")));
         ASSERT_TRUE(typeable.match(text).hasMatch())
             << name.toStdString() << " holds \"" << text.toStdString() << "\"" << recent();
         const int limit = m_maxLength.value(field, field->maxLength());
@@ -969,8 +1030,8 @@ TEST_P(MonkeyTest, ShowsNothingButWhatTheWindowCanShow) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, MonkeyTest,
                          ::testing::Values("Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB",
-                                           "Convert", "MagVar", "Climb", "Atmos", "Cloud", "About",
-                                           "Main"),
+                                           "Convert", "TSD", "Fuel", "FindWind", "RwyWind", "Climb",
+                                           "Atmos", "Cloud", "MagVar", "About", "Main"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FuelWindow.h"
+
+#include "EntryChecks.h"
+#include "FuelCore.h"
+#include "common/Durations.h"
+#include "shell/ClientArea.h"
+#include "ui_FuelWindow.h"
+
+namespace aerolume {
+
+FuelWindow::FuelWindow(WindowRegistry& registry)
+    : CalculatorWindow(registry, tr("Fuel")), m_ui(std::make_unique<Ui::FuelForm>()) {
+    auto* form = new QWidget(this);
+    m_ui->setupUi(form);
+    setForm(form);
+    setResults({m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label7, m_ui->Label8, m_ui->Label9,
+                m_ui->Label10},
+               {m_ui->LblFlow, m_ui->LblTime, m_ui->LblAmount, m_ui->LblGal, m_ui->LblLitre,
+                m_ui->LblLb, m_ui->LblKg},
+               m_ui->ErrorLbl, 10, true);
+    setHelp({tr("   Fill in two of the three fields and leave the third empty: Compute! finds it "
+                "from fuel amount = fuel flow × time, and shows the amount in every unit."),
+             tr("   Fuel flow in the chosen unit per hour, from 0 to 99999 per hour."),
+             tr("   Time from 0:00:00 to 99:59:59 (h:mm:ss, h:mm or minutes); minutes may have "
+                "decimals: 7.5 is 0:07:30."),
+             tr("   Fuel amount in the chosen unit, from 0 to 999999."),
+             tr("   Volume and weight by the fuel's standard density: AvGas 6.0 lb per US gallon, "
+                "Jet A 6.7 lb per US gallon; 1 US gallon = 3.785411784 litres, 1 lb = "
+                "0.45359237 kg. The density of real fuel varies with its temperature.")});
+
+    addField(m_ui->txtFlow, kPointSlashDigits, m_ui->txtTime);
+    addField(m_ui->txtTime, kPointSlashDigitsColon, m_ui->txtAmount);
+    addLastField(m_ui->txtAmount, kPointSlashDigits, [this] { return compute(); });
+    connect(m_ui->Command2, &QPushButton::clicked, this, &FuelWindow::Command2_Click);
+    fitClientArea(this, 5100, 6960);
+}
+
+FuelWindow::~FuelWindow() = default;
+
+void FuelWindow::Command2_Click() {
+    compute();
+}
+
+bool FuelWindow::compute() {
+    beginRun();
+    QLineEdit* const fields[] = {m_ui->txtFlow, m_ui->txtTime, m_ui->txtAmount};
+    QLineEdit* firstEmpty = nullptr;
+    int empty = 0;
+    for (QLineEdit* field : fields) {
+        if (isEmpty(field)) {
+            firstEmpty = firstEmpty != nullptr ? firstEmpty : field;
+            ++empty;
+        }
+    }
+    if (empty == 0) {
+        return fail(tr("Leave empty the field to compute!"), m_ui->txtFlow,
+                    OnField::SelectAndFocus);
+    }
+    if (empty > 1) {
+        return fail(tr("Fill in two fields and leave one empty!"), firstEmpty,
+                    OnField::SelectAndFocus);
+    }
+    FuelInput input;
+    if (!isEmpty(m_ui->txtFlow) && !(input.Flow = numberIn(m_ui->txtFlow, 0, 99999))) {
+        return fail(tr("Enter a fuel flow from 0 to 99999 per hour!"), m_ui->txtFlow,
+                    OnField::SelectAndFocus);
+    }
+    if (!isEmpty(m_ui->txtTime) && !(input.Hours = hoursBelow(m_ui->txtTime, 100))) {
+        return fail(tr("Enter a time up to 99:59:59!"), m_ui->txtTime, OnField::SelectAndFocus);
+    }
+    if (!isEmpty(m_ui->txtAmount) && !(input.Amount = numberIn(m_ui->txtAmount, 0, 999999))) {
+        return fail(tr("Enter a fuel amount from 0 to 999999!"), m_ui->txtAmount,
+                    OnField::SelectAndFocus);
+    }
+    const struct {
+        QRadioButton* option;
+        FuelUnit unit;
+        QString symbol;
+    } units[] = {{m_ui->optGal, FuelUnit::UsGallons, tr("US gal")},
+                 {m_ui->optLitre, FuelUnit::Litres, tr("L")},
+                 {m_ui->optLb, FuelUnit::Pounds, tr("lb")},
+                 {m_ui->optKg, FuelUnit::Kilograms, tr("kg")}};
+    QString symbol;
+    for (const auto& u : units) {
+        if (u.option->isChecked()) {
+            input.Unit = u.unit;
+            symbol = u.symbol;
+        }
+    }
+    input.Kind = m_ui->optJetA->isChecked() ? FuelKind::JetA : FuelKind::AvGas;
+    const auto result = SolveFuel(input);
+    if (!result) {
+        // The unknown would come from a division by zero.
+        return !input.Hours ? fail(tr("The time needs a fuel flow above 0!"), m_ui->txtFlow,
+                                   OnField::SelectAndFocus)
+                            : fail(tr("The fuel flow needs a time above 0!"), m_ui->txtTime,
+                                   OnField::SelectAndFocus);
+    }
+    auto amount = [](double value, const QString& unit) {
+        return QString::fromStdString(formatFixed(value, 1)) + QLatin1Char(' ') + unit;
+    };
+    m_ui->LblFlow->setText(amount(result->Flow, symbol + tr("/h")));
+    m_ui->LblTime->setText(QString::fromStdString(formatDuration(result->Hours)));
+    m_ui->LblAmount->setText(amount(result->Amount, symbol));
+    QLabel* const inEveryUnit[] = {m_ui->LblGal, m_ui->LblLitre, m_ui->LblLb, m_ui->LblKg};
+    for (std::size_t i = 0; i < std::size(inEveryUnit); ++i) {
+        inEveryUnit[i]->setText(amount(result->AmountIn[i], units[i].symbol));
+    }
+    return true;
+}
+
+}  // namespace aerolume

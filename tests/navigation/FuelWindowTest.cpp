@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MenuWindowTest.h"
+#include "navigation/FuelWindow.h"
+
+namespace aerolume::test {
+namespace {
+
+const char* const kFields[] = {"txtFlow", "txtTime", "txtAmount"};
+const char* const kResults[] = {"LblFlow",  "LblTime", "LblAmount", "LblGal",
+                                "LblLitre", "LblLb",   "LblKg"};
+
+class FuelWindowTest : public MenuWindowTest<FuelWindow> {
+protected:
+    FuelWindowTest()
+        : MenuWindowTest("Fuel", "menuFuel",
+                         {"Label4", "Label7", "Label10", "LblFlow", "LblTime", "LblAmount",
+                          "LblGal", "LblLitre", "LblLb", "LblKg"}) {}
+
+    std::vector<std::string> results() const {
+        std::vector<std::string> texts;
+        for (const char* name : kResults) {
+            texts.push_back(text(name));
+        }
+        return texts;
+    }
+};
+
+struct FuelCaptions {
+    const char* unit;
+    const char* fuel;
+    std::array<const char*, 3> entries;
+    std::vector<std::string> shown;
+};
+
+class FuelCaptionsTest : public FuelWindowTest,
+                         public ::testing::WithParamInterface<FuelCaptions> {};
+
+TEST_P(FuelCaptionsTest, EnterInTheAmountFillsTheEmptyOneInEveryUnit) {
+    const FuelCaptions& c = GetParam();
+    click(option(c.unit));
+    click(option(c.fuel));
+    fill(kFields, c.entries);
+    expectEnterShowsResults("txtAmount");
+    EXPECT_EQ(results(), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Worked, FuelCaptionsTest,
+    ::testing::Values(FuelCaptions{"optGal",
+                                   "optAvGas",
+                                   {"10", "1:30", ""},
+                                   {"10.0 US gal/h", "1:30:00", "15.0 US gal", "15.0 US gal",
+                                    "56.8 L", "90.0 lb", "40.8 kg"}},
+                      FuelCaptions{"optLb",
+                                   "optJetA",
+                                   {"", "2:00", "1340"},
+                                   {"670.0 lb/h", "2:00:00", "1340.0 lb", "200.0 US gal", "757.1 L",
+                                    "1340.0 lb", "607.8 kg"}},
+                      FuelCaptions{"optLitre",
+                                   "optAvGas",
+                                   {"30", "", "60"},
+                                   {"30.0 L/h", "2:00:00", "60.0 L", "15.9 US gal", "60.0 L",
+                                    "95.1 lb", "43.1 kg"}},
+                      FuelCaptions{"optKg",
+                                   "optJetA",
+                                   {"500", "30", ""},
+                                   {"500.0 kg/h", "0:30:00", "250.0 kg", "82.3 US gal", "311.4 L",
+                                    "551.2 lb", "250.0 kg"}},
+                      FuelCaptions{
+                          "optGal",
+                          "optAvGas",
+                          {"99999", "99:59:59", ""},
+                          {"99999.0 US gal/h", "99:59:59", "9999872.2 US gal", "9999872.2 US gal",
+                           "37853634.1 L", "59999233.3 lb", "27215194.4 kg"}}));
+
+TEST_F(FuelWindowTest, TheFuelChangesOnlyTheWeights) {
+    fill(kFields, {"", "1", "100"});
+    click(compute());
+    EXPECT_EQ(text("LblLb"), "600.0 lb");
+    click(option("optJetA"));
+    click(compute());
+    EXPECT_EQ(text("LblLb"), "670.0 lb");
+    EXPECT_EQ(text("LblLitre"), "378.5 L");
+}
+
+struct FuelError {
+    std::array<const char*, 3> entries;
+    const char* message;
+    const char* field;
+};
+
+class FuelErrorTest : public FuelWindowTest, public ::testing::WithParamInterface<FuelError> {};
+
+TEST_P(FuelErrorTest, ReportsAndSelectsTheField) {
+    const FuelError& e = GetParam();
+    fill(kFields, e.entries);
+    expectReport(e.message, e.field);
+    EXPECT_TRUE(holdTexts(window, kFields, e.entries));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InOrder, FuelErrorTest,
+    ::testing::Values(
+        FuelError{{"", "", ""}, "Fill in two fields and leave one empty!", "txtFlow"},
+        FuelError{{"10", "", ""}, "Fill in two fields and leave one empty!", "txtTime"},
+        FuelError{{"1", "1", "1"}, "Leave empty the field to compute!", "txtFlow"},
+        FuelError{{"99999.1", "1", ""}, "Enter a fuel flow from 0 to 99999 per hour!", "txtFlow"},
+        FuelError{{"10", ":30", ""},
+                  "Enter a time up to 99:59:59!",
+                  "txtTime"},
+        FuelError{{"", "1", "999999.1"}, "Enter a fuel amount from 0 to 999999!", "txtAmount"},
+        FuelError{
+            {"0", "", "10"}, "The time needs a fuel flow above 0!", "txtFlow"},
+        FuelError{
+            {"", "0", "10"}, "The fuel flow needs a time above 0!", "txtTime"}));
+
+TEST_F(FuelWindowTest, EnterMovesAlongTheFieldsAndTheTimeTakesAColon) {
+    expectKeys(field("txtTime"), {"txtTime", "1:3-0", "1:30", 1});
+    expectKeys(field("txtFlow"), {"txtFlow", "1:2", "12", 1});
+    typeFields(window, kFields, {"", "", ""});
+    expectEnterChain(window, kFields, QStringLiteral("10"));
+}
+
+TEST_F(FuelWindowTest, RangesAreInTheTooltipsAndInTheHelp) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Fuel"));
+    EXPECT_TRUE(option("optGal")->isChecked());
+    EXPECT_TRUE(option("optAvGas")->isChecked());
+    expectRangesInTooltipsAndHelp(kFields);
+}
+
+}  // namespace
+}  // namespace aerolume::test
