@@ -48,8 +48,8 @@ bool splitParts(std::string_view text, std::vector<std::string_view>& parts) {
             continue;
         }
         const std::size_t start = i;
-        while (i < text.size() && (std::isdigit(static_cast<unsigned char>(text[i])) != 0 ||
-                                   text[i] == '.')) {
+        while (i < text.size() &&
+               (std::isdigit(static_cast<unsigned char>(text[i])) != 0 || text[i] == '.')) {
             ++i;
         }
         if (i == start) {

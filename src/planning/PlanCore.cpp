@@ -142,8 +142,8 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
         if (leg.time) {
             leg.fuel = d.fuelFlow * *leg.time;
         }
-        distance = distance && leg.distance ? std::optional(*distance + *leg.distance)
-                                            : std::nullopt;
+        distance =
+            distance && leg.distance ? std::optional(*distance + *leg.distance) : std::nullopt;
         time = time && leg.time ? std::optional(*time + *leg.time) : std::nullopt;
         fuel = fuel && leg.fuel ? std::optional(*fuel + *leg.fuel) : std::nullopt;
         leg.totalDistance = distance;
@@ -169,7 +169,8 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
         }
     }
     if (legCount > 0) {
-        const auto routes = ComputeRoutes(routeInput(plan.checkpoints.front(), plan.checkpoints.back()));
+        const auto routes =
+            ComputeRoutes(routeInput(plan.checkpoints.front(), plan.checkpoints.back()));
         if (const auto* route = std::get_if<RouteResult>(&routes)) {
             result.greatCircleDistance = route->GreatCircleDistance;
         }

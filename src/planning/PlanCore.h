@@ -33,18 +33,18 @@ struct Range {
 };
 
 // The ranges every plan value must lie in, shared by the window and the plan file.
-inline constexpr Range kAltitudeRange{-1500, 60000};   // ft
-inline constexpr Range kAirspeedRange{1, 1000};        // kt
-inline constexpr Range kWindDirectionRange{0, 360};    // degrees true
-inline constexpr Range kWindSpeedRange{0, 200};        // kt
-inline constexpr Range kVariationRange{-180, 180};     // degrees, east positive
-inline constexpr Range kFuelFlowRange{0, 10000};       // fuel unit per hour
-inline constexpr Range kFuelRange{0, 100000};          // fuel unit
-inline constexpr Range kReserveMinutesRange{0, 600};   // minutes
-inline constexpr Range kLatitudeRange{-90, 90};        // degrees
-inline constexpr Range kLongitudeRange{-180, 180};     // degrees
+inline constexpr Range kAltitudeRange{-1500, 60000};  // ft
+inline constexpr Range kAirspeedRange{1, 1000};       // kt
+inline constexpr Range kWindDirectionRange{0, 360};   // degrees true
+inline constexpr Range kWindSpeedRange{0, 200};       // kt
+inline constexpr Range kVariationRange{-180, 180};    // degrees, east positive
+inline constexpr Range kFuelFlowRange{0, 10000};      // fuel unit per hour
+inline constexpr Range kFuelRange{0, 100000};         // fuel unit
+inline constexpr Range kReserveMinutesRange{0, 600};  // minutes
+inline constexpr Range kLatitudeRange{-90, 90};       // degrees
+inline constexpr Range kLongitudeRange{-180, 180};    // degrees
 inline constexpr std::size_t kMaxCheckpoints = 1000;
-inline constexpr std::size_t kMaxNameLength = 200;      // characters of a name
+inline constexpr std::size_t kMaxNameLength = 200;  // characters of a name
 
 // The values a leg may set for itself; an empty one takes the plan's value.
 struct LegOverrides {
@@ -73,8 +73,8 @@ struct PlanDefaults {
     double windDirection = 0;
     double windSpeed = 0;
     double variation = 0;
-    double fuelFlow = 8;          // per hour
-    double fuelAtStart = 40;      // before taxi
+    double fuelFlow = 8;      // per hour
+    double fuelAtStart = 40;  // before taxi
     double taxiFuel = 1;
     double reserveMinutes = 45;
     FuelUnit fuelUnit = FuelUnit::UsGallons;

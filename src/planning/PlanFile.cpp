@@ -82,8 +82,8 @@ public:
         if (found == object.constEnd() && optional) {
             return {};
         }
-        const QJsonValue value = found == object.constEnd() ? required(object, at(name), name)
-                                                            : *found;
+        const QJsonValue value =
+            found == object.constEnd() ? required(object, at(name), name) : *found;
         if (!value.isString()) {
             fail(at(name), tr("a text in quotes is expected."));
         }
@@ -93,13 +93,14 @@ public:
         }
         return result;
     }
-    QJsonObject object(const QJsonObject& parent, const QString& name, bool optional = false) const {
+    QJsonObject object(const QJsonObject& parent, const QString& name,
+                       bool optional = false) const {
         const auto found = parent.constFind(name);
         if (found == parent.constEnd() && optional) {
             return {};
         }
-        const QJsonValue value = found == parent.constEnd() ? required(parent, at(name), name)
-                                                            : *found;
+        const QJsonValue value =
+            found == parent.constEnd() ? required(parent, at(name), name) : *found;
         if (!value.isObject()) {
             fail(at(name), tr("an object in braces is expected."));
         }
@@ -180,14 +181,12 @@ Plan readObject(const QJsonObject& top) {
     }
     const QJsonArray list = checkpoints.toArray();
     if (list.size() > static_cast<qsizetype>(kMaxCheckpoints)) {
-        Reader::fail(key::kCheckpoints,
-                     tr("%1 checkpoints are more than the %2 a plan may have.")
-                         .arg(list.size())
-                         .arg(kMaxCheckpoints));
+        Reader::fail(key::kCheckpoints, tr("%1 checkpoints are more than the %2 a plan may have.")
+                                            .arg(list.size())
+                                            .arg(kMaxCheckpoints));
     }
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString where =
-            tr("checkpoint %1 (%2[%3])").arg(i + 1).arg(key::kCheckpoints).arg(i);
+        const QString where = tr("checkpoint %1 (%2[%3])").arg(i + 1).arg(key::kCheckpoints).arg(i);
         if (!list.at(i).isObject()) {
             Reader::fail(where, tr("an object in braces is expected."));
         }

@@ -89,7 +89,8 @@ std::optional<double> parseVariation(std::string_view text) {
             text.remove_suffix(1);
             text = trim(text);
             constexpr std::string_view kDegree = "°";
-            if (text.size() >= kDegree.size() && text.substr(text.size() - kDegree.size()) == kDegree) {
+            if (text.size() >= kDegree.size() &&
+                text.substr(text.size() - kDegree.size()) == kDegree) {
                 text.remove_suffix(kDegree.size());
             }
         }

@@ -34,18 +34,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Typed{"33°57'N", true, 33.95}, Typed{"33°57.5′ S", true, -(33 + 57.5 / 60)},
                       Typed{"118 24 W", false, -118.4}, Typed{"-33 57", true, -33.95},
                       Typed{"33°57′36″N", true, 33.96}, Typed{"  10 E ", false, 10},
-                      Typed{"180 W", false, -180}, Typed{"90S", true, -90},
-                      Typed{"-0", true, 0}, Typed{"0 00 00 S", true, 0}));
+                      Typed{"180 W", false, -180}, Typed{"90S", true, -90}, Typed{"-0", true, 0},
+                      Typed{"0 00 00 S", true, 0}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Refused, ParseCoordinateTest,
-    ::testing::Values(Typed{"", true, {}}, Typed{"N", true, {}}, Typed{"33.95E", true, {}},
-                      Typed{"118N", false, {}}, Typed{"-33N", true, {}}, Typed{"90.1", true, {}},
-                      Typed{"180.5 E", false, {}}, Typed{"33 60 N", true, {}},
-                      Typed{"33 57 60 N", true, {}}, Typed{"33.5 30 N", true, {}},
-                      Typed{"33 57 00 00", true, {}}, Typed{"33x", true, {}},
-                      Typed{"°33", true, {}}, Typed{"1e3", false, {}}, Typed{"33-", true, {}},
-                      Typed{"N 33 S", true, {}}));
+INSTANTIATE_TEST_SUITE_P(Refused, ParseCoordinateTest,
+                         ::testing::Values(Typed{"", true, {}}, Typed{"N", true, {}},
+                                           Typed{"33.95E", true, {}}, Typed{"118N", false, {}},
+                                           Typed{"-33N", true, {}}, Typed{"90.1", true, {}},
+                                           Typed{"180.5 E", false, {}}, Typed{"33 60 N", true, {}},
+                                           Typed{"33 57 60 N", true, {}},
+                                           Typed{"33.5 30 N", true, {}},
+                                           Typed{"33 57 00 00", true, {}}, Typed{"33x", true, {}},
+                                           Typed{"°33", true, {}}, Typed{"1e3", false, {}},
+                                           Typed{"33-", true, {}}, Typed{"N 33 S", true, {}}));
 
 struct Shown {
     double degrees;

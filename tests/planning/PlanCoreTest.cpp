@@ -62,27 +62,26 @@ const std::nullopt_t no = std::nullopt;
 INSTANTIATE_TEST_SUITE_P(
     Legs, HandWorkedLegTest,
     ::testing::Values(
-        HandLeg{"due east on the equator", leg(0, 0, 0, 1, 120, 0, 0), LegStatus::Ok, 90, 60, 0,
-                90, 90, 120, 0.5},
-        HandLeg{"due north", leg(0, 0, 1, 0, 120, 0, 0), LegStatus::Ok, 0, 60, 0, 0, 0, 120,
-                0.5},
-        HandLeg{"across the 180th meridian", leg(0, 179.5, 0, -179.5, 60, 0, 0), LegStatus::Ok,
-                90, 60, 0, 90, 90, 60, 1},
-        HandLeg{"west across the 180th meridian", leg(0, -179.5, 0, 179.5, 60, 0, 0),
-                LegStatus::Ok, 270, 60, 0, 270, 270, 60, 1},
-        HandLeg{"direct headwind", leg(0, 0, 0, 1, 100, 90, 20), LegStatus::Ok, 90, 60, 0, 90,
-                90, 80, 0.75},
-        HandLeg{"direct tailwind", leg(0, 0, 0, 1, 100, 270, 20), LegStatus::Ok, 90, 60, 0, 90,
+        HandLeg{"due east on the equator", leg(0, 0, 0, 1, 120, 0, 0), LegStatus::Ok, 90, 60, 0, 90,
                 90, 120, 0.5},
+        HandLeg{"due north", leg(0, 0, 1, 0, 120, 0, 0), LegStatus::Ok, 0, 60, 0, 0, 0, 120, 0.5},
+        HandLeg{"across the 180th meridian", leg(0, 179.5, 0, -179.5, 60, 0, 0), LegStatus::Ok, 90,
+                60, 0, 90, 90, 60, 1},
+        HandLeg{"west across the 180th meridian", leg(0, -179.5, 0, 179.5, 60, 0, 0), LegStatus::Ok,
+                270, 60, 0, 270, 270, 60, 1},
+        HandLeg{"direct headwind", leg(0, 0, 0, 1, 100, 90, 20), LegStatus::Ok, 90, 60, 0, 90, 90,
+                80, 0.75},
+        HandLeg{"direct tailwind", leg(0, 0, 0, 1, 100, 270, 20), LegStatus::Ok, 90, 60, 0, 90, 90,
+                120, 0.5},
         // sin(wca) = 30/100 from the left: wca = -17.46 deg, GS = 100 cos(wca) = 95.39.
         HandLeg{"crosswind from the left", leg(0, 0, 0, 1, 100, 0, 30), LegStatus::Ok, 90, 60,
                 -17.46, 72.54, 72.54, 95.39, 60 / 95.39},
-        HandLeg{"east variation subtracted", leg(0, 0, 0, 1, 120, 0, 0, 10), LegStatus::Ok, 90,
-                60, 0, 90, 80, 120, 0.5},
-        HandLeg{"west variation added", leg(0, 0, 0, 1, 120, 0, 0, -10), LegStatus::Ok, 90, 60,
-                0, 90, 100, 120, 0.5},
-        HandLeg{"west variation past north", leg(0, 0, 1, 0, 120, 0, 0, -10), LegStatus::Ok, 0,
-                60, 0, 0, 10, 120, 0.5},
+        HandLeg{"east variation subtracted", leg(0, 0, 0, 1, 120, 0, 0, 10), LegStatus::Ok, 90, 60,
+                0, 90, 80, 120, 0.5},
+        HandLeg{"west variation added", leg(0, 0, 0, 1, 120, 0, 0, -10), LegStatus::Ok, 90, 60, 0,
+                90, 100, 120, 0.5},
+        HandLeg{"west variation past north", leg(0, 0, 1, 0, 120, 0, 0, -10), LegStatus::Ok, 0, 60,
+                0, 0, 10, 120, 0.5},
         HandLeg{"crosswind the airspeed cannot correct", leg(0, 0, 0, 1, 100, 180, 120),
                 LegStatus::CrosswindTooStrong, 90, 60, no, no, no, no, no},
         HandLeg{"crosswind equal to the airspeed", leg(0, 0, 0, 1, 100, 0, 100),
@@ -93,14 +92,14 @@ INSTANTIATE_TEST_SUITE_P(
                 LegStatus::HeadwindTooStrong, 90, 60, no, no, no, no, no},
         HandLeg{"headwind equal to the airspeed", leg(0, 0, 0, 1, 100, 90, 100),
                 LegStatus::HeadwindTooStrong, 90, 60, no, no, no, no, no},
-        HandLeg{"tailwind faster than the airspeed", leg(0, 0, 0, 1, 100, 270, 150),
-                LegStatus::Ok, 90, 60, 0, 90, 90, 250, 0.24},
-        HandLeg{"same position", leg(10, 20, 10, 20, 100, 0, 0), LegStatus::ZeroLength, no, 0,
-                no, no, no, no, 0},
+        HandLeg{"tailwind faster than the airspeed", leg(0, 0, 0, 1, 100, 270, 150), LegStatus::Ok,
+                90, 60, 0, 90, 90, 250, 0.24},
+        HandLeg{"same position", leg(10, 20, 10, 20, 100, 0, 0), LegStatus::ZeroLength, no, 0, no,
+                no, no, no, 0},
         HandLeg{"180 E and 180 W are one position", leg(10, 180, 10, -180, 100, 0, 0),
                 LegStatus::ZeroLength, no, 0, no, no, no, no, 0},
-        HandLeg{"from a pole", leg(90, 0, 80, 0, 100, 0, 0), LegStatus::NoRhumbLine, no, no, no,
-                no, no, no, no}));
+        HandLeg{"from a pole", leg(90, 0, 80, 0, 100, 0, 0), LegStatus::NoRhumbLine, no, no, no, no,
+                no, no, no}));
 
 TEST(PlanTotalsTest, RunningTotalsAddUpAndTheFuelRemainingFallsBelowTheReserve) {
     // Three legs due east on the equator at 120 kt: 60 NM, 0.5 h and 4 fuel each.
@@ -182,8 +181,8 @@ class AgreesWithTheCoresTest : public ::testing::TestWithParam<Shared> {};
 
 TEST_P(AgreesWithTheCoresTest, CourseDistanceHeadingAndGroundSpeed) {
     const Shared& s = GetParam();
-    const PlanResult r = ComputePlan(leg(s.lat1, s.lon1, s.lat2, s.lon2, s.tas, s.windDir,
-                                         s.windSpeed));
+    const PlanResult r =
+        ComputePlan(leg(s.lat1, s.lon1, s.lat2, s.lon2, s.tas, s.windDir, s.windSpeed));
     const LegResult& l = r.legs.at(0);
     auto dms = [](double v, double& d, double& m, double& sec) {
         const double a = std::fabs(v);

@@ -4,10 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <functional>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "planning/PlanFile.h"
 
@@ -45,7 +45,8 @@ TEST(PlanFileTest, SavingReplacesTheFileWholeOrLeavesTheOldOne) {
     const QString blocked = dir.filePath(QStringLiteral("folder.aerolume-plan"));
     ASSERT_TRUE(QDir().mkdir(blocked));
     EXPECT_FALSE(savePlanFile(blocked, samplePlan()).isEmpty());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("trip.aerolume-plan")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("trip.aerolume-plan")});
 }
 
 // A valid file's JSON with one change made to it.
@@ -105,8 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"another format",
                 changed([](QJsonObject& t) { t.insert(QStringLiteral("format"), "wb"); }),
                 "format: this is not a navigation log plan"},
-        BadFile{"no format",
-                changed([](QJsonObject& t) { t.remove(QStringLiteral("format")); }),
+        BadFile{"no format", changed([](QJsonObject& t) { t.remove(QStringLiteral("format")); }),
                 "format: the key is missing."},
         BadFile{"newer version",
                 changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), 2); }),
@@ -121,63 +121,53 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"no defaults",
                 changed([](QJsonObject& t) { t.remove(QStringLiteral("defaults")); }),
                 "defaults: the key is missing."},
-        BadFile{"missing airspeed",
-                changed([](QJsonObject& t) {
+        BadFile{"missing airspeed", changed([](QJsonObject& t) {
                     QJsonObject d = t.value(QStringLiteral("defaults")).toObject();
                     d.remove(QStringLiteral("trueAirspeedKt"));
                     t.insert(QStringLiteral("defaults"), d);
                 }),
                 "defaults.trueAirspeedKt: the key is missing."},
-        BadFile{"airspeed out of range",
-                changed([](QJsonObject& t) {
+        BadFile{"airspeed out of range", changed([](QJsonObject& t) {
                     setIn(t, QStringLiteral("defaults"), QStringLiteral("trueAirspeedKt"), 0);
                 }),
                 "defaults.trueAirspeedKt: 0 is outside 1 to 1000."},
-        BadFile{"fuel as text",
-                changed([](QJsonObject& t) {
+        BadFile{"fuel as text", changed([](QJsonObject& t) {
                     setIn(t, QStringLiteral("defaults"), QStringLiteral("fuelAtStart"), "40");
                 }),
                 "defaults.fuelAtStart: a number is expected."},
-        BadFile{"unknown fuel unit",
-                changed([](QJsonObject& t) {
+        BadFile{"unknown fuel unit", changed([](QJsonObject& t) {
                     setIn(t, QStringLiteral("defaults"), QStringLiteral("fuelUnit"), "gal");
                 }),
                 "defaults.fuelUnit: \"gal\" is not one of"},
         BadFile{"checkpoints not a list",
                 changed([](QJsonObject& t) { t.insert(QStringLiteral("checkpoints"), 3); }),
                 "checkpoints: a list in brackets is expected."},
-        BadFile{"latitude out of range",
-                changed([](QJsonObject& t) {
+        BadFile{"latitude out of range", changed([](QJsonObject& t) {
                     setInCheckpoint(t, 1, QStringLiteral("latitudeDeg"), 95);
                 }),
                 "checkpoint 2 (checkpoints[1]).latitudeDeg: 95 is outside -90 to 90."},
-        BadFile{"missing longitude",
-                changed([](QJsonObject& t) {
+        BadFile{"missing longitude", changed([](QJsonObject& t) {
                     setInCheckpoint(t, 2, QStringLiteral("longitudeDeg"), QJsonValue::Undefined);
                 }),
                 "checkpoint 3 (checkpoints[2]).longitudeDeg: the key is missing."},
         BadFile{"name as a number",
                 changed([](QJsonObject& t) { setInCheckpoint(t, 0, QStringLiteral("name"), 7); }),
                 "checkpoint 1 (checkpoints[0]).name: a text in quotes is expected."},
-        BadFile{"leg wind out of range",
-                changed([](QJsonObject& t) {
+        BadFile{"leg wind out of range", changed([](QJsonObject& t) {
                     setInCheckpoint(t, 2, QStringLiteral("leg.windSpeedKt"), 250);
                 }),
                 "checkpoint 3 (checkpoints[2]).leg.windSpeedKt: 250 is outside 0 to 200."},
-        BadFile{"leg variation as text",
-                changed([](QJsonObject& t) {
+        BadFile{"leg variation as text", changed([](QJsonObject& t) {
                     setInCheckpoint(t, 1, QStringLiteral("leg.variationDeg"), "12E");
                 }),
                 "checkpoint 2 (checkpoints[1]).leg.variationDeg: a number is expected."},
-        BadFile{"checkpoint not an object",
-                changed([](QJsonObject& t) {
+        BadFile{"checkpoint not an object", changed([](QJsonObject& t) {
                     QJsonArray list = t.value(QStringLiteral("checkpoints")).toArray();
                     list.append(QStringLiteral("KVGT"));
                     t.insert(QStringLiteral("checkpoints"), list);
                 }),
                 "checkpoint 4 (checkpoints[3]): an object in braces is expected."},
-        BadFile{"too many checkpoints",
-                changed([](QJsonObject& t) {
+        BadFile{"too many checkpoints", changed([](QJsonObject& t) {
                     QJsonArray list;
                     for (int i = 0; i < 1001; ++i) {
                         list.append(QJsonObject{{QStringLiteral("name"), QString()},
@@ -187,8 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                     t.insert(QStringLiteral("checkpoints"), list);
                 }),
                 "checkpoints: 1001 checkpoints are more than the 1000 a plan may have."},
-        BadFile{"huge file", QByteArray(kMaxPlanFileBytes + 1, ' '),
-                "it is larger than 4 MB."}));
+        BadFile{"huge file", QByteArray(kMaxPlanFileBytes + 1, ' '), "it is larger than 4 MB."}));
 
 TEST(PlanFileTest, AHugeFileOnDiskIsRefusedUnread) {
     QTemporaryDir dir;

@@ -30,9 +30,8 @@ TEST(PlanTextTest, DirectionsAnglesAndVariationsAsPilotsWriteThem) {
 
 TEST(PlanTextTest, TypedVariations) {
     const std::pair<const char*, std::optional<double>> typed[] = {
-        {"12.5E", 12.5}, {"3 W", -3},     {"3.0° w", -3}, {"-3", -3},     {"4", 4},
-        {"0W", 0},       {"-3W", {}},     {"E", {}},      {"181E", {}},   {"12.5 X", {}},
-        {"", {}},        {"180W", -180}};
+        {"12.5E", 12.5}, {"3 W", -3}, {"3.0° w", -3}, {"-3", -3},     {"4", 4}, {"0W", 0},
+        {"-3W", {}},     {"E", {}},   {"181E", {}},   {"12.5 X", {}}, {"", {}}, {"180W", -180}};
     for (const auto& [text, value] : typed) {
         EXPECT_EQ(parseVariation(text), value) << text;
     }
