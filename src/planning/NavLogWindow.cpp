@@ -105,7 +105,13 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     resize(1180, 640);
 }
 
-NavLogWindow::~NavLogWindow() = default;
+NavLogWindow::~NavLogWindow() {
+    // Hiding the window on its way out takes the focus from a field, whose entry
+    // must not become a command on the stack that is already gone.
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        field->disconnect(this);
+    }
+}
 
 void NavLogWindow::buildMenus() {
     QMenuBar* bar = menuBar();
@@ -172,17 +178,21 @@ void NavLogWindow::setUpFields() {
         {m_ui->txtTaxiFuel, m_ui->txtReserve},    {m_ui->txtReserve, m_ui->tblLog}};
     for (const auto& [field, next] : chain) {
         // The plan name and the variation take letters; the numbers take digits, the
-        // point and a minus.
+        // point and a minus. Enter takes the entry and moves on when it is valid.
         const bool letters = field == m_ui->txtPlanName || field == m_ui->txtVariation;
-        if (letters) {
-            addCustomField(field, KeyRange{32, 0x10FFFF}, [next = next](int& key) {
-                if (key == kKeyEnter) {
+        const KeyRange accepted = letters ? KeyRange{32, 0x10FFFF} : kMinusPointSlashDigits;
+        addCustomField(field, accepted, [this, field = field, next = next, accepted](int& key) {
+            if (key == kKeyEnter) {
+                if (field_Change(field)) {
                     next->setFocus(Qt::TabFocusReason);
                 }
-            });
-        } else {
-            addField(field, kMinusPointSlashDigits, next);
-        }
+                return;
+            }
+            if (!keyPasses(key, accepted)) {
+                key = 0;
+                platform::beep();
+            }
+        });
         connect(field, &QLineEdit::editingFinished, this,
                 [this, field = field] { field_Change(field); });
     }
@@ -192,11 +202,11 @@ void NavLogWindow::setUpFields() {
     QWidget::setTabOrder(m_ui->cboPageSize, m_ui->tblLog);
 }
 
-void NavLogWindow::field_Change(QLineEdit* field) {
+bool NavLogWindow::field_Change(QLineEdit* field) {
     const Plan& plan = m_model->plan();
     if (field == m_ui->txtPlanName) {
         m_model->editName(field->text().trimmed());
-        return;
+        return true;
     }
     PlanDefaults d = plan.defaults;
     const std::string typed = field->text().toStdString();
@@ -221,7 +231,7 @@ void NavLogWindow::field_Change(QLineEdit* field) {
             fail(tr("Type the variation as degrees east or west (12.5E, 3W, or -3 for west), "
                     "at most 180°."),
                  field, OnField::SelectAndFocus);
-            return;
+            return false;
         }
         d.variation = *value;
     }
@@ -234,13 +244,14 @@ void NavLogWindow::field_Change(QLineEdit* field) {
             fail(tr("Type the %1 from %2 to %3.")
                      .arg(e.name, number(e.range.min), number(e.range.max)),
                  field, OnField::SelectAndFocus);
-            return;
+            return false;
         }
         *e.value = *value;
     }
     beginRun();
     m_model->editDefaults(d);
     showPlan();
+    return true;
 }
 
 void NavLogWindow::cboFuelUnit_Click(int index) {

@@ -76,7 +76,7 @@ private:
     void setUpFields();
     // A plan field's entry is done: a valid value becomes a command, anything else
     // is reported with the field selected.
-    void field_Change(QLineEdit* field);
+    bool field_Change(QLineEdit* field);
     void cboFuelUnit_Click(int index);
     void showPlan();
     void showCaption();
