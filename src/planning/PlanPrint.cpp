@@ -29,8 +29,9 @@ QString fixed(const std::optional<double>& value, int decimals) {
     return value ? q(formatFixed(*value, decimals)) : kDash;
 }
 
+// Courses and headings as written on a log: three digits, no degree sign.
 QString degrees(const std::optional<double>& value) {
-    return value ? q(formatDirection(*value)) : kDash;
+    return value ? q(formatDirection(*value)).remove(QStringLiteral("°")) : kDash;
 }
 
 // A time as h:mm, to the minute, for the kneeboard.
@@ -48,23 +49,23 @@ struct Column {
 };
 
 constexpr Column kColumns[] = {
-    {QT_TRANSLATE_NOOP("PlanPrint", "Checkpoint\n"), 3.4},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Checkpoint\n"), 3.2},
     {QT_TRANSLATE_NOOP("PlanPrint", "TC\n"), 1},
     {QT_TRANSLATE_NOOP("PlanPrint", "Wind\n(kt)"), 1.7},
     {QT_TRANSLATE_NOOP("PlanPrint", "TAS\n(kt)"), 1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "WCA\n"), 0.9},
+    {QT_TRANSLATE_NOOP("PlanPrint", "WCA\n"), 1},
     {QT_TRANSLATE_NOOP("PlanPrint", "TH\n"), 1},
     {QT_TRANSLATE_NOOP("PlanPrint", "Var\n"), 1.2},
     {QT_TRANSLATE_NOOP("PlanPrint", "MH\n"), 1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Dist\nleg (NM)"), 1.3},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Dist\nrem (NM)"), 1.3},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Dist\nleg"), 1.3},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Dist\nrem"), 1.3},
     {QT_TRANSLATE_NOOP("PlanPrint", "GS\n(kt)"), 1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "ETE\n(h:mm)"), 1.1},
+    {QT_TRANSLATE_NOOP("PlanPrint", "ETE\n"), 1.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "Fuel\nleg"), 1.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "Fuel\nrem"), 1.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "ETA\n"), 1.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "ATA\n"), 1.1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Actual\nfuel"), 1.1},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Act.\nfuel"), 1.1},
 };
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 
@@ -83,9 +84,10 @@ QStringList rowTexts(const Plan& plan, const PlanResult& result, std::size_t i) 
     const LegResult& leg = result.legs[i - 1];
     const LegConditions& c = leg.conditions;
     cells << degrees(leg.trueCourse)
-          << q(formatDirection(c.windDirection)) + u'/' + q(formatFixed(c.windSpeed, 0))
+          << degrees(c.windDirection) + u'/' + q(formatFixed(c.windSpeed, 0))
           << q(formatFixed(c.trueAirspeed, 0)) << (leg.wca ? q(formatWca(*leg.wca)) : kDash)
-          << degrees(leg.trueHeading) << q(formatVariation(c.variation)).remove(u' ')
+          << degrees(leg.trueHeading)
+          << q(formatVariation(c.variation)).remove(QStringLiteral("° ")).remove(u'°')
           << degrees(leg.magneticHeading) << fixed(leg.distance, 1)
           << fixed(leg.distanceRemaining, 1) << fixed(leg.groundSpeed, 0) << minutes(leg.time)
           << fixed(leg.fuel, 1) << fixed(leg.fuelRemaining, 1) << QString() << QString()
@@ -109,12 +111,14 @@ int paintPlanPages(QPagedPaintDevice& device, const Plan& plan, const PlanResult
     }
     const double unit = page.width() / totalWeight;
     const double fontSize = std::clamp(unit * 0.36, 6.0, 9.0);
+    // The painter is scaled to points already: a font of p points is set as p / scale
+    // so that the device's own conversion does not apply the scale a second time.
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(fontSize);
+    font.setPointSizeF(fontSize / scale);
     QFont bold = font;
     bold.setBold(true);
     QFont title = bold;
-    title.setPointSizeF(fontSize * 1.5);
+    title.setPointSizeF(fontSize * 1.5 / scale);
     const double rowHeight = std::max(fontSize * 2.4, 16.0);
     const double captionHeight = fontSize * 3;
 
@@ -124,7 +128,7 @@ int paintPlanPages(QPagedPaintDevice& device, const Plan& plan, const PlanResult
     };
     const QString totals =
         tr("Date %1 · Distance %2 · Time %3 · Trip fuel %4 · Taxi fuel %5 · Fuel at start %6 · "
-           "Reserve %7 (%8 min) · Great circle %9 · Fuel in %10")
+           "Reserve %7 (%8 min) · Great circle %9 · In the table: NM, kt, h:mm, %10")
             .arg(date.toString(Qt::ISODate), amount(result.totalDistance, 1, tr("NM")),
                  result.totalTime ? minutes(result.totalTime) : tr("unknown"),
                  amount(result.tripFuel, 1, unitName), amount(plan.defaults.taxiFuel, 1, unitName),
@@ -203,8 +207,10 @@ int paintPlanPages(QPagedPaintDevice& device, const Plan& plan, const PlanResult
                     painter.fillRect(cell, QColor(210, 210, 210));
                 }
                 painter.drawRect(cell);
-                const QString text = painter.fontMetrics().elidedText(
-                    cells.value(c), Qt::ElideRight, static_cast<int>(w - 3));
+                const QString text =
+                    c == 0 ? painter.fontMetrics().elidedText(cells.value(c), Qt::ElideRight,
+                                                              static_cast<int>(w - 3))
+                           : cells.value(c);
                 painter.drawText(cell.adjusted(1.5, 0, -1.5, 0),
                                  (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
                                  text);
