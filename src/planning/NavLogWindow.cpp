@@ -183,7 +183,9 @@ void NavLogWindow::setUpFields() {
         const KeyRange accepted = letters ? KeyRange{32, 0x10FFFF} : kMinusPointSlashDigits;
         addCustomField(field, accepted, [this, field = field, next = next, accepted](int& key) {
             if (key == kKeyEnter) {
-                if (field_Change(field)) {
+                // Taken here, so the field does not end its editing a second time.
+                key = 0;
+                if (field_Change(field, true)) {
                     next->setFocus(Qt::TabFocusReason);
                 }
                 return;
@@ -194,7 +196,7 @@ void NavLogWindow::setUpFields() {
             }
         });
         connect(field, &QLineEdit::editingFinished, this,
-                [this, field = field] { field_Change(field); });
+                [this, field = field] { field_Change(field, false); });
     }
     m_ui->txtPlanName->setMinimumWidth(180);
     connect(m_ui->cboFuelUnit, &QComboBox::activated, this, &NavLogWindow::cboFuelUnit_Click);
@@ -202,7 +204,7 @@ void NavLogWindow::setUpFields() {
     QWidget::setTabOrder(m_ui->cboPageSize, m_ui->tblLog);
 }
 
-bool NavLogWindow::field_Change(QLineEdit* field) {
+bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
     const Plan& plan = m_model->plan();
     if (field == m_ui->txtPlanName) {
         m_model->editName(field->text().trimmed());
@@ -225,13 +227,22 @@ bool NavLogWindow::field_Change(QLineEdit* field) {
         {m_ui->txtFuelStart, &d.fuelAtStart, kFuelRange, tr("fuel at start")},
         {m_ui->txtTaxiFuel, &d.taxiFuel, kFuelRange, tr("taxi fuel")},
         {m_ui->txtReserve, &d.reserveMinutes, kReserveMinutesRange, tr("reserve in minutes")}};
+    // Enter on a wrong entry keeps it selected in its field; leaving the field puts the
+    // plan's value back, so that only one field is ever wrong.
+    auto refuse = [&](const QString& message) {
+        if (byEnter) {
+            fail(message, field, OnField::SelectAndFocus);
+        } else {
+            fail(message, nullptr, OnField::Untouched);
+            showPlan();
+        }
+        return false;
+    };
     if (field == m_ui->txtVariation) {
         const auto value = parseVariation(typed);
         if (!value) {
-            fail(tr("Type the variation as degrees east or west (12.5E, 3W, or -3 for west), "
-                    "at most 180°."),
-                 field, OnField::SelectAndFocus);
-            return false;
+            return refuse(tr("Type the variation as degrees east or west (12.5E, 3W, or -3 "
+                             "for west), at most 180°."));
         }
         d.variation = *value;
     }
@@ -241,10 +252,8 @@ bool NavLogWindow::field_Change(QLineEdit* field) {
         }
         const auto value = parseInRange(typed, e.range);
         if (!value) {
-            fail(tr("Type the %1 from %2 to %3.")
-                     .arg(e.name, number(e.range.min), number(e.range.max)),
-                 field, OnField::SelectAndFocus);
-            return false;
+            return refuse(tr("Type the %1 from %2 to %3.")
+                              .arg(e.name, number(e.range.min), number(e.range.max)));
         }
         *e.value = *value;
     }

@@ -74,9 +74,9 @@ protected:
 private:
     void buildMenus();
     void setUpFields();
-    // A plan field's entry is done: a valid value becomes a command, anything else
-    // is reported with the field selected.
-    bool field_Change(QLineEdit* field);
+    // A plan field's entry is done (by Enter, or by leaving the field): a valid value
+    // becomes a command; anything else is reported.
+    bool field_Change(QLineEdit* field, bool byEnter);
     void cboFuelUnit_Click(int index);
     void showPlan();
     void showCaption();
