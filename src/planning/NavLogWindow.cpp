@@ -241,8 +241,9 @@ bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
     if (field == m_ui->txtVariation) {
         const auto value = parseVariation(typed);
         if (!value) {
-            return refuse(tr("Type the variation as degrees east or west (12.5E, 3W, or -3 "
-                             "for west), at most 180°."));
+            return refuse(
+                tr("Type the variation as degrees east or west (12.5E, 3W, or -3 "
+                   "for west), at most 180°."));
         }
         d.variation = *value;
     }

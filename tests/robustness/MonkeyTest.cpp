@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
-#include <QAbstractItemView>
 #include <QClipboard>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -40,11 +40,11 @@
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
-#include "planning/NavLogWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/LatLongWindow.h"
 #include "navigation/PPNavWindow.h"
 #include "navigation/WindWindow.h"
+#include "planning/NavLogWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
 #include "shell/SurpriseWindow.h"
@@ -108,8 +108,8 @@ struct WindowRules {
 const QString kWca =
     masked(Mask::D3_1, {QStringLiteral("° Left"), QStringLiteral("° Right"), QStringLiteral("°")});
 
-const QStringList kFuelUnits = {QStringLiteral("US gal"), QStringLiteral("L"),
-                                QStringLiteral("lb"), QStringLiteral("kg")};
+const QStringList kFuelUnits = {QStringLiteral("US gal"), QStringLiteral("L"), QStringLiteral("lb"),
+                                QStringLiteral("kg")};
 
 // An amount of the navigation log: empty, unknown, or a number with one decimal and a unit.
 QString navLogAmount(const QStringList& units) {
@@ -206,7 +206,8 @@ std::vector<WindowRules> allWindows() {
          "menuNavLog",
          {{QStringLiteral("lblTotalDistance"), {navLogAmount({QStringLiteral("NM")})}},
           {QStringLiteral("lblGreatCircle"), {navLogAmount({QStringLiteral("NM")})}},
-          {QStringLiteral("lblTotalTime"), {QStringLiteral("|unknown|[0-9]+:[0-5][0-9]:[0-5][0-9]")}},
+          {QStringLiteral("lblTotalTime"),
+           {QStringLiteral("|unknown|[0-9]+:[0-5][0-9]:[0-5][0-9]")}},
           {QStringLiteral("lblTripFuel"), {navLogAmount(kFuelUnits)}},
           {QStringLiteral("lblTaxiFuelTotal"), {navLogAmount(kFuelUnits)}},
           {QStringLiteral("lblReserveFuel"), {navLogAmount(kFuelUnits)}},
@@ -246,8 +247,7 @@ std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
         {QStringLiteral("WB"), [](WindowRegistry& r) { return new WBWindow(r); }},
         {QStringLiteral("Convert"), [](WindowRegistry& r) { return new ConvertWindow(r); }},
         {QStringLiteral("About"), [](WindowRegistry& r) { return new AboutWindow(r); }},
-        {QStringLiteral("NavLog"),
-         [](WindowRegistry& r) { return new planning::NavLogWindow(r); }},
+        {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new planning::NavLogWindow(r); }},
         {QStringLiteral("Surprise"), [](WindowRegistry&) { return new SurpriseWindow; }},
     };
 }
