@@ -135,7 +135,7 @@ std::string formatCoordinate(double degrees, bool isLatitude) {
         minutes = "0.00";
     }
     if (minutes.size() < 5) {
-        minutes.insert(0, "0");
+        minutes = '0' + minutes;  // (not insert(): GCC 12 warns wrongly on it in Release)
     }
     const bool zero = whole == 0 && minutes == "00.00";
     char hemisphere = 0;

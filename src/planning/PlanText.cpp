@@ -48,8 +48,8 @@ std::string formatDirection(double degrees) {
     if (whole == "0") {
         whole = "360";
     }
-    while (whole.size() < 3) {
-        whole.insert(0, "0");
+    if (whole.size() < 3) {
+        whole = std::string(3 - whole.size(), '0') + whole;
     }
     return whole + "°";
 }
