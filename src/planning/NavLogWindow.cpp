@@ -122,7 +122,7 @@ void NavLogWindow::buildMenus() {
         bar->insertMenu(helpMenu, menu);
         return menu;
     };
-    auto add = [this](QMenu* menu, const QString& text, const char* name, const QKeySequence& key) {
+    auto add = [](QMenu* menu, const QString& text, const char* name, const QKeySequence& key) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
