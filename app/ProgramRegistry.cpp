@@ -15,6 +15,7 @@
 #include "navigation/RunwayWindWindow.h"
 #include "navigation/TsdWindow.h"
 #include "navigation/WindWindow.h"
+#include "planning/NavLogWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
 #include "shell/SurpriseWindow.h"
@@ -51,10 +52,27 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"Fuel", make<FuelWindow>()},
         {"FindWind", make<FindWindWindow>()},
         {"RwyWind", make<RunwayWindWindow>()},
+        {"NavLog", make<planning::NavLogWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);
     }
+}
+
+}  // namespace aerolume
+
+namespace aerolume {
+
+bool openPlanFile(WindowRegistry& registry, const QString& path) {
+    auto* log = qobject_cast<planning::NavLogWindow*>(registry.show(QStringLiteral("NavLog")));
+    if (log == nullptr) {
+        return false;
+    }
+    if (!log->openFile(path)) {
+        registry.unload(QStringLiteral("NavLog"));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace aerolume

@@ -8,4 +8,9 @@ namespace aerolume {
 // ("Main"), the calculators, the document windows, About and the credits.
 void registerProgramWindows(WindowRegistry& registry);
 
+// Opens the navigation log with the plan file at `path`, as a file given on the
+// command line. Returns false, the log closed again, when the plan could not be read
+// (the pilot has been told why).
+bool openPlanFile(WindowRegistry& registry, const QString& path);
+
 }  // namespace aerolume

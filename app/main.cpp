@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "ProgramRegistry.h"
 #include "aerolume/Version.h"
@@ -14,6 +15,14 @@ int main(int argc, char* argv[]) {
 
     aerolume::WindowRegistry registry;
     aerolume::registerProgramWindows(registry);
-    registry.show(QStringLiteral("Main"));
+    // A plan file given on the command line (as the file manager does) opens in the
+    // navigation log instead of the launcher.
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("plan"), QStringLiteral("A plan file to open"));
+    parser.parse(QApplication::arguments());
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty() || !aerolume::openPlanFile(registry, files.constFirst())) {
+        registry.show(QStringLiteral("Main"));
+    }
     return QApplication::exec();
 }

@@ -69,3 +69,10 @@ target_compile_definitions(aerolume-bench-xcheck PRIVATE
 add_dependencies(aerolume-bench-xcheck bench-late-painter)
 target_link_libraries(aerolume-bench-xcheck PRIVATE
   Qt6::Widgets Qt6::Gui X11::X11 X11::Xdamage X11::xcb GTest::gtest aerolume_warnings)
+
+# The navigation log: a 100-leg plan recomputed and exported as a PDF.
+if(TARGET aerolume_planning_widgets)
+  add_executable(aerolume-planning-bench ${AEROLUME_BENCH_DIR}/planning/PlanningBench.cpp)
+  target_link_libraries(aerolume-planning-bench PRIVATE
+    aerolume_planning_widgets Qt6::Gui benchmark::benchmark aerolume_warnings)
+endif()

@@ -9,6 +9,10 @@ set(AEROLUME_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 
 install(FILES ${AEROLUME_PACKAGING_DIR}/${AEROLUME_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The plan files' MIME type (the desktop entry names it in MimeType=).
+install(FILES ${AEROLUME_PACKAGING_DIR}/${AEROLUME_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${AEROLUME_APP_ID}.xml)
 install(FILES ${AEROLUME_PACKAGING_DIR}/${AEROLUME_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/src/shell/art/icon.svg

@@ -28,4 +28,12 @@ inline constexpr const char* kArmKeys[8] = {"Empty_CG", "Fuel_CG",  "Front_CG", 
                                             "Bags1_CG", "Bags2_CG", "Other1_CG", "Other2_CG"};
 }  // namespace wb
 
+// The navigation log's own entries, kept apart from the calculators' store: the
+// folder a plan was last opened from or saved to.
+namespace navlog {
+inline constexpr const char* kApplication = "NavLog";
+inline constexpr const char* kSection = "Files";
+inline constexpr const char* kLastFolder = "LastFolder";
+}  // namespace navlog
+
 }  // namespace aerolume::stored

@@ -138,8 +138,11 @@ void CalculatorWindow::announceResults() {
 }
 
 void CalculatorWindow::Command1_Click() {
-    close();
-    m_registry.show(QStringLiteral("Main"));
+    // A document window may keep itself open (its unsaved changes); the launcher then
+    // stays hidden.
+    if (close()) {
+        m_registry.show(QStringLiteral("Main"));
+    }
 }
 
 void CalculatorWindow::mnuClose_Click() {

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 
 #include "ProgramWindows.h"
+#include "planning/NavLogWindow.h"
 
 namespace aerolume::test {
 namespace {
@@ -36,9 +38,9 @@ protected:
     std::unique_ptr<WindowRegistry> m_registry = programWindows();
 };
 
-const char* const kCalculators[] = {"Wind",    "Dalt",    "Speed", "PPNav", "LatLong",
-                                    "WB",      "Convert", "TSD",   "Fuel",  "FindWind",
-                                    "RwyWind", "Climb",   "Atmos", "Cloud", "MagVar"};
+const char* const kCalculators[] = {"Wind",    "Dalt",  "Speed",  "PPNav",    "LatLong", "WB",
+                                    "Convert", "TSD",   "Fuel",   "FindWind", "RwyWind", "Climb",
+                                    "Atmos",   "Cloud", "MagVar", "NavLog"};
 
 TEST_F(AccessibleNamesTest, EveryFieldAndOptionButtonHasAName) {
     for (const char* name : kCalculators) {
@@ -174,6 +176,11 @@ TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
         {"RwyWind", "LblCrosswind", "Crosswind:"},
         {"RwyWind", "LblGustHeadwind", "Gust Head/Tailwind:"},
         {"RwyWind", "LblGustCrosswind", "Gust Crosswind:"},
+        {"NavLog", "txtTAS", "TAS (kt):"},
+        {"NavLog", "txtVariation", "Mag. variation:"},
+        {"NavLog", "txtReserve", "Reserve (min):"},
+        {"NavLog", "tblLog", "Checkpoints"},
+        {"NavLog", "lblTripFuel", "Trip fuel:"},
     };
     for (const auto& e : expected) {
         QWidget* window = open(e.window);
@@ -272,6 +279,50 @@ TEST_F(AccessibleNamesTest, TheErrorIsSpokenByItsMessageAndTheResultsAreHidden) 
     EXPECT_EQ(errorFace->text(QAccessible::Name), QStringLiteral("Invalid Altimeter!"));
     EXPECT_FALSE(errorFace->state().invisible);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(density)->state().invisible);
+}
+
+TEST_F(AccessibleNamesTest, TheNavigationLogSpeaksItsCellsAndHeaders) {
+    auto* log = qobject_cast<planning::NavLogWindow*>(open("NavLog"));
+    ASSERT_NE(log, nullptr);
+    planning::Plan plan;
+    plan.checkpoints = {{"Home", 0, 0, {}}, {"East", 0, 1, {}}, {"Far", 0, 2, {}}};
+    plan.checkpoints[2].leg.windDirection = 90;
+    plan.checkpoints[2].leg.windSpeed = 150;
+    log->model()->resetPlan(plan);
+    settleEvents();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(
+        log->findChild<QTableView*>(QStringLiteral("tblLog")));
+    ASSERT_NE(face, nullptr);
+    QAccessibleTableInterface* table = face->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->columnCount(), planning::NavLogModel::ColumnCount);
+    const struct {
+        int row;
+        int column;
+        const char* text;
+    } cells[] = {{1, planning::NavLogModel::Name, "East"},
+                 {1, planning::NavLogModel::TrueCourse, "090°"},
+                 {1, planning::NavLogModel::Distance, "60.0 NM"},
+                 {2, planning::NavLogModel::Time, "unknown"},
+                 {2, planning::NavLogModel::FuelRemaining, "unknown"}};
+    for (const auto& c : cells) {
+        QAccessibleInterface* cell = table->cellAt(c.row, c.column);
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), c.text) << c.row << "," << c.column;
+        QAccessibleTableCellInterface* inTable = cell->tableCellInterface();
+        ASSERT_NE(inTable, nullptr);
+        const QList<QAccessibleInterface*> headers = inTable->columnHeaderCells();
+        ASSERT_EQ(headers.size(), 1);
+        EXPECT_FALSE(headers.first()->text(QAccessible::Name).isEmpty());
+    }
+    QAccessibleInterface* header = table->cellAt(0, planning::NavLogModel::Wca)
+                                       ->tableCellInterface()
+                                       ->columnHeaderCells()
+                                       .first();
+    EXPECT_EQ(header->text(QAccessible::Name), QStringLiteral("Wind correction angle"));
+    log->undoStack()->setClean();
+    log->close();
 }
 
 }  // namespace

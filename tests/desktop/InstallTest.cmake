@@ -26,6 +26,7 @@ set(expected
   bin/aerolume
   share/applications/${app_id}.desktop
   share/metainfo/${app_id}.metainfo.xml
+  share/mime/packages/${app_id}.xml
   share/icons/hicolor/scalable/apps/${app_id}.svg
   share/man/man1/aerolume.1.gz
   share/doc/aerolume/changelog.gz
@@ -89,8 +90,12 @@ set(entry "${PREFIX}/share/applications/${app_id}.desktop")
 if(EXISTS "${entry}")
   file(STRINGS "${entry}" exec REGEX "^Exec=")
   file(STRINGS "${entry}" icon REGEX "^Icon=")
-  if(NOT exec STREQUAL "Exec=aerolume")
-    fail("the entry runs '${exec}', not the installed aerolume")
+  if(NOT exec STREQUAL "Exec=aerolume %f")
+    fail("the entry runs '${exec}', not the installed aerolume with the file opened")
+  endif()
+  file(STRINGS "${entry}" mime REGEX "^MimeType=")
+  if(NOT mime MATCHES "^MimeType=(.*;)?application/x-aerolume-plan")
+    fail("the entry does not open plan files (${mime})")
   endif()
   if(NOT icon STREQUAL "Icon=${app_id}")
     fail("the entry shows '${icon}', not the installed icon ${app_id}")
@@ -107,6 +112,16 @@ if(EXISTS "${metainfo}")
   endif()
   if(NOT description MATCHES "<release version=\"1.4\"")
     fail("the AppStream description has no release 1.4")
+  endif()
+endif()
+
+# The plan files' MIME type: their extension, under the name the entry gives.
+set(mime_package "${PREFIX}/share/mime/packages/${app_id}.xml")
+if(EXISTS "${mime_package}")
+  file(READ "${mime_package}" mime_xml)
+  if(NOT mime_xml MATCHES "type=\"application/x-aerolume-plan\"" OR
+     NOT mime_xml MATCHES "pattern=\"\\*\\.aerolume-plan\"")
+    fail("the MIME package does not define application/x-aerolume-plan for *.aerolume-plan")
   endif()
 endif()
 

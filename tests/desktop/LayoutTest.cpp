@@ -246,6 +246,11 @@ const Scenario kScenarios[] = {
      "The dew point is above the temperature!"},
     {"Main", "opened", {}},
     {"About", "opened", {}},
+    {"NavLog", "opened", {}},
+    {"NavLog",
+     "refused entry",
+     {{"txtTAS", "0"}, {"txtTAS", "\r"}},
+     "Type the true airspeed (kt) from 1 to 1000."},
 };
 
 // Client areas by design, in twips (the About and credits windows size to their

@@ -3,13 +3,16 @@
 accessibility bus only: starts the program, opens calculators from the launcher, finds
 their fields by accessible name, enters values, presses the buttons, and reads the
 results and an error back, checking that each new result and the error's appearance
-are announced; ends with the launcher's Exit.
+are announced; ends with the launcher's Exit. Then opens a plan file given on the
+command line and reads the navigation log's table, cells and headers.
 
 Usage: launcher_client.py path/to/aerolume
 Exits 0 when every check passed, 1 on the first failure (with what was expected)."""
 
+import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -285,6 +288,48 @@ def latitude_longitude(app):
     close(app, frame)
 
 
+PLAN = """{"format": "aerolume-plan", "version": 1, "name": "Equator run",
+ "defaults": {"altitudeFt": 4500, "trueAirspeedKt": 120, "windDirectionDeg": 0,
+              "windSpeedKt": 0, "variationDeg": -10, "fuelUnit": "USgal",
+              "fuelFlowPerHour": 8, "fuelAtStart": 40, "taxiFuel": 1, "reserveMinutes": 45},
+ "checkpoints": [{"name": "Home", "latitudeDeg": 0, "longitudeDeg": 0},
+                 {"name": "East", "latitudeDeg": 0, "longitudeDeg": 1},
+                 {"name": "Far", "latitudeDeg": 0, "longitudeDeg": 2,
+                  "leg": {"windDirectionDeg": 90, "windSpeedKt": 150}}]}"""
+
+
+def navigation_log(program_path):
+    """A plan given on the command line opens in the navigation log, whose table a
+    screen reader reads cell by cell with each column's header."""
+    with tempfile.TemporaryDirectory() as folder:
+        plan = os.path.join(folder, "equator.aerolume-plan")
+        with open(plan, "w", encoding="utf-8") as out:
+            out.write(PLAN)
+        program = subprocess.Popen([program_path, plan])
+        try:
+            app = application()
+            frame = window(app, "Navigation Log - equator.aerolume-plan")
+            watched.append(frame)
+            table = wait_for("the table 'Checkpoints'",
+                             lambda: find(frame, "Checkpoints", ("table", "tree table")))
+            cells = table.queryTable()
+            check(cells.nRows == 3, "the table has a row per checkpoint (%d)" % cells.nRows)
+            headers = [cells.getColumnHeader(column).name for column in range(cells.nColumns)]
+            for header in ("Checkpoint", "True course", "Leg distance", "Time en route",
+                           "Fuel remaining"):
+                check(header in headers, "the table has the column '%s'" % header)
+            expected = {(1, "Checkpoint"): "East", (1, "True course"): "090°",
+                        (1, "Leg distance"): "60.0 NM", (1, "Magnetic heading"): "100°",
+                        (2, "Time en route"): "unknown", (2, "Fuel remaining"): "unknown"}
+            for (row, header), text in expected.items():
+                cell = cells.getAccessibleAt(row, headers.index(header))
+                check(cell.name == text,
+                      "row %d, %s reads %r (%r)" % (row + 1, header, text, cell.name))
+        finally:
+            program.terminate()
+            program.wait(timeout=10)
+
+
 def main():
     # Listening first: the program learns at its start which events anyone wants.
     for kind in ("object:property-change:accessible-description",
@@ -309,6 +354,7 @@ def main():
         if program.poll() is None:
             program.kill()
             program.wait()
+    navigation_log(sys.argv[1])
     print("all accessibility checks passed", flush=True)
     return 0
 

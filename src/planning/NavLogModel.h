@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QUndoStack>
+
+#include "PlanCore.h"
+
+namespace aerolume::planning {
+
+// The navigation log as a table: one row per checkpoint, its name and position, the
+// leg that ends at it (its overrides and its results) and the running totals there.
+// An override cell left empty shows the plan's value in grey. Every edit is a command
+// on the undo stack; the results are recomputed after each.
+class NavLogModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    // The columns, in order.
+    enum Column {
+        Name,
+        Latitude,
+        Longitude,
+        Altitude,
+        TrueAirspeed,
+        WindDirection,
+        WindSpeed,
+        Variation,
+        TrueCourse,
+        Wca,
+        TrueHeading,
+        MagneticHeading,
+        Distance,
+        GroundSpeed,
+        Time,
+        TotalDistance,
+        DistanceRemaining,
+        TotalTime,
+        Fuel,
+        FuelUsed,
+        FuelRemaining,
+        ColumnCount
+    };
+
+    explicit NavLogModel(QUndoStack* stack, QObject* parent = nullptr);
+
+    const Plan& plan() const { return m_plan; }
+    const PlanResult& result() const { return m_result; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Reads the typed text; a valid one becomes a command on the stack, anything else
+    // is refused with refused().
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Edits as commands on the stack.
+    void insertCheckpoint(int row);
+    void deleteCheckpoint(int row);
+    void moveCheckpoint(int row, int to);
+    void editDefaults(const PlanDefaults& defaults);
+    void editName(const QString& name);
+
+    // Replaces the whole plan without a command (New, Open).
+    void resetPlan(const Plan& plan);
+
+    // The primitives the commands use.
+    void putCheckpoint(int row, const Checkpoint& point);
+    void putInsert(int row, const Checkpoint& point);
+    void putRemove(int row);
+    void putMove(int from, int to);
+    void putDefaults(const PlanDefaults& defaults);
+    void putName(const std::string& name);
+
+Q_SIGNALS:
+    // The plan or its results changed.
+    void planChanged();
+    // A typed text was refused, with the reason.
+    void refused(const QModelIndex& index, const QString& message);
+    // A command touched that cell (undo and redo bring it into view).
+    void touched(int row, int column);
+
+private:
+    QString displayText(int row, int column) const;
+    void recompute();
+
+    QUndoStack* m_stack;
+    Plan m_plan;
+    PlanResult m_result;
+};
+
+}  // namespace aerolume::planning

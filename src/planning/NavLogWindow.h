@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPageSize>
+#include <QUndoStack>
+#include <QVariant>
+#include <memory>
+
+#include "NavLogModel.h"
+#include "shell/CalculatorWindow.h"
+
+namespace Ui {
+class NavLogForm;
+}
+
+class QLineEdit;
+
+namespace aerolume::planning {
+
+// The navigation log: a plan of checkpoints edited in a table, its plan-wide values
+// in fields above it, the totals and warnings below. A document window: New, Open,
+// Save and Save As on one plan file, its name and an unsaved-changes mark in the
+// caption, a question before unsaved changes are thrown away; export as PDF and CSV.
+//
+// Read from outside (the loading window reads the trip fuel of the open log):
+//   tripFuel  the legs' fuel total in the plan's fuel unit, taxi fuel apart, as a
+//             double; an invalid QVariant while any leg's fuel is unknown or the plan
+//             has fewer than two checkpoints;
+//   fuelUnit  the plan's fuel unit: "USgal", "L", "lb" or "kg".
+// Both change together with planChanged().
+class NavLogWindow final : public CalculatorWindow {
+    Q_OBJECT
+    Q_PROPERTY(QVariant tripFuel READ tripFuel NOTIFY planChanged)
+    Q_PROPERTY(QString fuelUnit READ fuelUnit NOTIFY planChanged)
+
+public:
+    explicit NavLogWindow(WindowRegistry& registry);
+    ~NavLogWindow() override;
+
+    QVariant tripFuel() const;
+    QString fuelUnit() const;
+
+    NavLogModel* model() const { return m_model; }
+    QUndoStack* undoStack() { return &m_stack; }
+    QString filePath() const { return m_path; }
+
+    // The file commands without their dialogs. Each returns whether it succeeded; a
+    // failure has been reported in a message box and nothing open was changed.
+    bool openFile(const QString& path);
+    bool saveFile(const QString& path);
+    bool exportPdf(const QString& path);
+    bool exportCsv(const QString& path);
+    // The page size the pilot chose for the PDF.
+    QPageSize pageSize() const;
+
+    // The menu entries' handlers.
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    bool mnuSave_Click();
+    bool mnuSaveAs_Click();
+    void mnuExportPdf_Click();
+    void mnuExportCsv_Click();
+    void mnuInsert_Click();
+    void mnuDelete_Click();
+    void mnuMoveUp_Click();
+    void mnuMoveDown_Click();
+
+Q_SIGNALS:
+    void planChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void setUpFields();
+    // A plan field's entry is done (by Enter, or by leaving the field): a valid value
+    // becomes a command; anything else is reported.
+    bool field_Change(QLineEdit* field, bool byEnter);
+    void cboFuelUnit_Click(int index);
+    void showPlan();
+    void showCaption();
+    // Asks what to do with unsaved changes; false when the pilot cancels.
+    bool maybeSave();
+    // A file name from a file dialog, or "" when cancelled; remembers the folder.
+    QString askFile(bool save, const QString& title, const QString& filter, const QString& suffix);
+    void report(const QString& message);
+    int currentRow() const;
+
+    std::unique_ptr<Ui::NavLogForm> m_ui;
+    QUndoStack m_stack;
+    NavLogModel* m_model = nullptr;
+    QString m_path;
+};
+
+}  // namespace aerolume::planning

@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlanFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cmath>
+#include <optional>
+
+namespace aerolume::planning {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("PlanFile", text);
+}
+
+// The keys of the format, in one place.
+namespace key {
+const QString kFormat = QStringLiteral("format");
+const QString kVersion = QStringLiteral("version");
+const QString kName = QStringLiteral("name");
+const QString kDefaults = QStringLiteral("defaults");
+const QString kCheckpoints = QStringLiteral("checkpoints");
+const QString kLeg = QStringLiteral("leg");
+const QString kAltitude = QStringLiteral("altitudeFt");
+const QString kAirspeed = QStringLiteral("trueAirspeedKt");
+const QString kWindDirection = QStringLiteral("windDirectionDeg");
+const QString kWindSpeed = QStringLiteral("windSpeedKt");
+const QString kVariation = QStringLiteral("variationDeg");
+const QString kFuelUnit = QStringLiteral("fuelUnit");
+const QString kFuelFlow = QStringLiteral("fuelFlowPerHour");
+const QString kFuelAtStart = QStringLiteral("fuelAtStart");
+const QString kTaxiFuel = QStringLiteral("taxiFuel");
+const QString kReserve = QStringLiteral("reserveMinutes");
+const QString kLatitude = QStringLiteral("latitudeDeg");
+const QString kLongitude = QStringLiteral("longitudeDeg");
+}  // namespace key
+
+// Reading stops at the first fault, kept with where it is.
+struct Fault {
+    QString message;
+};
+
+class Reader {
+public:
+    explicit Reader(QString where) : m_where(std::move(where)) {}
+
+    QString at(const QString& name) const {
+        return m_where.isEmpty() ? name : m_where + u'.' + name;
+    }
+
+    [[noreturn]] static void fail(const QString& where, const QString& what) {
+        throw Fault{tr("The plan file cannot be read: %1: %2").arg(where, what)};
+    }
+
+    static QJsonValue required(const QJsonObject& object, const QString& path,
+                               const QString& name) {
+        const auto found = object.constFind(name);
+        if (found == object.constEnd()) {
+            fail(path, tr("the key is missing."));
+        }
+        return *found;
+    }
+
+    double number(const QJsonObject& object, const QString& name, Range range) const {
+        return numberValue(required(object, at(name), name), at(name), range);
+    }
+    std::optional<double> optionalNumber(const QJsonObject& object, const QString& name,
+                                         Range range) const {
+        const auto found = object.constFind(name);
+        if (found == object.constEnd() || found->isNull()) {
+            return std::nullopt;
+        }
+        return numberValue(*found, at(name), range);
+    }
+    QString text(const QJsonObject& object, const QString& name, bool optional = false) const {
+        const auto found = object.constFind(name);
+        if (found == object.constEnd() && optional) {
+            return {};
+        }
+        const QJsonValue value =
+            found == object.constEnd() ? required(object, at(name), name) : *found;
+        if (!value.isString()) {
+            fail(at(name), tr("a text in quotes is expected."));
+        }
+        const QString result = value.toString();
+        if (result.size() > static_cast<qsizetype>(kMaxNameLength)) {
+            fail(at(name), tr("the text is longer than %1 characters.").arg(kMaxNameLength));
+        }
+        return result;
+    }
+    QJsonObject object(const QJsonObject& parent, const QString& name,
+                       bool optional = false) const {
+        const auto found = parent.constFind(name);
+        if (found == parent.constEnd() && optional) {
+            return {};
+        }
+        const QJsonValue value =
+            found == parent.constEnd() ? required(parent, at(name), name) : *found;
+        if (!value.isObject()) {
+            fail(at(name), tr("an object in braces is expected."));
+        }
+        return value.toObject();
+    }
+
+private:
+    static double numberValue(const QJsonValue& value, const QString& path, Range range) {
+        if (!value.isDouble()) {
+            fail(path, tr("a number is expected."));
+        }
+        const double number = value.toDouble();
+        if (!range.contains(number)) {
+            fail(path, tr("%1 is outside %2 to %3.")
+                           .arg(QString::number(number), QString::number(range.min),
+                                QString::number(range.max)));
+        }
+        return number == 0 ? 0.0 : number;
+    }
+
+    QString m_where;
+};
+
+LegOverrides readLeg(const QJsonObject& leg, const Reader& r) {
+    LegOverrides o;
+    o.altitude = r.optionalNumber(leg, key::kAltitude, kAltitudeRange);
+    o.trueAirspeed = r.optionalNumber(leg, key::kAirspeed, kAirspeedRange);
+    o.windDirection = r.optionalNumber(leg, key::kWindDirection, kWindDirectionRange);
+    o.windSpeed = r.optionalNumber(leg, key::kWindSpeed, kWindSpeedRange);
+    o.variation = r.optionalNumber(leg, key::kVariation, kVariationRange);
+    return o;
+}
+
+Plan readObject(const QJsonObject& top) {
+    const Reader root{QString()};
+    const QJsonValue format = Reader::required(top, key::kFormat, key::kFormat);
+    if (format.toString() != QLatin1String(kPlanFormat)) {
+        Reader::fail(key::kFormat, tr("this is not a navigation log plan (\"%1\" is expected).")
+                                       .arg(QLatin1String(kPlanFormat)));
+    }
+    const QJsonValue version = Reader::required(top, key::kVersion, key::kVersion);
+    const double v = version.toDouble(-1);
+    if (!version.isDouble() || v != std::floor(v) || v < 1) {
+        Reader::fail(key::kVersion, tr("a whole number from 1 on is expected."));
+    }
+    if (v > kPlanVersion) {
+        Reader::fail(key::kVersion,
+                     tr("the plan was written in format version %1 by a newer program; this "
+                        "program reads version %2.")
+                         .arg(QString::number(v), QString::number(kPlanVersion)));
+    }
+
+    Plan plan;
+    plan.name = root.text(top, key::kName, true).toStdString();
+    const QJsonObject defaults = root.object(top, key::kDefaults);
+    const Reader d{key::kDefaults};
+    PlanDefaults& p = plan.defaults;
+    p.altitude = d.number(defaults, key::kAltitude, kAltitudeRange);
+    p.trueAirspeed = d.number(defaults, key::kAirspeed, kAirspeedRange);
+    p.windDirection = d.number(defaults, key::kWindDirection, kWindDirectionRange);
+    p.windSpeed = d.number(defaults, key::kWindSpeed, kWindSpeedRange);
+    p.variation = d.number(defaults, key::kVariation, kVariationRange);
+    const QString unit = d.text(defaults, key::kFuelUnit);
+    const auto fuelUnit = fuelUnitFromKey(unit.toStdString());
+    if (!fuelUnit) {
+        Reader::fail(d.at(key::kFuelUnit),
+                     tr("\"%1\" is not one of \"USgal\", \"L\", \"lb\" and \"kg\".").arg(unit));
+    }
+    p.fuelUnit = *fuelUnit;
+    p.fuelFlow = d.number(defaults, key::kFuelFlow, kFuelFlowRange);
+    p.fuelAtStart = d.number(defaults, key::kFuelAtStart, kFuelRange);
+    p.taxiFuel = d.number(defaults, key::kTaxiFuel, kFuelRange);
+    p.reserveMinutes = d.number(defaults, key::kReserve, kReserveMinutesRange);
+
+    const QJsonValue checkpoints = Reader::required(top, key::kCheckpoints, key::kCheckpoints);
+    if (!checkpoints.isArray()) {
+        Reader::fail(key::kCheckpoints, tr("a list in brackets is expected."));
+    }
+    const QJsonArray list = checkpoints.toArray();
+    if (list.size() > static_cast<qsizetype>(kMaxCheckpoints)) {
+        Reader::fail(key::kCheckpoints, tr("%1 checkpoints are more than the %2 a plan may have.")
+                                            .arg(list.size())
+                                            .arg(kMaxCheckpoints));
+    }
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString where = tr("checkpoint %1 (%2[%3])").arg(i + 1).arg(key::kCheckpoints).arg(i);
+        if (!list.at(i).isObject()) {
+            Reader::fail(where, tr("an object in braces is expected."));
+        }
+        const QJsonObject entry = list.at(i).toObject();
+        const Reader c{where};
+        Checkpoint point;
+        point.name = c.text(entry, key::kName).toStdString();
+        point.latitude = c.number(entry, key::kLatitude, kLatitudeRange);
+        point.longitude = c.number(entry, key::kLongitude, kLongitudeRange);
+        point.leg = readLeg(c.object(entry, key::kLeg, true), Reader{c.at(key::kLeg)});
+        plan.checkpoints.push_back(std::move(point));
+    }
+    return plan;
+}
+
+void putOptional(QJsonObject& object, const QString& name, const std::optional<double>& value) {
+    if (value) {
+        object.insert(name, *value);
+    }
+}
+
+}  // namespace
+
+std::variant<Plan, QString> readPlan(const QByteArray& bytes) {
+    if (bytes.size() > kMaxPlanFileBytes) {
+        return tr("The plan file cannot be read: it is larger than %1 MB.")
+            .arg(kMaxPlanFileBytes / (1024 * 1024));
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        return tr("The plan file cannot be read: it is not JSON (%1 at byte %2).")
+            .arg(error.errorString())
+            .arg(error.offset);
+    }
+    if (!document.isObject()) {
+        return tr("The plan file cannot be read: it is not a JSON object.");
+    }
+    try {
+        return readObject(document.object());
+    } catch (const Fault& fault) {
+        return fault.message;
+    }
+}
+
+std::variant<Plan, QString> readPlanFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return tr("The plan file %1 cannot be opened: %2.").arg(path, file.errorString());
+    }
+    if (file.size() > kMaxPlanFileBytes) {
+        return tr("The plan file cannot be read: it is larger than %1 MB.")
+            .arg(kMaxPlanFileBytes / (1024 * 1024));
+    }
+    return readPlan(file.read(kMaxPlanFileBytes + 1));
+}
+
+QByteArray writePlan(const Plan& plan) {
+    const PlanDefaults& p = plan.defaults;
+    QJsonObject defaults{
+        {key::kAltitude, p.altitude},
+        {key::kAirspeed, p.trueAirspeed},
+        {key::kWindDirection, p.windDirection},
+        {key::kWindSpeed, p.windSpeed},
+        {key::kVariation, p.variation},
+        {key::kFuelUnit, QString::fromLatin1(fuelUnitKey(p.fuelUnit))},
+        {key::kFuelFlow, p.fuelFlow},
+        {key::kFuelAtStart, p.fuelAtStart},
+        {key::kTaxiFuel, p.taxiFuel},
+        {key::kReserve, p.reserveMinutes},
+    };
+    QJsonArray checkpoints;
+    for (const Checkpoint& point : plan.checkpoints) {
+        QJsonObject entry{{key::kName, QString::fromStdString(point.name)},
+                          {key::kLatitude, point.latitude},
+                          {key::kLongitude, point.longitude}};
+        QJsonObject leg;
+        putOptional(leg, key::kAltitude, point.leg.altitude);
+        putOptional(leg, key::kAirspeed, point.leg.trueAirspeed);
+        putOptional(leg, key::kWindDirection, point.leg.windDirection);
+        putOptional(leg, key::kWindSpeed, point.leg.windSpeed);
+        putOptional(leg, key::kVariation, point.leg.variation);
+        if (!leg.isEmpty()) {
+            entry.insert(key::kLeg, leg);
+        }
+        checkpoints.append(entry);
+    }
+    const QJsonObject top{{key::kFormat, QString::fromLatin1(kPlanFormat)},
+                          {key::kVersion, kPlanVersion},
+                          {key::kName, QString::fromStdString(plan.name)},
+                          {key::kDefaults, defaults},
+                          {key::kCheckpoints, checkpoints}};
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+QString savePlanFile(const QString& path, const Plan& plan) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return tr("The plan cannot be saved as %1: %2.").arg(path, file.errorString());
+    }
+    file.write(writePlan(plan));
+    if (!file.commit()) {
+        return tr("The plan cannot be saved as %1: %2.").arg(path, file.errorString());
+    }
+    return {};
+}
+
+}  // namespace aerolume::planning

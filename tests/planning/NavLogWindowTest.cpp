@@ -1,0 +1,337 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QMessageBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ProgramRegistry.h"
+#include "planning/NavLogWindow.h"
+#include "planning/PlanFile.h"
+#include "support/WindowTestKit.h"
+
+namespace aerolume::test {
+namespace {
+
+using planning::NavLogModel;
+using planning::NavLogWindow;
+
+const char* const kSample = R"({
+  "format": "aerolume-plan", "version": 1, "name": "Equator run",
+  "defaults": {"altitudeFt": 4500, "trueAirspeedKt": 120, "windDirectionDeg": 0,
+               "windSpeedKt": 0, "variationDeg": -10, "fuelUnit": "USgal",
+               "fuelFlowPerHour": 8, "fuelAtStart": 40, "taxiFuel": 1, "reserveMinutes": 45},
+  "checkpoints": [{"name": "A", "latitudeDeg": 0, "longitudeDeg": 0},
+                  {"name": "B", "latitudeDeg": 0, "longitudeDeg": 1},
+                  {"name": "C", "latitudeDeg": 0, "longitudeDeg": 2}]})";
+
+// What a message box showed, after pressing one of its buttons.
+struct Answered {
+    bool shown = false;
+    QString text;
+};
+Answered answerBox(QMessageBox::StandardButton press, const std::function<void()>& trigger) {
+    Answered seen;
+    QTimer reader;
+    reader.setInterval(10);
+    QObject::connect(&reader, &QTimer::timeout, &reader, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        reader.stop();
+        seen.shown = true;
+        seen.text = box->text();
+        box->button(press)->click();
+    });
+    reader.start();
+    trigger();
+    return seen;
+}
+
+class NavLogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program =
+            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
+                {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new NavLogWindow(r); }}});
+        child<QAction>(program->main(), QStringLiteral("menuNavLog"))->trigger();
+        window = qobject_cast<NavLogWindow*>(program->registry().window(QStringLiteral("NavLog")));
+        ASSERT_NE(window, nullptr);
+        showAndActivate(window);
+        table = child<QTableView>(window, QStringLiteral("tblLog"));
+        model = window->model();
+    }
+    void TearDown() override {
+        if (window != nullptr) {
+            window->undoStack()->setClean();
+        }
+        program.reset();
+    }
+
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QString writeFile(const char* name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    QString cell(int row, int column) const { return model->index(row, column).data().toString(); }
+    QString label(const char* name) const {
+        return child<QLabel>(window, QString::fromLatin1(name))->text();
+    }
+    // Types into the cell as a pilot would: the cell made current, the keys, then Tab.
+    void typeCell(int row, int column, const QString& text) {
+        table->setFocus();
+        table->setCurrentIndex(model->index(row, column));
+        for (QChar c : text) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(c));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    void press(QWidget* to, QKeyCombination key) {
+        QTest::keyClick(to, key.key(), key.keyboardModifiers());
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TestProgram> program;
+    NavLogWindow* window = nullptr;
+    QTableView* table = nullptr;
+    NavLogModel* model = nullptr;
+};
+
+TEST_F(NavLogTest, ATypedPlanShowsEveryLegAndTheTotals) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Navigation Log - Untitled[*]"));
+    const char* const rows[][3] = {
+        {"Home", "0", "0"}, {"East", "0 00 00 N", "1E"}, {"North-east", "0°30'N", "001 00 00 E"}};
+    for (int r = 0; r < 3; ++r) {
+        table->setFocus();
+        press(table, Qt::CTRL | Qt::Key_I);
+        ASSERT_EQ(model->rowCount(), r + 1);
+        for (int c = 0; c < 3; ++c) {
+            typeCell(r, c, QString::fromUtf8(rows[r][c]));
+        }
+    }
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(cell(1, NavLogModel::Latitude), QStringLiteral("0°00.00′N"));
+    EXPECT_EQ(cell(1, NavLogModel::Longitude), QStringLiteral("1°00.00′E"));
+    // Default plan: 110 kt, no wind, no variation, 8 per hour.
+    EXPECT_EQ(cell(1, NavLogModel::TrueCourse), QStringLiteral("090°"));
+    EXPECT_EQ(cell(1, NavLogModel::Distance), QStringLiteral("60.0 NM"));
+    EXPECT_EQ(cell(2, NavLogModel::TrueCourse), QStringLiteral("360°"));
+    EXPECT_EQ(cell(2, NavLogModel::Distance), QStringLiteral("30.0 NM"));
+    EXPECT_EQ(cell(2, NavLogModel::TotalDistance), QStringLiteral("90.0 NM"));
+    EXPECT_EQ(label("lblTotalDistance"), QStringLiteral("90.0 NM"));
+    EXPECT_EQ(label("lblTotalTime"), QStringLiteral("0:49:05"));
+    EXPECT_DOUBLE_EQ(window->property("tripFuel").toDouble(), 8.0 * 90 / 110);
+    EXPECT_EQ(window->property("fuelUnit").toString(), QStringLiteral("USgal"));
+}
+
+class LoadedTest : public NavLogTest {
+protected:
+    void SetUp() override {
+        NavLogTest::SetUp();
+        ASSERT_TRUE(window->openFile(writeFile("sample.aerolume-plan", kSample)));
+    }
+};
+
+TEST_F(LoadedTest, EditingAPlanValueOrALegMovesEveryTotal) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Navigation Log - sample.aerolume-plan[*]"));
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(cell(1, NavLogModel::MagneticHeading), QStringLiteral("100°"));  // 10° W added
+    EXPECT_EQ(label("lblTotalTime"), QStringLiteral("1:00:00"));
+    QLineEdit* tas = child<QLineEdit>(window, QStringLiteral("txtTAS"));
+    typeFields(window, {"txtTAS"}, {"60"});
+    pressEnter(tas);
+    EXPECT_EQ(label("lblTotalTime"), QStringLiteral("2:00:00"));
+    EXPECT_EQ(label("lblTripFuel"), QStringLiteral("16.0 US gal"));
+    EXPECT_EQ(cell(2, NavLogModel::FuelRemaining), QStringLiteral("23.0 US gal"));
+    EXPECT_TRUE(window->isWindowModified());
+    // A headwind of 30 kt on the second leg alone.
+    typeCell(2, NavLogModel::WindDirection, QStringLiteral("90"));
+    typeCell(2, NavLogModel::WindSpeed, QStringLiteral("30"));
+    EXPECT_EQ(cell(2, NavLogModel::GroundSpeed), QStringLiteral("30 kt"));
+    EXPECT_EQ(cell(1, NavLogModel::GroundSpeed), QStringLiteral("60 kt"));
+    EXPECT_EQ(label("lblTotalTime"), QStringLiteral("3:00:00"));
+    // Emptying the cell returns the leg to the plan's wind.
+    typeCell(2, NavLogModel::WindSpeed, QStringLiteral(" "));
+    EXPECT_EQ(cell(2, NavLogModel::GroundSpeed), QStringLiteral("60 kt"));
+}
+
+TEST_F(LoadedTest, UndoAndRedoWalkBackEveryEditToTheSavedState) {
+    typeCell(1, NavLogModel::Name, QStringLiteral("Bravo"));
+    typeCell(1, NavLogModel::Longitude, QStringLiteral("2E"));
+    EXPECT_EQ(cell(1, NavLogModel::Distance), QStringLiteral("120.0 NM"));
+    QAction* undo = child<QAction>(window, QStringLiteral("mnuUndo"));
+    QAction* redo = child<QAction>(window, QStringLiteral("mnuRedo"));
+    undo->trigger();
+    EXPECT_EQ(cell(1, NavLogModel::Distance), QStringLiteral("60.0 NM"));
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("Bravo"));
+    press(table, Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("B"));
+    EXPECT_FALSE(window->isWindowModified());
+    redo->trigger();
+    redo->trigger();
+    EXPECT_EQ(cell(1, NavLogModel::Distance), QStringLiteral("120.0 NM"));
+    EXPECT_TRUE(window->isWindowModified());
+}
+
+TEST_F(LoadedTest, InsertDeleteAndMoveCheckpointsEachUndoable) {
+    auto names = [this] {
+        QStringList list;
+        for (int r = 0; r < model->rowCount(); ++r) {
+            list << cell(r, NavLogModel::Name);
+        }
+        return list.join(u',');
+    };
+    table->setFocus();
+    table->setCurrentIndex(model->index(0, 0));
+    press(table, Qt::CTRL | Qt::Key_I);
+    EXPECT_EQ(names(), QStringLiteral("A,,B,C"));
+    // The new checkpoint stands where the one before it is until its position is typed.
+    EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("Leg 1 (A to )")));
+    table->setCurrentIndex(model->index(3, 0));
+    press(table, Qt::ALT | Qt::Key_Up);
+    EXPECT_EQ(names(), QStringLiteral("A,,C,B"));
+    press(table, Qt::ALT | Qt::Key_Up);
+    EXPECT_EQ(names(), QStringLiteral("A,C,,B"));
+    EXPECT_EQ(table->currentIndex().row(), 1);
+    child<QAction>(window, QStringLiteral("mnuMoveDown"))->trigger();
+    EXPECT_EQ(names(), QStringLiteral("A,,C,B"));
+    child<QAction>(window, QStringLiteral("mnuDelete"))->trigger();
+    EXPECT_EQ(names(), QStringLiteral("A,,B"));
+    for (const char* expected : {"A,,C,B", "A,C,,B", "A,,C,B", "A,,B,C", "A,B,C"}) {
+        child<QAction>(window, QStringLiteral("mnuUndo"))->trigger();
+        EXPECT_EQ(names(), QString::fromLatin1(expected));
+    }
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(LoadedTest, SavedPlanReopensFromTheFileAndFromTheCommandLine) {
+    typeCell(2, NavLogModel::Variation, QStringLiteral("5E"));
+    const QString saved = path("saved.aerolume-plan");
+    ASSERT_TRUE(window->saveFile(saved));
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Navigation Log - saved.aerolume-plan[*]"));
+    const QString shown = cell(2, NavLogModel::MagneticHeading);
+    EXPECT_EQ(shown, QStringLiteral("085°"));
+    window->mnuNew_Click();
+    EXPECT_EQ(model->rowCount(), 0);
+    ASSERT_TRUE(window->openFile(saved));
+    EXPECT_EQ(cell(2, NavLogModel::MagneticHeading), shown);
+
+    // As main() does with a file argument: a program whose windows are all registered.
+    WindowRegistry registry;
+    registerProgramWindows(registry);
+    ASSERT_TRUE(openPlanFile(registry, saved));
+    auto* opened = qobject_cast<NavLogWindow*>(registry.window(QStringLiteral("NavLog")));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->model()->plan(), model->plan());
+    EXPECT_FALSE(registry.isLoaded(QStringLiteral("Main")));
+    opened->close();
+    TestProgram::settle();
+    delete registry.window(QStringLiteral("Main"));
+}
+
+TEST_F(LoadedTest, UnsavedChangesAreAskedAboutBeforeTheyAreThrownAway) {
+    typeCell(1, NavLogModel::Name, QStringLiteral("Changed"));
+    Answered seen = answerBox(QMessageBox::Cancel, [this] { window->mnuNew_Click(); });
+    EXPECT_TRUE(seen.shown);
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("not saved")));
+    EXPECT_EQ(model->rowCount(), 3);
+    seen = answerBox(QMessageBox::Cancel, [this] { window->close(); });
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(program->main()->isVisible());
+    seen = answerBox(QMessageBox::Discard, [this] { window->mnuNew_Click(); });
+    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(LoadedTest, BadFilesAreRefusedAndTheOpenPlanStays) {
+    typeCell(1, NavLogModel::Name, QStringLiteral("Kept"));
+    const planning::Plan before = model->plan();
+    const std::pair<const char*, QByteArray> bad[] = {
+        {"not JSON", "{ nope"},
+        {"newer", QByteArray(kSample).replace("\"version\": 1", "\"version\": 3")},
+        {"missing key", QByteArray(kSample).replace("\"taxiFuel\": 1,", "")},
+        {"out of range", QByteArray(kSample).replace("\"latitudeDeg\": 0, \"longitudeDeg\": 2",
+                                                     "\"latitudeDeg\": 0, \"longitudeDeg\": 200")},
+        {"wrong type", QByteArray(kSample).replace("\"name\": \"B\"", "\"name\": 2")},
+        {"huge", QByteArray(planning::kMaxPlanFileBytes + 10, ' ')}};
+    const char* const where[] = {"not JSON",
+                                 "version",
+                                 "defaults.taxiFuel",
+                                 "checkpoint 3 (checkpoints[2]).longitudeDeg",
+                                 "checkpoint 2 (checkpoints[1]).name",
+                                 "larger than 4 MB"};
+    for (std::size_t i = 0; i < std::size(bad); ++i) {
+        const QString file = writeFile("bad.aerolume-plan", bad[i].second);
+        bool opened = true;
+        const MessageBoxSeen seen = captureMessageBox([&] { opened = window->openFile(file); });
+        EXPECT_FALSE(opened) << bad[i].first;
+        EXPECT_TRUE(seen.text.contains(QString::fromLatin1(where[i])))
+            << bad[i].first << ": " << seen.text.toStdString();
+        EXPECT_EQ(model->plan(), before) << bad[i].first;
+        EXPECT_TRUE(window->isWindowModified()) << bad[i].first;
+        EXPECT_TRUE(window->filePath().endsWith(QStringLiteral("sample.aerolume-plan")));
+    }
+}
+
+TEST_F(LoadedTest, ALegThatCannotBeFlownAndALowReserveAreWarnedInTheWindow) {
+    typeCell(2, NavLogModel::WindDirection, QStringLiteral("90"));
+    typeCell(2, NavLogModel::WindSpeed, QStringLiteral("150"));
+    EXPECT_EQ(cell(2, NavLogModel::Time), QStringLiteral("—"));
+    EXPECT_EQ(cell(2, NavLogModel::FuelRemaining), QStringLiteral("—"));
+    EXPECT_EQ(model->index(2, NavLogModel::FuelRemaining).data(Qt::AccessibleTextRole),
+              QStringLiteral("unknown"));
+    EXPECT_EQ(label("lblTotalTime"), QStringLiteral("unknown"));
+    EXPECT_FALSE(window->property("tripFuel").isValid());
+    EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("Leg 2 (B to C): Headwind")));
+    typeCell(2, NavLogModel::WindSpeed, QStringLiteral(" "));
+    // 40 - 1 taxi - 4 - 4 = 31 against a reserve of 6; now 9.5 at start.
+    typeFields(window, {"txtFuelStart"}, {"9.5"});
+    pressEnter(child<QLineEdit>(window, QStringLiteral("txtFuelStart")));
+    EXPECT_EQ(cell(2, NavLogModel::FuelRemaining), QStringLiteral("0.5 US gal"));
+    EXPECT_TRUE(
+        label("lblWarnings")
+            .contains(QStringLiteral("below the reserve of 6.0 US gal from checkpoint 2 (B) on")));
+}
+
+TEST_F(LoadedTest, RefusedEntriesBeepAndSayWhy) {
+    BeepCounter beeps;
+    typeCell(1, NavLogModel::Latitude, QStringLiteral("95N"));
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_TRUE(label("ErrorLbl").contains(QStringLiteral("latitude")));
+    EXPECT_EQ(cell(1, NavLogModel::Latitude), QStringLiteral("0°00.00′N"));
+    typeFields(window, {"txtTAS"}, {"0"});
+    pressEnter(child<QLineEdit>(window, QStringLiteral("txtTAS")));
+    EXPECT_EQ(label("ErrorLbl"), QStringLiteral("Type the true airspeed (kt) from 1 to 1000."));
+    EXPECT_EQ(model->plan().defaults.trueAirspeed, 120);
+}
+
+TEST_F(LoadedTest, ExportsWriteCsvAndAPdfOfAsManyPagesAsThePlanNeeds) {
+    ASSERT_TRUE(window->exportCsv(path("log.csv")));
+    QFile csv(path("log.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count('\n'), 4);
+    ASSERT_TRUE(window->exportPdf(path("log.pdf")));
+    QFile pdf(path("log.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    // Sixty checkpoints on the kneeboard page: more than one page.
+    planning::Plan long_ = model->plan();
+    for (int i = 3; i < 60; ++i) {
+        long_.checkpoints.push_back({"P", 0, i / 10.0, {}});
+    }
+    model->resetPlan(long_);
+    child<QComboBox>(window, QStringLiteral("cboPageSize"))->setCurrentIndex(2);
+    ASSERT_TRUE(window->exportPdf(path("long.pdf")));
+    QFile longPdf(path("long.pdf"));
+    ASSERT_TRUE(longPdf.open(QIODevice::ReadOnly));
+    EXPECT_GE(longPdf.readAll().count("/Type /Page\n"), 2);
+}
+
+}  // namespace
+}  // namespace aerolume::test

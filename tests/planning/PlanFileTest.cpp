@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "planning/PlanFile.h"
+
+namespace aerolume::planning {
+namespace {
+
+Plan samplePlan() {
+    Plan plan;
+    plan.name = "Santa Monica – Las Vegas";
+    plan.defaults = {6500, 115, 250, 20, 11.5, 9.5, 48, 1.2, 45, FuelUnit::Litres};
+    plan.checkpoints = {{"KSMO", 34.0158, -118.4513, {}},
+                        {"Pomona \"VOR\"", 34.0785, -117.7873, {}},
+                        {"KLAS", 36.08, -115.152, {8500, 120, 240, 30, 12}}};
+    plan.checkpoints[1].leg.windSpeed = 0;
+    return plan;
+}
+
+TEST(PlanFileTest, AWrittenPlanReadsBackTheSame) {
+    const Plan plan = samplePlan();
+    const auto back = readPlan(writePlan(plan));
+    ASSERT_TRUE(std::holds_alternative<Plan>(back)) << std::get<QString>(back).toStdString();
+    EXPECT_EQ(std::get<Plan>(back), plan);
+    EXPECT_EQ(std::get<Plan>(readPlan(writePlan(Plan{}))), Plan{});
+}
+
+TEST(PlanFileTest, SavingReplacesTheFileWholeOrLeavesTheOldOne) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("trip.aerolume-plan"));
+    ASSERT_EQ(savePlanFile(path, samplePlan()), QString());
+    const auto read = readPlanFile(path);
+    ASSERT_TRUE(std::holds_alternative<Plan>(read));
+    EXPECT_EQ(std::get<Plan>(read), samplePlan());
+    // A folder where the file should go cannot be replaced: the message says so and
+    // nothing else is written.
+    const QString blocked = dir.filePath(QStringLiteral("folder.aerolume-plan"));
+    ASSERT_TRUE(QDir().mkdir(blocked));
+    EXPECT_FALSE(savePlanFile(blocked, samplePlan()).isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("trip.aerolume-plan")});
+}
+
+// A valid file's JSON with one change made to it.
+QByteArray changed(const std::function<void(QJsonObject&)>& change) {
+    QJsonObject top = QJsonDocument::fromJson(writePlan(samplePlan())).object();
+    change(top);
+    return QJsonDocument(top).toJson();
+}
+
+void setIn(QJsonObject& top, const QString& section, const QString& key, const QJsonValue& v) {
+    QJsonObject inner = top.value(section).toObject();
+    inner.insert(key, v);
+    top.insert(section, inner);
+}
+
+void setInCheckpoint(QJsonObject& top, int index, const QString& key, const QJsonValue& v) {
+    QJsonArray list = top.value(QStringLiteral("checkpoints")).toArray();
+    QJsonObject point = list.at(index).toObject();
+    if (key.startsWith(QStringLiteral("leg."))) {
+        QJsonObject leg = point.value(QStringLiteral("leg")).toObject();
+        leg.insert(key.mid(4), v);
+        point.insert(QStringLiteral("leg"), leg);
+    } else if (v.isUndefined()) {
+        point.remove(key);
+    } else {
+        point.insert(key, v);
+    }
+    list.replace(index, point);
+    top.insert(QStringLiteral("checkpoints"), list);
+}
+
+struct BadFile {
+    const char* what;
+    QByteArray bytes;
+    const char* message;  // the whole message, or a part of it that says what and where
+};
+
+void PrintTo(const BadFile& bad, std::ostream* os) {
+    *os << bad.what;
+}
+
+class BadFileTest : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(BadFileTest, IsRefusedWithAMessageSayingWhatAndWhere) {
+    const auto result = readPlan(GetParam().bytes);
+    ASSERT_TRUE(std::holds_alternative<QString>(result));
+    EXPECT_TRUE(std::get<QString>(result).contains(QString::fromUtf8(GetParam().message)))
+        << std::get<QString>(result).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BadFileTest,
+    ::testing::Values(
+        BadFile{"not JSON", "checkpoints: KSMO, KLAS", "it is not JSON"},
+        BadFile{"cut short", writePlan(samplePlan()).left(200), "it is not JSON"},
+        BadFile{"a list", "[1, 2]", "it is not a JSON object"},
+        BadFile{"another format",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("format"), "wb"); }),
+                "format: this is not a navigation log plan"},
+        BadFile{"no format", changed([](QJsonObject& t) { t.remove(QStringLiteral("format")); }),
+                "format: the key is missing."},
+        BadFile{"newer version",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), 2); }),
+                "version: the plan was written in format version 2 by a newer program; this "
+                "program reads version 1."},
+        BadFile{"version as text",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), "1"); }),
+                "version: a whole number from 1 on is expected."},
+        BadFile{"version 1.5",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), 1.5); }),
+                "version: a whole number"},
+        BadFile{"no defaults",
+                changed([](QJsonObject& t) { t.remove(QStringLiteral("defaults")); }),
+                "defaults: the key is missing."},
+        BadFile{"missing airspeed", changed([](QJsonObject& t) {
+                    QJsonObject d = t.value(QStringLiteral("defaults")).toObject();
+                    d.remove(QStringLiteral("trueAirspeedKt"));
+                    t.insert(QStringLiteral("defaults"), d);
+                }),
+                "defaults.trueAirspeedKt: the key is missing."},
+        BadFile{"airspeed out of range", changed([](QJsonObject& t) {
+                    setIn(t, QStringLiteral("defaults"), QStringLiteral("trueAirspeedKt"), 0);
+                }),
+                "defaults.trueAirspeedKt: 0 is outside 1 to 1000."},
+        BadFile{"fuel as text", changed([](QJsonObject& t) {
+                    setIn(t, QStringLiteral("defaults"), QStringLiteral("fuelAtStart"), "40");
+                }),
+                "defaults.fuelAtStart: a number is expected."},
+        BadFile{"unknown fuel unit", changed([](QJsonObject& t) {
+                    setIn(t, QStringLiteral("defaults"), QStringLiteral("fuelUnit"), "gal");
+                }),
+                "defaults.fuelUnit: \"gal\" is not one of"},
+        BadFile{"checkpoints not a list",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("checkpoints"), 3); }),
+                "checkpoints: a list in brackets is expected."},
+        BadFile{"latitude out of range", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 1, QStringLiteral("latitudeDeg"), 95);
+                }),
+                "checkpoint 2 (checkpoints[1]).latitudeDeg: 95 is outside -90 to 90."},
+        BadFile{"missing longitude", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 2, QStringLiteral("longitudeDeg"), QJsonValue::Undefined);
+                }),
+                "checkpoint 3 (checkpoints[2]).longitudeDeg: the key is missing."},
+        BadFile{"name as a number",
+                changed([](QJsonObject& t) { setInCheckpoint(t, 0, QStringLiteral("name"), 7); }),
+                "checkpoint 1 (checkpoints[0]).name: a text in quotes is expected."},
+        BadFile{"leg wind out of range", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 2, QStringLiteral("leg.windSpeedKt"), 250);
+                }),
+                "checkpoint 3 (checkpoints[2]).leg.windSpeedKt: 250 is outside 0 to 200."},
+        BadFile{"leg variation as text", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 1, QStringLiteral("leg.variationDeg"), "12E");
+                }),
+                "checkpoint 2 (checkpoints[1]).leg.variationDeg: a number is expected."},
+        BadFile{"checkpoint not an object", changed([](QJsonObject& t) {
+                    QJsonArray list = t.value(QStringLiteral("checkpoints")).toArray();
+                    list.append(QStringLiteral("KVGT"));
+                    t.insert(QStringLiteral("checkpoints"), list);
+                }),
+                "checkpoint 4 (checkpoints[3]): an object in braces is expected."},
+        BadFile{"too many checkpoints", changed([](QJsonObject& t) {
+                    QJsonArray list;
+                    for (int i = 0; i < 1001; ++i) {
+                        list.append(QJsonObject{{QStringLiteral("name"), QString()},
+                                                {QStringLiteral("latitudeDeg"), 0},
+                                                {QStringLiteral("longitudeDeg"), 0}});
+                    }
+                    t.insert(QStringLiteral("checkpoints"), list);
+                }),
+                "checkpoints: 1001 checkpoints are more than the 1000 a plan may have."},
+        BadFile{"huge file", QByteArray(kMaxPlanFileBytes + 1, ' '), "it is larger than 4 MB."}));
+
+TEST(PlanFileTest, AHugeFileOnDiskIsRefusedUnread) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("huge.aerolume-plan")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(kMaxPlanFileBytes + 1));
+    file.close();
+    const auto result = readPlanFile(file.fileName());
+    ASSERT_TRUE(std::holds_alternative<QString>(result));
+    EXPECT_TRUE(std::get<QString>(result).contains(QStringLiteral("larger than 4 MB")));
+}
+
+}  // namespace
+}  // namespace aerolume::planning
