@@ -1,5 +1,6 @@
 #include "ProgramRegistry.h"
 
+#include "aircraft/LoadingWindow.h"
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
 #include "conversions/ConvertWindow.h"
@@ -35,6 +36,7 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"Dalt", make<DaltWindow>()},
         {"Speed", make<SpeedWindow>()},
         // The second group of the Compute menu.
+        {"Loading", make<aircraft::LoadingWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);

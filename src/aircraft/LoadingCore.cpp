@@ -60,6 +60,36 @@ std::vector<double> splitInProportion(double total, const std::vector<double>& c
     return shares;
 }
 
+std::vector<double> splitTripFuel(const Aircraft& aircraft, double trip, FuelUnit unit,
+                                  const std::vector<double>& takeoffFuel) {
+    const bool metric = aircraft.units != Units::PoundInch;
+    std::vector<double> contents(aircraft.tanks.size());
+    for (std::size_t i = 0; i < contents.size(); ++i) {
+        contents[i] = entry(takeoffFuel, i);
+    }
+    if (unit == FuelUnit::Pound || unit == FuelUnit::Kilogram) {
+        const bool inKilograms = unit == FuelUnit::Kilogram;
+        const double weight = inKilograms == metric ? trip
+                              : inKilograms         ? trip / kKilogramsPerPound
+                                                    : trip * kKilogramsPerPound;
+        return splitInProportion(weight, contents);
+    }
+    const bool inLitres = unit == FuelUnit::Litre;
+    const double volume = inLitres == metric ? trip
+                          : inLitres         ? trip / kLitresPerUsGallon
+                                             : trip * kLitresPerUsGallon;
+    std::vector<double> volumes(contents.size());
+    for (std::size_t i = 0; i < contents.size(); ++i) {
+        const double density = fuelDensity(aircraft.tanks[i], aircraft.units);
+        volumes[i] = density > 0 ? contents[i] / density : 0.0;
+    }
+    std::vector<double> burn = splitInProportion(volume, volumes);
+    for (std::size_t i = 0; i < burn.size(); ++i) {
+        burn[i] *= fuelDensity(aircraft.tanks[i], aircraft.units);
+    }
+    return burn;
+}
+
 LoadingResult computeLoading(const Aircraft& aircraft, const LoadingInput& input) {
     LoadingResult result;
     double weight = aircraft.emptyWeight;

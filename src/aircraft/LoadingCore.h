@@ -58,6 +58,17 @@ struct LoadingResult {
 // tanks hold nothing). The shares add up to `total`.
 std::vector<double> splitInProportion(double total, const std::vector<double>& contents);
 
+// The unit a trip fuel comes in.
+enum class FuelUnit { UsGallon, Litre, Pound, Kilogram };
+
+// The fuel each tank burns (weight unit) when a trip burns `trip` (in `unit`), taken
+// from the tanks in proportion to their take-off fuel (weight unit): by volume when the
+// trip is a volume, each share then weighed at its tank's density; by weight when it is
+// a weight. Volumes and weights are converted exactly (3.785411784 L per US gal,
+// 0.45359237 kg per lb).
+std::vector<double> splitTripFuel(const Aircraft& aircraft, double trip, FuelUnit unit,
+                                  const std::vector<double>& takeoffFuel);
+
 // The loading of an aircraft at the ramp, take-off and landing. Weights add up from
 // the empty aircraft, the stations and the tanks; each moment is weight times arm; the
 // CG is moment / weight; % MAC = (CG - LEMAC) / MAC length * 100. Ramp fuel is take-off

@@ -328,5 +328,31 @@ TEST(Fuel, BurnSplitsInProportionToContents) {
     EXPECT_DOUBLE_EQ(even[1], 5);
 }
 
+TEST(Fuel, TripFuelFromTheLogIsConvertedAndSplit) {
+    Aircraft a = test::circularAircraft();
+    a.tanks = {{"Left", 22, 20, FuelType::AvGas, 0}, {"Right", 22, 20, FuelType::JetA, 0}};
+    const struct {
+        double trip;
+        FuelUnit unit;
+        std::vector<double> takeoff;
+        double left, right;
+    } cases[] = {
+        {30, FuelUnit::Pound, {120, 60}, 20, 10},
+        {30, FuelUnit::Kilogram, {60, 60}, 15 / 0.45359237, 15 / 0.45359237},
+        // 20 US gal over 20 gal of AvGas and 10 gal of Jet A.
+        {20, FuelUnit::UsGallon, {120, 67}, 20.0 * 2 / 3 * 6.0, 20.0 / 3 * 6.7},
+        {3.785411784, FuelUnit::Litre, {60, 0}, 6.0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto burn = splitTripFuel(a, c.trip, c.unit, c.takeoff);
+        ASSERT_EQ(burn.size(), 2u);
+        EXPECT_NEAR(burn[0], c.left, 1e-9) << c.trip;
+        EXPECT_NEAR(burn[1], c.right, 1e-9) << c.trip;
+    }
+    a.units = Units::KilogramMetre;
+    const auto metric = splitTripFuel(a, 10, FuelUnit::Pound, {10, 0});
+    EXPECT_NEAR(metric[0], 4.5359237, 1e-12);
+}
+
 }  // namespace
 }  // namespace aerolume::aircraft
