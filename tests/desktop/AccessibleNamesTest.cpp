@@ -36,7 +36,8 @@ protected:
     std::unique_ptr<WindowRegistry> m_registry = programWindows();
 };
 
-const char* const kCalculators[] = {"Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB", "Convert"};
+const char* const kCalculators[] = {"Wind",    "Dalt", "Speed",   "PPNav",
+                                    "LatLong", "WB",   "Convert", "Loading"};
 
 TEST_F(AccessibleNamesTest, EveryFieldAndOptionButtonHasAName) {
     for (const char* name : kCalculators) {
@@ -110,6 +111,15 @@ TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
         {"Convert", "ImpGal", "Imp"},
         {"Convert", "Lit", "Lit"},
         {"Convert", "txtFPM", "Feet/Min:"},
+        {"Loading", "cboAircraft", "Aircraft:"},
+        {"Loading", "txtTaxi", "Taxi fuel"},
+        {"Loading", "optWeight", "By weight"},
+        {"Loading", "LblTakeoffWeight", "Take-off weight"},
+        {"Loading", "LblLandingCG", "Landing CG"},
+        {"Loading", "LblTakeoffMargin", "Take-off margin"},
+        {"Loading", "LblTakeoffVerdict", "Take-off verdict"},
+        {"Loading", "LblLandingVerdict", "Landing verdict"},
+        {"Loading", "graphEnvelope", "Envelope graph"},
     };
     for (const auto& e : expected) {
         QWidget* window = open(e.window);
