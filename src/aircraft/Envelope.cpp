@@ -118,11 +118,18 @@ Position locate(const Envelope& envelope, EnvelopePoint point) {
                   (p.weight - box.minWeight) / box.weightSpan()};
     };
     const Xy at = scaled(point);
+    // A millionth of the span, or, for an envelope narrow beside the size of its
+    // figures, the rounding those figures carry.
+    const double magnitude =
+        std::max({std::fabs(box.minArm), std::fabs(box.maxArm)}) / box.armSpan() +
+        std::max({std::fabs(box.minWeight), std::fabs(box.maxWeight)}) / box.weightSpan();
+    const double tolerance =
+        std::max(kEdgeTolerance, 64 * std::numeric_limits<double>::epsilon() * magnitude);
     bool onEdge = false;
     const std::size_t n = envelope.size();
     for (std::size_t i = 0; i < n && !onEdge; ++i) {
-        onEdge = distanceToSegment(at, scaled(envelope[i]), scaled(envelope[(i + 1) % n])) <=
-                 kEdgeTolerance;
+        onEdge =
+            distanceToSegment(at, scaled(envelope[i]), scaled(envelope[(i + 1) % n])) <= tolerance;
     }
     Position position;
     if (onEdge) {
@@ -153,10 +160,21 @@ Position locate(const Envelope& envelope, EnvelopePoint point) {
         position.distance = std::fabs(point.weight - edge);
         return position;
     }
-    // Beyond a corner of the envelope's box.
-    position.side = point.weight > box.maxWeight ? Side::Above : Side::Below;
-    position.distance =
-        point.weight > box.maxWeight ? point.weight - box.maxWeight : box.minWeight - point.weight;
+    // No edge level with the point nor straight above or below it: beyond the envelope's
+    // box, or level with a corner, where the crossings run out.
+    if (point.weight > box.maxWeight || point.weight < box.minWeight) {
+        position.side = point.weight > box.maxWeight ? Side::Above : Side::Below;
+        position.distance = point.weight > box.maxWeight ? point.weight - box.maxWeight
+                                                         : box.minWeight - point.weight;
+        return position;
+    }
+    const EnvelopePoint& corner = *std::min_element(
+        envelope.begin(), envelope.end(), [&point](const EnvelopePoint& a, const EnvelopePoint& b) {
+            return std::fabs(a.weight - point.weight) + std::fabs(a.arm - point.arm) <
+                   std::fabs(b.weight - point.weight) + std::fabs(b.arm - point.arm);
+        });
+    position.side = point.arm < corner.arm ? Side::Forward : Side::Aft;
+    position.distance = std::fabs(point.arm - corner.arm);
     return position;
 }
 

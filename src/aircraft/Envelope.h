@@ -29,7 +29,8 @@ struct Position {
 // a corner counts as inside: the test runs on the envelope scaled to a unit square
 // (its arm span and weight span each to 1) and admits a point within one millionth of
 // that square's side of an edge, so a loading typed exactly onto a limit is inside
-// whatever the binary rounding. Inside and outside follow the even-odd rule, so a
+// whatever the binary rounding (more, for an envelope so narrow beside the size of its
+// figures that their rounding is larger). Inside and outside follow the even-odd rule, so a
 // non-convex envelope is handled; a self-crossing one is refused by checkAircraft().
 Position locate(const Envelope& envelope, EnvelopePoint point);
 

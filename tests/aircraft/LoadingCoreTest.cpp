@@ -225,7 +225,22 @@ INSTANTIATE_TEST_SUITE_P(
         LocateCase{"in the L's cut-away corner", kEll, {2100, 44}, false, Side::Aft, 4},
         LocateCase{"in the L's foot", kEll, {2100, 37}, true, Side::Forward, 2},
         LocateCase{"in the L's upright", kEll, {1800, 45}, true, Side::Forward, 2},
-        LocateCase{"level with the L's inner corner", kEll, {2000, 45}, true, Side::Forward, 0}));
+        LocateCase{"level with the L's inner corner", kEll, {2000, 45}, true, Side::Forward, 0},
+        // Found by fuzzing: a sliver far from the datum, where the figures' rounding
+        // exceeds a millionth of the span, keeps its edges inside.
+        LocateCase{"middle of a sliver's edge",
+                   {{30, -999999.99998}, {999475.600664, -1e6}, {1e6, -1e6}},
+                   {500015, (-1e6 + -999999.99998) / 2},
+                   true,
+                   Side::Forward,
+                   0},
+        // Found by fuzzing: level with the top corner of a triangle and beside it.
+        LocateCase{"level with a corner, beside it",
+                   {{1000, 10}, {2000, 15}, {1000, 20}},
+                   {2000, 25},
+                   false,
+                   Side::Aft,
+                   10}));
 
 struct ShapeCase {
     const char* what;
