@@ -51,7 +51,7 @@ public:
     std::optional<QString> save(const Aircraft& aircraft, const QString& path,
                                 QString* error) const;
     bool remove(const QString& path, QString* error) const;
-    // Copies a readable aircraft file from elsewhere into the folder under a new name.
+    // Adds a readable aircraft file from elsewhere to the folder, as a new file.
     std::optional<QString> importFile(const QString& source, QString* error) const;
     // Writes the aircraft's file to `target`.
     bool exportFile(const Aircraft& aircraft, const QString& target, QString* error) const;

@@ -88,8 +88,9 @@ QPolygonF GraphFrame::polygon(const Envelope& envelope) const {
 
 namespace {}  // namespace
 
-GraphFrame frameFor(const QFont& font, const QRectF& area, const GraphData& data) {
-    const QFontMetricsF metrics(font);
+GraphFrame frameFor(const QFont& font, const QPaintDevice* device, const QRectF& area,
+                    const GraphData& data) {
+    const QFontMetricsF metrics(font, device);
     // Room on the left for a weight label and a little more.
     return GraphFrame(area, data, metrics.height(),
                       metrics.horizontalAdvance(QStringLiteral("00000.0")) + metrics.height());
@@ -102,9 +103,9 @@ void paintEnvelopeGraph(QPainter& painter, const QRectF& area, const GraphData& 
     painter.fillRect(area, palette.color(QPalette::Base));
     const QColor ink = palette.color(QPalette::Text);
     const QColor highlight = palette.color(QPalette::Highlight);
-    const QFontMetricsF metrics(painter.font());
+    const QFontMetricsF metrics(painter.font(), painter.device());
     const double unit = metrics.height();  // every size follows the font
-    const GraphFrame frame = frameFor(painter.font(), area, data);
+    const GraphFrame frame = frameFor(painter.font(), painter.device(), area, data);
     const QRectF plot = frame.plot();
 
     // Axes, ticks and their labels.
@@ -119,7 +120,7 @@ void paintEnvelopeGraph(QPainter& painter, const QRectF& area, const GraphData& 
     for (double a = std::ceil(frame.minArm() / armStep) * armStep; a <= frame.maxArm();
          a += armStep) {
         const double x = frame.toPixel({frame.minWeight(), a}).x();
-        painter.setPen(QPen(grid, 1, Qt::DotLine));
+        painter.setPen(QPen(grid, std::max(1.0, unit / 20), Qt::DotLine));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(ink);
         const QString text = number(a, decimalsFor(armStep));
@@ -129,7 +130,7 @@ void paintEnvelopeGraph(QPainter& painter, const QRectF& area, const GraphData& 
     for (double w = std::ceil(frame.minWeight() / weightStep) * weightStep; w <= frame.maxWeight();
          w += weightStep) {
         const double y = frame.toPixel({w, frame.minArm()}).y();
-        painter.setPen(QPen(grid, 1, Qt::DotLine));
+        painter.setPen(QPen(grid, std::max(1.0, unit / 20), Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(ink);
         painter.drawText(
@@ -199,7 +200,7 @@ void EnvelopeGraph::setData(GraphData data) {
 }
 
 GraphFrame EnvelopeGraph::frame() const {
-    return frameFor(font(), QRectF(rect()), m_data);
+    return frameFor(font(), this, QRectF(rect()), m_data);
 }
 
 void EnvelopeGraph::paintEvent(QPaintEvent*) {

@@ -11,6 +11,7 @@
 #include "AircraftProfile.h"
 
 class QPainter;
+class QPaintDevice;
 
 namespace aerolume::aircraft {
 
@@ -42,8 +43,9 @@ private:
     double m_minArm = 0, m_maxArm = 1, m_minWeight = 0, m_maxWeight = 1;
 };
 
-// The frame the graph is drawn in for a font (the painter's) and an area.
-GraphFrame frameFor(const QFont& font, const QRectF& area, const GraphData& data);
+// The frame the graph is drawn in for a font on a device (the painter's) and an area.
+GraphFrame frameFor(const QFont& font, const QPaintDevice* device, const QRectF& area,
+                    const GraphData& data);
 
 // Draws the graph in `area` with the palette's colours (so it reads in dark and
 // high-contrast schemes): the normal envelope filled and outlined in the highlight

@@ -26,10 +26,9 @@ bool writeLoadingPdf(const QString& path, const LoadingReport& report, QString* 
         *error = QObject::tr("the PDF writer could not start");
         return false;
     }
-    // Work in points: the painter's device units are the writer's resolution.
-    const double scale = writer.resolution() / 72.0;
-    painter.scale(scale, scale);
-    const QRectF page = writer.pageLayout().paintRect(QPageLayout::Point);
+    // The page's printable area in the writer's units; every size below follows the
+    // fonts, which are set in points.
+    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
     const QRectF area(0, 0, page.width(), page.height());
 
     QFont body = QApplication::font();
