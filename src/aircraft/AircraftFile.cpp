@@ -26,7 +26,7 @@ QString at(const QString& parent, const char* key) {
 }
 
 QJsonValue need(const QJsonObject& o, const QString& parent, const char* key) {
-    const QJsonValue v = o.value(QLatin1String(key));
+    QJsonValue v = o.value(QLatin1String(key));
     if (v.isUndefined()) {
         throw Fault(at(parent, key), QStringLiteral("is missing"));
     }

@@ -16,7 +16,7 @@ inline constexpr char kFileFormat[] = "aerolume-aircraft";
 inline constexpr int kFileVersion = 1;
 inline constexpr char kFileSuffix[] = "aerolume-aircraft";
 // Larger files are refused unread.
-inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
+inline constexpr qint64 kMaxFileBytes = qint64{1024} * 1024;
 inline constexpr int kMaxStations = 20;
 inline constexpr int kMaxTanks = 8;
 inline constexpr int kMaxEnvelopePoints = 100;

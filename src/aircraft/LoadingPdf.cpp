@@ -71,9 +71,9 @@ bool writeLoadingPdf(const QString& path, const LoadingReport& report, QString* 
         painter.setFont(body);
         for (const QStringList& row : report.rows) {
             for (int c = 0; c < columns && c < row.size(); ++c) {
-                painter.drawText(cellRect(c),
-                                 (c == 0 ? Qt::AlignLeft : Qt::AlignCenter) | Qt::AlignVCenter,
-                                 row.at(c));
+                const Qt::Alignment align =
+                    (c == 0 ? Qt::AlignLeft : Qt::AlignCenter) | Qt::AlignVCenter;
+                painter.drawText(cellRect(c), static_cast<int>(align.toInt()), row.at(c));
             }
             painter.drawLine(QPointF(0, y + line), QPointF(area.width(), y + line));
             y += line;

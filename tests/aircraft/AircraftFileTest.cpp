@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"stations not a list",
                 [] { return with([](QJsonObject& o) { o[QStringLiteral("stations")] = 4; }); },
                 "stations: must be a list"},
-        BadFile{"huge file", [] { return QByteArray(2 * 1024 * 1024, ' '); },
+        BadFile{"huge file", [] { return QByteArray(qsizetype{2} * 1024 * 1024, ' '); },
                 "the file is larger than 1024 KB"}));
 
 // The store: an isolated folder per test.
@@ -142,7 +142,7 @@ protected:
 
     QString writeRaw(const char* name, const QByteArray& bytes) {
         QDir().mkpath(store.folder());
-        const QString path = store.folder() + u'/' + QLatin1String(name);
+        QString path = store.folder() + u'/' + QLatin1String(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);

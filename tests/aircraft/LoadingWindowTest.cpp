@@ -301,7 +301,8 @@ TEST_F(LoadingWindowTest, ADamagedFileIsListedWithItsReasonAndKept) {
         AircraftStore::defaultFolder() + QStringLiteral("/broken.aerolume-aircraft");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\"format\": \"aerolume-aircraft\", \"version\": 7}");
+    const QByteArray newer = R"({"format": "aerolume-aircraft", "version": 7})";
+    file.write(newer);
     file.close();
     reopenLoading(CloseBy::MenuEntry);
     auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
@@ -315,7 +316,7 @@ TEST_F(LoadingWindowTest, ADamagedFileIsListedWithItsReasonAndKept) {
     EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("txtStation1")), nullptr);
     closeWindow(window, CloseBy::CloseBox);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("{\"format\": \"aerolume-aircraft\", \"version\": 7}"));
+    EXPECT_EQ(file.readAll(), newer);
 }
 
 // Fills a cell of an editor table by keys: the key that starts the edit, the rest, Enter.
