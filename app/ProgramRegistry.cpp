@@ -1,5 +1,6 @@
 #include "ProgramRegistry.h"
 
+#include "aircraft/LoadingWindow.h"
 #include "airdata/AtmosWindow.h"
 #include "airdata/CloudWindow.h"
 #include "airdata/DaltWindow.h"
@@ -53,6 +54,7 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"FindWind", make<FindWindWindow>()},
         {"RwyWind", make<RunwayWindWindow>()},
         {"NavLog", make<planning::NavLogWindow>()},
+        {"Loading", make<aircraft::LoadingWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);

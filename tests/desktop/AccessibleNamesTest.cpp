@@ -40,7 +40,7 @@ protected:
 
 const char* const kCalculators[] = {"Wind",    "Dalt",  "Speed",  "PPNav",    "LatLong", "WB",
                                     "Convert", "TSD",   "Fuel",   "FindWind", "RwyWind", "Climb",
-                                    "Atmos",   "Cloud", "MagVar", "NavLog"};
+                                    "Atmos",   "Cloud", "MagVar", "NavLog",   "Loading"};
 
 TEST_F(AccessibleNamesTest, EveryFieldAndOptionButtonHasAName) {
     for (const char* name : kCalculators) {
@@ -181,6 +181,15 @@ TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
         {"NavLog", "txtReserve", "Reserve (min):"},
         {"NavLog", "tblLog", "Checkpoints"},
         {"NavLog", "lblTripFuel", "Trip fuel:"},
+        {"Loading", "cboAircraft", "Aircraft:"},
+        {"Loading", "txtTaxi", "Taxi fuel"},
+        {"Loading", "optWeight", "By weight"},
+        {"Loading", "LblTakeoffWeight", "Take-off weight"},
+        {"Loading", "LblLandingCG", "Landing CG"},
+        {"Loading", "LblTakeoffMargin", "Take-off margin"},
+        {"Loading", "LblTakeoffVerdict", "Take-off verdict"},
+        {"Loading", "LblLandingVerdict", "Landing verdict"},
+        {"Loading", "graphEnvelope", "Envelope graph"},
     };
     for (const auto& e : expected) {
         QWidget* window = open(e.window);

@@ -251,6 +251,12 @@ const Scenario kScenarios[] = {
      "refused entry",
      {{"txtTAS", "0"}, {"txtTAS", "\r"}},
      "Type the true airspeed (kt) from 1 to 1000."},
+    // The aircraft folder of the tests starts empty: the window says how to make one.
+    {"Loading", "opened", {}, "No aircraft yet, make one with New or bring one in with Import."},
+    {"Loading",
+     "computed without aircraft",
+     {{"optWeight"}, {"txtTaxi", "9999999"}, {"Command2"}},
+     "No aircraft yet, make one with New or bring one in with Import."},
 };
 
 // Client areas by design, in twips (the About and credits windows size to their

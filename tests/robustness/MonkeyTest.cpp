@@ -37,6 +37,8 @@
 #include <random>
 
 #include "MaskShapes.h"
+#include "aircraft/LoadingWindow.h"
+#include "aircraft/SampleAircraft.h"
 #include "airdata/AtmosWindow.h"
 #include "airdata/CloudWindow.h"
 #include "airdata/DaltWindow.h"
@@ -142,6 +144,40 @@ const QStringList kFuelUnits = {QStringLiteral("US gal"), QStringLiteral("L"), Q
 // An amount of the navigation log: empty, unknown, or a number with one decimal and a unit.
 QString navLogAmount(const QStringList& units) {
     return QStringLiteral("|unknown|-?[0-9]+\\.[0-9] (%1)").arg(literally(units).join(u'|'));
+}
+
+// What the loading window may show: results in lb and in, verdicts naming the limits
+// of its aircraft, and the captions it makes for that aircraft's stations and tanks.
+std::map<QString, QStringList> loadingResults() {
+    const QString weight = QStringLiteral("-?[0-9]+\\.[0-9] lb");
+    const QString arm = QStringLiteral("-?[0-9]+\\.[0-9]{2} in");
+    const QString moment = QStringLiteral("-?[0-9]+\\.[0-9] lb·in");
+    const QString verdict = QStringLiteral(
+                                "Within limits|[A-Z][A-Za-z ,-]* by (?:%1|%2|[0-9]+\\.[0-9] US gal)"
+                                "(?:; [A-Za-z][A-Za-z ,-]* by (?:%1|%2|[0-9]+\\.[0-9] US gal))*")
+                                .arg(weight, arm);
+    std::map<QString, QStringList> rules;
+    for (const char* point : {"Ramp", "Takeoff", "Landing"}) {
+        const QString p = QString::fromLatin1(point);
+        rules[QStringLiteral("Lbl%1Weight").arg(p)] = {weight};
+        rules[QStringLiteral("Lbl%1Moment").arg(p)] = {moment};
+        rules[QStringLiteral("Lbl%1CG").arg(p)] = {arm, QStringLiteral("none")};
+        rules[QStringLiteral("Lbl%1MAC").arg(p)] = {QStringLiteral("-?[0-9]+\\.[0-9]% MAC")};
+        rules[QStringLiteral("Lbl%1Margin").arg(p)] = {arm + QStringLiteral(", ") + weight,
+                                                       QStringLiteral("outside")};
+        rules[QStringLiteral("Lbl%1Verdict").arg(p)] = {verdict};
+    }
+    const QString units = QStringLiteral("US gal|lb|");
+    rules[QStringLiteral("lblTaxiUnit")] = {units};
+    rules[QStringLiteral("lblFuelUnit1")] = {units};
+    rules[QStringLiteral("lblFuelTakeoff")] = {QStringLiteral("Take-off")};
+    rules[QStringLiteral("lblFuelBurned")] = {QStringLiteral("Burned")};
+    rules[QStringLiteral("lblTank1")] = {QStringLiteral("Main \\(40\\.0 US gal\\):")};
+    for (int i = 1; i <= 4; ++i) {
+        rules[QStringLiteral("lblStation%1").arg(i)] = {
+            QStringLiteral("[A-Za-z ]+ \\(lb(?:, max [0-9]+\\.0)?\\):")};
+    }
+    return rules;
 }
 
 std::vector<WindowRules> allWindows() {
@@ -345,6 +381,8 @@ std::vector<WindowRules> allWindows() {
          {},
          {QStringLiteral("txtPlanName"), QStringLiteral("txtVariation"),
           QStringLiteral("lblWarnings")}},
+        // The loading window, over an aircraft in lb and in (see loadingWindow()).
+        {"Loading", nullptr, "menuLoading", loadingResults(), "ErrorLbl", {}, {}},
         // The launcher alone: it opens every other window and gets them back. Its
         // thanks caption changes by its timers.
         {"Main",
@@ -363,6 +401,25 @@ std::vector<WindowRules> allWindows() {
          {},
          {}},
     };
+}
+
+// The loading window over an aircraft folder holding at least the sample aircraft; its
+// dialogs are answered at once (the editor cancelled, a deletion confirmed) and no file
+// is chosen, so the monkey never waits on a modal dialog.
+QWidget* loadingWindow(WindowRegistry& registry) {
+    aircraft::AircraftStore store;
+    if (store.entries().isEmpty()) {
+        QString error;
+        store.save(aircraft::test::circularAircraft(), {}, &error);
+    }
+    auto* window = new aircraft::LoadingWindow(registry);
+    window->setDialogRunner([](QDialog& dialog) {
+        return qobject_cast<QMessageBox*>(&dialog) != nullptr ? int(QMessageBox::Yes)
+                                                              : int(QDialog::Rejected);
+    });
+    window->setFileChooser(
+        [](aircraft::LoadingWindow::FileRole, const QString&) { return QString(); });
+    return window;
 }
 
 std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
@@ -385,6 +442,7 @@ std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
         {QStringLiteral("About"), [](WindowRegistry& r) { return new AboutWindow(r); }},
         {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new planning::NavLogWindow(r); }},
         {QStringLiteral("Surprise"), [](WindowRegistry&) { return new SurpriseWindow; }},
+        {QStringLiteral("Loading"), loadingWindow},
     };
 }
 
@@ -962,8 +1020,9 @@ private:
             << "a window of no rules: " << label->window()->objectName().toStdString();
         if (rules.rules->errorLabel != nullptr &&
             name == QString::fromLatin1(rules.rules->errorLabel)) {
+            // Hyphenated words too ("take-off").
             static const QRegularExpression words(QRegularExpression::anchoredPattern(
-                QStringLiteral("[A-Za-z][A-Za-z0-9' ,/!.:°]*")));
+                QStringLiteral("[A-Za-z][A-Za-z0-9' ,/!.:°-]*")));
             ASSERT_TRUE(words.match(text).hasMatch())
                 << "message " << text.toStdString() << recent();
             m_messagesSeen += label->isVisible() ? 1 : 0;
@@ -1081,7 +1140,8 @@ TEST_P(MonkeyTest, ShowsNothingButWhatTheWindowCanShow) {
 INSTANTIATE_TEST_SUITE_P(EveryWindow, MonkeyTest,
                          ::testing::Values("Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB",
                                            "Convert", "TSD", "Fuel", "FindWind", "RwyWind", "Climb",
-                                           "Atmos", "Cloud", "MagVar", "NavLog", "About", "Main"),
+                                           "Atmos", "Cloud", "MagVar", "NavLog", "Loading", "About",
+                                           "Main"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });

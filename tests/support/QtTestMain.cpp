@@ -1,5 +1,5 @@
 // The main() of every window test: the offscreen platform, the C locale and a
-// settings folder of the test's own, so no test touches the user's store.
+// settings and data folder of the test's own, so no test touches the user's store.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -30,6 +30,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     setenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit().constData(), 1);
+    // The data folder too (the aircraft files), inside the same temporary folder.
+    setenv("XDG_DATA_HOME", (configHome.path() + QStringLiteral("/data")).toLocal8Bit().constData(),
+           1);
 
     g_standardHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);

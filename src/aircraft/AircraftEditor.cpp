@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AircraftEditor.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <cmath>
+
+#include "EnvelopeGraph.h"
+#include "common/FieldReading.h"
+#include "common/FormatMask.h"
+#include "ui_AircraftEditor.h"
+
+namespace aerolume::aircraft {
+namespace {
+
+QString number(double value) {
+    // As many places as the value needs, up to six, without trailing zeros.
+    QString text = QString::fromStdString(formatFixed(value, 6));
+    while (text.contains(u'.') && (text.endsWith(u'0') || text.endsWith(u'.'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+QString optionalNumber(const std::optional<double>& value) {
+    return value ? number(*value) : QString();
+}
+
+std::optional<double> parse(const QString& text) {
+    return strictNumber(text.trimmed().toStdString());
+}
+
+QString cell(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text().trimmed() : QString();
+}
+
+void setCell(QTableWidget* table, int row, int column, const QString& text) {
+    table->setItem(row, column, new QTableWidgetItem(text));
+}
+
+// The rows of an envelope table that read as numbers so far.
+Envelope envelopeOf(const QTableWidget* table, QString* fault, const QString& what) {
+    Envelope envelope;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const auto weight = parse(cell(table, row, 0));
+        const auto arm = parse(cell(table, row, 1));
+        if (!weight || !arm) {
+            if (fault != nullptr && fault->isEmpty()) {
+                *fault = QObject::tr("Row %1 of the %2 needs a weight and an arm.")
+                             .arg(row + 1)
+                             .arg(what);
+            }
+            continue;
+        }
+        envelope.push_back({*weight, *arm});
+    }
+    return envelope;
+}
+
+const char* const kFuelNames[] = {QT_TRANSLATE_NOOP("AircraftEditor", "AvGas"),
+                                  QT_TRANSLATE_NOOP("AircraftEditor", "Jet A"),
+                                  QT_TRANSLATE_NOOP("AircraftEditor", "Other")};
+
+}  // namespace
+
+AircraftEditor::AircraftEditor(const Aircraft& aircraft, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::AircraftEditorForm>()), m_aircraft(aircraft) {
+    m_ui->setupUi(this);
+    setObjectName(QStringLiteral("AircraftEditor"));
+    m_ui->cboUnits->addItems({tr("lb and in (fuel in US gal)"), tr("kg and mm (fuel in L)"),
+                              tr("kg and m (fuel in L)")});
+    for (QTableWidget* table :
+         {m_ui->tblStations, m_ui->tblTanks, m_ui->tblEnvelope, m_ui->tblUtility}) {
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        table->setAccessibleName(table->parentWidget()->property("title").toString());
+    }
+    QPalette error = m_ui->lblEditorError->palette();
+    error.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    m_ui->lblEditorError->setPalette(error);
+    m_ui->lblEditorError->hide();
+    fill(aircraft);
+
+    const struct {
+        QPushButton* add;
+        QPushButton* remove;
+        QTableWidget* table;
+    } editing[] = {{m_ui->cmdAddStation, m_ui->cmdRemoveStation, m_ui->tblStations},
+                   {m_ui->cmdAddTank, m_ui->cmdRemoveTank, m_ui->tblTanks},
+                   {m_ui->cmdAddPoint, m_ui->cmdRemovePoint, m_ui->tblEnvelope},
+                   {m_ui->cmdAddUtility, m_ui->cmdRemoveUtility, m_ui->tblUtility}};
+    for (const auto& e : editing) {
+        QTableWidget* table = e.table;
+        if (table == m_ui->tblTanks) {
+            connect(e.add, &QPushButton::clicked, this, [this] { addTankRow(Tank{}); });
+        } else {
+            connect(e.add, &QPushButton::clicked, this, [this, table] { addRow(table); });
+        }
+        connect(e.remove, &QPushButton::clicked, this, [this, table] {
+            const int row = table->currentRow() >= 0 ? table->currentRow() : table->rowCount() - 1;
+            if (row >= 0) {
+                table->removeRow(row);
+                updatePreview();
+            }
+        });
+    }
+    for (QTableWidget* table : {m_ui->tblEnvelope, m_ui->tblUtility}) {
+        connect(table, &QTableWidget::cellChanged, this, &AircraftEditor::updatePreview);
+    }
+    connect(m_ui->cboUnits, &QComboBox::currentIndexChanged, this, &AircraftEditor::updatePreview);
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &AircraftEditor::accept);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &AircraftEditor::reject);
+    updatePreview();
+}
+
+AircraftEditor::~AircraftEditor() = default;
+
+void AircraftEditor::addRow(QTableWidget* table) {
+    const int row = table->rowCount();
+    table->insertRow(row);
+    table->setCurrentCell(row, 0);
+}
+
+void AircraftEditor::addTankRow(const Tank& tank) {
+    const int row = m_ui->tblTanks->rowCount();
+    m_ui->tblTanks->insertRow(row);
+    setCell(m_ui->tblTanks, row, 0, QString::fromStdString(tank.name));
+    setCell(m_ui->tblTanks, row, 1, number(tank.arm));
+    setCell(m_ui->tblTanks, row, 2, number(tank.capacity));
+    auto* fuel = new QComboBox;
+    fuel->setObjectName(QStringLiteral("cboFuel%1").arg(row + 1));
+    for (const char* name : kFuelNames) {
+        fuel->addItem(tr(name));
+    }
+    fuel->setCurrentIndex(static_cast<int>(tank.fuel));
+    m_ui->tblTanks->setCellWidget(row, 3, fuel);
+    setCell(m_ui->tblTanks, row, 4,
+            tank.fuel == FuelType::Other ? number(tank.density) : QString());
+}
+
+void AircraftEditor::fill(const Aircraft& a) {
+    m_ui->txtName->setText(QString::fromStdString(a.name));
+    m_ui->txtRegistration->setText(QString::fromStdString(a.registration));
+    m_ui->cboUnits->setCurrentIndex(static_cast<int>(a.units));
+    const bool blank = a.emptyWeight == 0;  // a new aircraft starts with empty fields
+    const auto figure = [blank](double v) { return blank ? QString() : number(v); };
+    m_ui->txtEmptyWeight->setText(figure(a.emptyWeight));
+    m_ui->txtEmptyArm->setText(figure(a.emptyArm));
+    m_ui->txtMaxRamp->setText(figure(a.maxRampWeight));
+    m_ui->txtMaxTakeoff->setText(figure(a.maxTakeoffWeight));
+    m_ui->txtMaxLanding->setText(figure(a.maxLandingWeight));
+    m_ui->txtLemac->setText(optionalNumber(a.lemac));
+    m_ui->txtMacLength->setText(optionalNumber(a.macLength));
+    m_ui->txtCruiseTas->setText(optionalNumber(a.cruiseTas));
+    m_ui->txtFuelFlow->setText(optionalNumber(a.fuelFlow));
+    for (const Station& s : a.stations) {
+        const int row = m_ui->tblStations->rowCount();
+        m_ui->tblStations->insertRow(row);
+        setCell(m_ui->tblStations, row, 0, QString::fromStdString(s.name));
+        setCell(m_ui->tblStations, row, 1, number(s.arm));
+        setCell(m_ui->tblStations, row, 2, optionalNumber(s.maxWeight));
+    }
+    for (const Tank& t : a.tanks) {
+        addTankRow(t);
+    }
+    const QSignalBlocker normal(m_ui->tblEnvelope);
+    const QSignalBlocker utility(m_ui->tblUtility);
+    for (const auto& [envelope, table] :
+         {std::pair{&a.normal, m_ui->tblEnvelope}, std::pair{&a.utility, m_ui->tblUtility}}) {
+        for (const EnvelopePoint& p : *envelope) {
+            const int row = table->rowCount();
+            table->insertRow(row);
+            setCell(table, row, 0, number(p.weight));
+            setCell(table, row, 1, number(p.arm));
+        }
+    }
+}
+
+std::optional<Aircraft> AircraftEditor::read(QString* fault) const {
+    Aircraft a;
+    a.name = m_ui->txtName->text().trimmed().toStdString();
+    a.registration = m_ui->txtRegistration->text().trimmed().toStdString();
+    a.units = static_cast<Units>(std::max(0, m_ui->cboUnits->currentIndex()));
+    const struct {
+        QLineEdit* field;
+        double* value;
+        const QLabel* caption;
+    } required[] = {{m_ui->txtEmptyWeight, &a.emptyWeight, m_ui->lblEmptyWeight},
+                    {m_ui->txtEmptyArm, &a.emptyArm, m_ui->lblEmptyArm},
+                    {m_ui->txtMaxRamp, &a.maxRampWeight, m_ui->lblMaxRamp},
+                    {m_ui->txtMaxTakeoff, &a.maxTakeoffWeight, m_ui->lblMaxTakeoff},
+                    {m_ui->txtMaxLanding, &a.maxLandingWeight, m_ui->lblMaxLanding}};
+    const auto captionOf = [](const QLabel* label) {
+        QString text = label->text().remove(u'&');
+        text.chop(1);  // the colon
+        return text;
+    };
+    for (const auto& r : required) {
+        const auto value = parse(r.field->text());
+        if (!value) {
+            *fault = tr("%1 must be a number.").arg(captionOf(r.caption));
+            return std::nullopt;
+        }
+        *r.value = *value;
+    }
+    const struct {
+        QLineEdit* field;
+        std::optional<double>* value;
+        const QLabel* caption;
+    } optional[] = {{m_ui->txtLemac, &a.lemac, m_ui->lblLemac},
+                    {m_ui->txtMacLength, &a.macLength, m_ui->lblMacLength},
+                    {m_ui->txtCruiseTas, &a.cruiseTas, m_ui->lblCruiseTas},
+                    {m_ui->txtFuelFlow, &a.fuelFlow, m_ui->lblFuelFlow}};
+    for (const auto& o : optional) {
+        if (o.field->text().trimmed().isEmpty()) {
+            continue;
+        }
+        const auto value = parse(o.field->text());
+        if (!value) {
+            *fault = tr("%1 must be a number or left empty.").arg(captionOf(o.caption));
+            return std::nullopt;
+        }
+        *o.value = *value;
+    }
+    for (int row = 0; row < m_ui->tblStations->rowCount(); ++row) {
+        const auto arm = parse(cell(m_ui->tblStations, row, 1));
+        const QString max = cell(m_ui->tblStations, row, 2);
+        const auto maxWeight = parse(max);
+        if (!arm || (!max.isEmpty() && !maxWeight)) {
+            *fault = tr("Station %1 needs an arm and, if any, a maximum weight as numbers.")
+                         .arg(row + 1);
+            return std::nullopt;
+        }
+        a.stations.push_back({cell(m_ui->tblStations, row, 0).toStdString(), *arm,
+                              max.isEmpty() ? std::nullopt : maxWeight});
+    }
+    for (int row = 0; row < m_ui->tblTanks->rowCount(); ++row) {
+        const auto arm = parse(cell(m_ui->tblTanks, row, 1));
+        const auto capacity = parse(cell(m_ui->tblTanks, row, 2));
+        const auto* fuel = qobject_cast<QComboBox*>(m_ui->tblTanks->cellWidget(row, 3));
+        const FuelType type = static_cast<FuelType>(fuel ? std::max(0, fuel->currentIndex()) : 0);
+        const auto density = parse(cell(m_ui->tblTanks, row, 4));
+        if (!arm || !capacity || (type == FuelType::Other && !density)) {
+            *fault =
+                tr("Tank %1 needs an arm, a capacity and, for other fuel, a density as numbers.")
+                    .arg(row + 1);
+            return std::nullopt;
+        }
+        a.tanks.push_back({cell(m_ui->tblTanks, row, 0).toStdString(), *arm, *capacity, type,
+                           type == FuelType::Other ? *density : 0.0});
+    }
+    a.normal = envelopeOf(m_ui->tblEnvelope, fault, tr("envelope"));
+    a.utility = envelopeOf(m_ui->tblUtility, fault, tr("utility envelope"));
+    if (!fault->isEmpty()) {
+        return std::nullopt;
+    }
+    if (const auto error = checkAircraft(a)) {
+        *fault = tr("%1 %2.").arg(QString::fromStdString(error->key),
+                                  QString::fromStdString(error->reason));
+        return std::nullopt;
+    }
+    return a;
+}
+
+void AircraftEditor::updatePreview() {
+    const Units units = static_cast<Units>(std::max(0, m_ui->cboUnits->currentIndex()));
+    GraphData data;
+    data.normal = envelopeOf(m_ui->tblEnvelope, nullptr, {});
+    data.utility = envelopeOf(m_ui->tblUtility, nullptr, {});
+    data.weightUnit = QString::fromLatin1(weightUnit(units));
+    data.armUnit = QString::fromLatin1(armUnit(units));
+    m_ui->graphPreview->setData(data);
+}
+
+void AircraftEditor::accept() {
+    QString fault;
+    const auto aircraft = read(&fault);
+    if (!aircraft) {
+        m_ui->lblEditorError->setText(fault);
+        m_ui->lblEditorError->show();
+        return;
+    }
+    m_aircraft = *aircraft;
+    QDialog::accept();
+}
+
+}  // namespace aerolume::aircraft

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+#include "AircraftProfile.h"
+
+class QTableWidget;
+
+namespace Ui {
+class AircraftEditorForm;
+}
+
+namespace aerolume::aircraft {
+
+// The aircraft editor: the aircraft's figures in fields, its stations, tanks and
+// envelope points in tables, and the envelope drawn as it is typed. OK is taken only
+// when every figure reads and the aircraft passes checkAircraft(); otherwise the
+// dialog says what is wrong and stays open.
+class AircraftEditor final : public QDialog {
+    Q_OBJECT
+
+public:
+    AircraftEditor(const Aircraft& aircraft, QWidget* parent = nullptr);
+    ~AircraftEditor() override;
+
+    // The aircraft as edited (valid once the dialog is accepted).
+    const Aircraft& aircraft() const { return m_aircraft; }
+
+    void accept() override;
+
+private:
+    void fill(const Aircraft& aircraft);
+    // Reads the dialog into an aircraft; the first fault as a message when it cannot.
+    std::optional<Aircraft> read(QString* fault) const;
+    // Draws the envelopes from the rows that read so far.
+    void updatePreview();
+    void addRow(QTableWidget* table);
+    void addTankRow(const Tank& tank);
+
+    std::unique_ptr<Ui::AircraftEditorForm> m_ui;
+    Aircraft m_aircraft;
+};
+
+}  // namespace aerolume::aircraft

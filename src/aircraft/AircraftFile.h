@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The aircraft file: one aircraft as a JSON object with "format": "aerolume-aircraft" and
+// "version": 1 (every key, unit and range in docs/aircraft-format.md). Needs QtCore only.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "AircraftProfile.h"
+
+namespace aerolume::aircraft {
+
+inline constexpr char kFileFormat[] = "aerolume-aircraft";
+inline constexpr int kFileVersion = 1;
+inline constexpr char kFileSuffix[] = "aerolume-aircraft";
+// Larger files are refused unread.
+inline constexpr qint64 kMaxFileBytes = qint64{1024} * 1024;
+inline constexpr int kMaxStations = 20;
+inline constexpr int kMaxTanks = 8;
+inline constexpr int kMaxEnvelopePoints = 100;
+
+struct ReadResult {
+    std::optional<Aircraft> aircraft;
+    QString error;  // when there is no aircraft: the key at fault and why, in English
+};
+
+// Reads an aircraft file's bytes. Refuses a file larger than kMaxFileBytes, one that is
+// not JSON, not of this format, of a newer version, with a key missing or of the wrong
+// type, or whose figures fail checkAircraft().
+ReadResult readAircraft(const QByteArray& bytes);
+
+// The file's bytes for an aircraft (indented JSON, numbers exact).
+QByteArray writeAircraft(const Aircraft& aircraft);
+
+}  // namespace aerolume::aircraft

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace aerolume::aircraft {
+
+// The units an aircraft's figures are kept in, chosen per aircraft. Fuel is measured in
+// US gallons for an aircraft in pounds and in litres for one in kilograms.
+enum class Units { PoundInch, KilogramMillimetre, KilogramMetre };
+
+// AvGas weighs 6.0 lb and Jet A 6.7 lb per US gallon; Other takes the tank's density.
+enum class FuelType { AvGas, JetA, Other };
+
+// A place a load goes: seats, baggage, oil.
+struct Station {
+    std::string name;
+    double arm = 0;                   // arm unit, aft of the datum; negative ahead of it
+    std::optional<double> maxWeight;  // weight unit; none: no structural limit
+};
+
+struct Tank {
+    std::string name;
+    double arm = 0;       // arm unit
+    double capacity = 0;  // usable fuel, volume unit (US gal or L)
+    FuelType fuel = FuelType::AvGas;
+    double density = 0;  // weight unit per volume unit; used only for FuelType::Other
+};
+
+// A corner of a CG envelope.
+struct EnvelopePoint {
+    double weight = 0;  // weight unit
+    double arm = 0;     // arm unit
+};
+// An envelope: its corners in order around its outline (either direction), the last
+// joined to the first. Any simple polygon, convex or not.
+using Envelope = std::vector<EnvelopePoint>;
+
+struct Aircraft {
+    std::string name;
+    std::string registration;
+    Units units = Units::PoundInch;
+    double emptyWeight = 0;  // weight unit
+    double emptyArm = 0;     // arm unit
+    std::vector<Station> stations;
+    std::vector<Tank> tanks;
+    double maxRampWeight = 0;
+    double maxTakeoffWeight = 0;
+    double maxLandingWeight = 0;
+    Envelope normal;
+    Envelope utility;  // empty: the aircraft has no utility category
+    // The mean aerodynamic chord: its leading edge (arm unit) and length (arm unit).
+    std::optional<double> lemac;
+    std::optional<double> macLength;
+    std::optional<double> cruiseTas;  // kt
+    std::optional<double> fuelFlow;   // volume unit per hour
+};
+
+// Unit names as results show them: "lb"/"kg", "in"/"mm"/"m", "US gal"/"L".
+const char* weightUnit(Units units);
+const char* armUnit(Units units);
+const char* volumeUnit(Units units);
+
+inline constexpr double kLitresPerUsGallon = 3.785411784;
+inline constexpr double kKilogramsPerPound = 0.45359237;
+
+// The weight of one volume unit of the tank's fuel, in the aircraft's units: AvGas
+// 6.0 lb/US gal, Jet A 6.7 lb/US gal, converted exactly to kg/L for a metric aircraft
+// (AvGas about 0.7190 kg/L), or the tank's own density for FuelType::Other.
+double fuelDensity(const Tank& tank, Units units);
+
+// What is wrong with an aircraft: the key at fault (as in the file, e.g.
+// "stations[2].maxWeight") and why.
+struct ProfileError {
+    std::string key;
+    std::string reason;
+};
+
+// Checks an aircraft's figures: every value finite, weights, capacities, densities,
+// speeds and flows not negative (empty weight and maximum weights positive), the
+// envelopes each of at least three corners, not crossing themselves and enclosing an
+// area, the MAC length positive. The first fault found, or none.
+std::optional<ProfileError> checkAircraft(const Aircraft& aircraft);
+
+}  // namespace aerolume::aircraft

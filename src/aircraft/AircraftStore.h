@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+#include "AircraftProfile.h"
+
+namespace aerolume::aircraft {
+
+// One file of the aircraft folder: the aircraft, or why the file cannot be read.
+struct AircraftEntry {
+    QString path;
+    std::optional<Aircraft> aircraft;
+    QString damage;  // set when there is no aircraft; the file is left as it is
+};
+
+// What another window may take from an aircraft (the navigation log offers the cruise
+// speed and fuel flow as its defaults).
+struct AircraftSummary {
+    QString path;
+    QString name;
+    QString registration;
+    std::optional<double> cruiseTasKt;
+    std::optional<double> fuelFlow;  // per hour, in fuelFlowUnit
+    QString fuelFlowUnit;            // "USgal" (lb aircraft) or "L" (kg aircraft)
+    QString damage;                  // non-empty: a damaged file, the fields above empty
+};
+
+// The aircraft files of one folder, one aircraft per file, by default
+// <AppDataLocation>/aircraft (on Linux ~/.local/share/Aerolume/aircraft). Files are
+// written through QSaveFile, so a failed save leaves the old file whole; a damaged
+// file is listed with its reason and never overwritten or removed unless the pilot
+// deletes it.
+class AircraftStore {
+public:
+    static QString defaultFolder();
+    explicit AircraftStore(QString folder = defaultFolder());
+
+    const QString& folder() const { return m_folder; }
+
+    // Every *.aerolume-aircraft file, sorted by aircraft name (damaged files by file
+    // name, after the others).
+    QList<AircraftEntry> entries() const;
+    // The same, reduced to what the navigation log needs.
+    static QList<AircraftSummary> list(const QString& folder = defaultFolder());
+
+    // Saves to `path`, or to a new file named after the aircraft when `path` is empty.
+    // Returns the path written, or nothing with `error` set.
+    std::optional<QString> save(const Aircraft& aircraft, const QString& path,
+                                QString* error) const;
+    bool remove(const QString& path, QString* error) const;
+    // Adds a readable aircraft file from elsewhere to the folder, as a new file.
+    std::optional<QString> importFile(const QString& source, QString* error) const;
+    // Writes the aircraft's file to `target`.
+    bool exportFile(const Aircraft& aircraft, const QString& target, QString* error) const;
+
+private:
+    QString newPath(const QString& name) const;
+
+    QString m_folder;
+};
+
+// Reads one file, however large, refusing it unread past the size limit.
+AircraftEntry readAircraftFile(const QString& path);
+
+}  // namespace aerolume::aircraft

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "AircraftProfile.h"
+#include "Envelope.h"
+
+namespace aerolume::aircraft {
+
+// A limit a loading breaks.
+enum class Breach {
+    StationOverMax,    // a station's load over its maximum (index: station)
+    TankOverCapacity,  // a tank's fuel over its usable capacity (index: tank)
+    BurnOverContents,  // more fuel burned from a tank than it held (index: tank)
+    OverMaxWeight,     // the point's weight over its maximum (ramp, take-off or landing)
+    CgForward,         // the CG ahead of the envelope
+    CgAft,             // the CG behind the envelope
+    AboveEnvelope,     // heavier than the envelope at this CG
+    BelowEnvelope,     // lighter than the envelope at this CG
+    OutsideUtility,    // inside the normal envelope, outside the utility one
+};
+
+struct Finding {
+    Breach breach;
+    int index = -1;     // the station or tank, where the breach names one
+    double excess = 0;  // by how much: weight unit, or arm unit for CgForward/CgAft
+};
+
+// One loading condition: ramp, take-off or landing.
+struct LoadPoint {
+    double weight = 0;                 // weight unit
+    double moment = 0;                 // weight unit * arm unit
+    std::optional<double> cg;          // arm unit; only for a weight above 0
+    std::optional<double> percentMac;  // % of the MAC aft of its leading edge, where given
+    std::optional<Position> normal;    // against the envelopes (take-off and landing only)
+    std::optional<Position> utility;
+    std::vector<Finding> findings;  // empty: within every limit
+};
+
+struct LoadingInput {
+    std::vector<double> stationWeights;  // weight unit, one per station
+    std::vector<double> takeoffFuel;     // weight unit, one per tank, at take-off
+    std::vector<double> burnFuel;        // weight unit, one per tank, burned in flight
+    double taxiFuel = 0;                 // weight unit, burned before take-off, from the tanks in
+                                         // proportion to their take-off fuel
+};
+
+struct LoadingResult {
+    LoadPoint ramp;
+    LoadPoint takeoff;
+    LoadPoint landing;
+    std::vector<double> rampFuel;  // weight unit, one per tank
+};
+
+// Splits `total` over tanks in proportion to their `contents` (equal shares when the
+// tanks hold nothing). The shares add up to `total`.
+std::vector<double> splitInProportion(double total, const std::vector<double>& contents);
+
+// The unit a trip fuel comes in.
+enum class FuelUnit { UsGallon, Litre, Pound, Kilogram };
+
+// The fuel each tank burns (weight unit) when a trip burns `trip` (in `unit`), taken
+// from the tanks in proportion to their take-off fuel (weight unit): by volume when the
+// trip is a volume, each share then weighed at its tank's density; by weight when it is
+// a weight. Volumes and weights are converted exactly (3.785411784 L per US gal,
+// 0.45359237 kg per lb).
+std::vector<double> splitTripFuel(const Aircraft& aircraft, double trip, FuelUnit unit,
+                                  const std::vector<double>& takeoffFuel);
+
+// The loading of an aircraft at the ramp, take-off and landing. Weights add up from
+// the empty aircraft, the stations and the tanks; each moment is weight times arm; the
+// CG is moment / weight; % MAC = (CG - LEMAC) / MAC length * 100. Ramp fuel is take-off
+// fuel plus the taxi fuel; landing fuel is take-off fuel less the burn.
+// Findings: a station over its maximum, a tank over capacity (ramp and take-off), a
+// burn over a tank's contents (landing), each point's weight over its maximum, and, at
+// take-off and landing, the CG against the normal envelope (forward, aft, above or
+// below it) and, when the normal is kept, against the utility envelope. Missing
+// entries of the input count as 0. The aircraft must pass checkAircraft().
+LoadingResult computeLoading(const Aircraft& aircraft, const LoadingInput& input);
+
+}  // namespace aerolume::aircraft

@@ -1,0 +1,428 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QImage>
+#include <QMessageBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "SampleAircraft.h"
+#include "aircraft/AircraftStore.h"
+#include "aircraft/EnvelopeGraph.h"
+#include "aircraft/LoadingWindow.h"
+#include "support/WindowTestKit.h"
+
+namespace aerolume::test {
+namespace {
+
+using aircraft::AircraftStore;
+using aircraft::EnvelopeGraph;
+using aircraft::LoadingWindow;
+
+const char* const kResults[] = {"LblRampWeight",    "LblTakeoffWeight", "LblTakeoffCG",
+                                "LblTakeoffMargin", "LblLandingCG",     "LblTakeoffVerdict"};
+const char* const kChain[] = {"txtStation1", "txtStation2", "txtStation3", "txtStation4",
+                              "txtFuel1",    "txtBurn1",    "txtTaxi"};
+
+class LoadingWindowTest : public WindowTest<LoadingWindow> {
+protected:
+    LoadingWindowTest() : WindowTest("Loading", "", kResults) {}
+
+    void SetUp() override {
+        QDir(AircraftStore::defaultFolder()).removeRecursively();
+        QString error;
+        ASSERT_TRUE(AircraftStore().save(aircraft::test::circularAircraft(), {}, &error));
+        open();
+    }
+    void TearDown() override {
+        program.reset();
+        QDir(AircraftStore::defaultFolder()).removeRecursively();
+    }
+    // A program with the launcher, this window and a stand-in for the navigation log,
+    // the window opened from the launcher's menu.
+    void open() {
+        program =
+            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
+                {QStringLiteral("Loading"), [](WindowRegistry& r) { return new LoadingWindow(r); }},
+                {QStringLiteral("NavLog"), [](WindowRegistry&) { return new QWidget; }}});
+        ASSERT_TRUE(reopenFromMenu("menuLoading"));
+        showAndActivate(window);
+    }
+    // Closes the window and opens it again: it lists the aircraft folder anew.
+    void reopenLoading(CloseBy by) {
+        closeWindow(window, by);
+        ASSERT_TRUE(program->main()->isVisible());
+        ASSERT_TRUE(reopenFromMenu("menuLoading"));
+        showAndActivate(window);
+    }
+    LoadingWindow* loading() const { return static_cast<LoadingWindow*>(window); }
+    void load(const Names& texts) { typeAlongEnterChain(window, kChain, texts); }
+};
+
+TEST_F(LoadingWindowTest, TheCircularsLoadingIsWithinLimitsAtTakeoffAndLanding) {
+    // AC 43.13-1B figure 10-14: 40 US gal at take-off, 25 burned, 2 taxied.
+    load({"17", "340", "170", "100", "38", "25", "2"});
+    expectEnterShowsResults("txtTaxi");
+    EXPECT_EQ(text("LblRampWeight"), "2036.0 lb");
+    EXPECT_EQ(text("LblTakeoffWeight"), "2024.0 lb");
+    EXPECT_EQ(text("LblTakeoffMoment"), "37724.4 lb·in");
+    EXPECT_EQ(text("LblTakeoffCG"), "18.64 in");
+    EXPECT_EQ(text("LblTakeoffMAC"), "31.1% MAC");
+    EXPECT_EQ(text("LblTakeoffMargin"), "3.26 in, 76.0 lb");
+    EXPECT_EQ(text("LblLandingWeight"), "1874.0 lb");
+    EXPECT_EQ(text("LblLandingCG"), "18.37 in");
+    EXPECT_EQ(text("LblTakeoffVerdict"), "Within limits");
+    EXPECT_EQ(text("LblLandingVerdict"), "Within limits");
+    // The results are announced when the program next waits for events.
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(label("LblLandingVerdict")->accessibleDescription(), QStringLiteral("Within limits"));
+    EXPECT_EQ(label("LblLandingVerdict")->accessibleName(), QStringLiteral("Landing verdict"));
+}
+
+struct VerdictRow {
+    const char* what;
+    const char* entries[6];
+    const char* takeoff;
+    const char* landing;
+};
+
+class LoadingVerdictTest : public LoadingWindowTest,
+                           public ::testing::WithParamInterface<VerdictRow> {};
+
+TEST_P(LoadingVerdictTest, SaysWhichLimitIsBroken) {
+    const VerdictRow& v = GetParam();
+    load({v.entries[0], v.entries[1], v.entries[2], v.entries[3], v.entries[4], v.entries[5], ""});
+    click(compute());
+    EXPECT_EQ(text("LblTakeoffVerdict"), v.takeoff) << v.what;
+    EXPECT_EQ(text("LblLandingVerdict"), v.landing) << v.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, LoadingVerdictTest,
+    ::testing::Values(
+        VerdictRow{"baggage",
+                   {"17", "170", "", "120", "20", "10"},
+                   "Baggage over its maximum by 20.0 lb",
+                   "Baggage over its maximum by 20.0 lb"},
+        VerdictRow{"aft",
+                   {"", "170", "340", "100", "", ""},
+                   "CG aft of the envelope by 0.01 in",
+                   "CG aft of the envelope by 0.01 in"},
+        VerdictRow{"every drop burned",
+                   {"17", "340", "", "", "40", "40"},
+                   "Within limits",
+                   "Within limits"},
+        VerdictRow{"heavy",
+                   {"17", "340", "340", "100", "40", "35"},
+                   "Over the maximum take-off weight by 106.0 lb; Above the envelope by 106.0 lb",
+                   "Within limits"},
+        VerdictRow{"burn",
+                   {"17", "170", "", "", "10", "15"},
+                   "Within limits",
+                   "More fuel burned from Main than it held, by 30.0 lb"},
+        VerdictRow{"tank",
+                   {"17", "170", "", "", "41", ""},
+                   "Main tank over its capacity by 1.0 US gal",
+                   "Within limits"}));
+
+struct InputError {
+    const char* entries[7];
+    const char* message;
+    const char* field;
+};
+
+class LoadingInputTest : public LoadingWindowTest,
+                         public ::testing::WithParamInterface<InputError> {};
+
+TEST_P(LoadingInputTest, ReportsTheFieldInTheWindowAndSelectsIt) {
+    const InputError& e = GetParam();
+    load({e.entries[0], e.entries[1], e.entries[2], e.entries[3], e.entries[4], e.entries[5],
+          e.entries[6]});
+    field("txtTaxi")->setFocus();
+    BeepCounter beeps;
+    pressEnter(field("txtTaxi"));
+    EXPECT_EQ(beeps.count(), 0);
+    EXPECT_EQ(text("ErrorLbl"), e.message);
+    EXPECT_TRUE(errorShown());
+    EXPECT_TRUE(field(e.field)->hasFocus());
+    EXPECT_EQ(field(e.field)->selectedText(), field(e.field)->text());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InOrder, LoadingInputTest,
+    ::testing::Values(
+        InputError{
+            {"17", "1..7", "", "", "", "", ""}, "Invalid weight for Front seats!", "txtStation2"},
+        InputError{{"", "", "", "", "3/4", "", ""}, "Invalid take-off fuel for Main!", "txtFuel1"},
+        InputError{{"", "", "", "", "", ".", ""}, "Invalid fuel burned from Main!", "txtBurn1"},
+        InputError{{"", "", "", "", "", "", "1/"}, "Invalid taxi fuel!", "txtTaxi"}));
+
+TEST_F(LoadingWindowTest, FieldsTakeDigitsAndAPointOnly) {
+    BeepCounter beeps;
+    type(field("txtStation2"), QStringLiteral("-1a7e.5"));
+    EXPECT_EQ(field("txtStation2")->text(), QStringLiteral("17.5"));
+    EXPECT_EQ(beeps.count(), 3);
+}
+
+TEST_F(LoadingWindowTest, FuelByWeightGivesTheSameLoading) {
+    click(option("optWeight"));
+    ASSERT_TRUE(option("optWeight")->isChecked());
+    load({"17", "340", "170", "100", "228", "150", "12"});
+    click(compute());
+    EXPECT_EQ(text("LblTakeoffWeight"), "2024.0 lb");
+    EXPECT_EQ(text("LblLandingCG"), "18.37 in");
+    EXPECT_EQ(text("lblTaxiUnit"), "lb");
+}
+
+TEST_F(LoadingWindowTest, TripFuelComesFromTheOpenNavigationLog) {
+    load({"17", "340", "", "", "40", "", ""});
+    click(button("cmdFromNavLog"));
+    EXPECT_EQ(text("ErrorLbl"), "Open the navigation log first, it gives the trip fuel.");
+    QWidget* log = program->registry().show(QStringLiteral("NavLog"));
+    showAndActivate(window);
+    click(button("cmdFromNavLog"));
+    EXPECT_EQ(text("ErrorLbl"), "The navigation log has no trip fuel yet.");
+    const struct {
+        double trip;
+        const char* unit;
+        bool byWeight;
+        const char* burn;
+    } cases[] = {{60, "L", false, "15.9"},
+                 {15, "USgal", false, "15.0"},
+                 {90, "lb", true, "90.0"},
+                 {40.8233133, "kg", true, "90.0"}};
+    for (const auto& c : cases) {
+        log->setProperty("tripFuel", c.trip);
+        log->setProperty("fuelUnit", QString::fromLatin1(c.unit));
+        if (c.byWeight) {
+            click(option("optWeight"));
+            field("txtFuel1")->setText(QStringLiteral("240"));
+        }
+        click(button("cmdFromNavLog"));
+        EXPECT_EQ(text("txtBurn1"), c.burn) << c.unit;
+        EXPECT_TRUE(resultsShown()) << c.unit;
+    }
+    log->setProperty("fuelUnit", QStringLiteral("t"));
+    click(button("cmdFromNavLog"));
+    EXPECT_EQ(text("ErrorLbl"),
+              "The navigation log gives its fuel in a unit this window does not know.");
+}
+
+TEST_F(LoadingWindowTest, TripFuelIsSplitInProportionToTheTakeoffFuel) {
+    aircraft::Aircraft twin = aircraft::test::circularAircraft();
+    twin.name = "Twin tanks";
+    twin.tanks = {{"Left", 22, 20, aircraft::FuelType::AvGas, 0},
+                  {"Right", 22, 20, aircraft::FuelType::AvGas, 0}};
+    QString error;
+    ASSERT_TRUE(AircraftStore().save(twin, {}, &error));
+    reopenLoading(CloseBy::Button);
+    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
+    ASSERT_EQ(combo->count(), 2);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    ASSERT_EQ(combo->currentText(), QStringLiteral("Twin tanks (N43131)"));
+    QWidget* log = program->registry().show(QStringLiteral("NavLog"));
+    log->setProperty("tripFuel", 12);
+    log->setProperty("fuelUnit", QStringLiteral("USgal"));
+    showAndActivate(window);
+    typeFields(window, {"txtFuel1", "txtFuel2"}, {"20", "10"});
+    click(button("cmdFromNavLog"));
+    EXPECT_EQ(text("txtBurn1"), "8.0");
+    EXPECT_EQ(text("txtBurn2"), "4.0");
+}
+
+// Where the graph draws a point, and whether the drawn outline lies on both sides of it
+// along its row of pixels.
+struct Drawn {
+    bool marker = false;
+    bool outlineLeft = false;
+    bool outlineRight = false;
+};
+
+Drawn drawnAt(EnvelopeGraph* graph, aircraft::EnvelopePoint point) {
+    const QImage image = graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = image.devicePixelRatio();
+    const QPointF at = graph->frame().toPixel(point) * ratio;
+    const int y = qRound(at.y());
+    const QRgb ink = graph->palette().color(QPalette::Text).rgb();
+    const QRgb outline = graph->palette().color(QPalette::Highlight).rgb();
+    Drawn drawn;
+    drawn.marker = image.pixel(qRound(at.x()), y) == ink;
+    for (int x = qRound(at.x()); x >= 0 && !drawn.outlineLeft; --x) {
+        drawn.outlineLeft = image.pixel(x, y) == outline;
+    }
+    for (int x = qRound(at.x()); x < image.width() && !drawn.outlineRight; ++x) {
+        drawn.outlineRight = image.pixel(x, y) == outline;
+    }
+    return drawn;
+}
+
+TEST_F(LoadingWindowTest, TheGraphDrawsTheTakeoffPointInsideTheEnvelopeInEveryScheme) {
+    load({"17", "340", "170", "100", "40", "25", ""});
+    click(compute());
+    auto* graph = child<EnvelopeGraph>(window, QStringLiteral("graphEnvelope"));
+    ASSERT_TRUE(graph->data().takeoff);
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    dark.setColor(QPalette::Text, QColor(240, 240, 240));
+    dark.setColor(QPalette::Highlight, QColor(255, 200, 0));
+    QPalette contrast;
+    contrast.setColor(QPalette::Base, Qt::black);
+    contrast.setColor(QPalette::Text, Qt::white);
+    contrast.setColor(QPalette::Highlight, Qt::cyan);
+    for (const QPalette& palette : {window->palette(), dark, contrast}) {
+        graph->setPalette(palette);
+        for (const QSize size : {QSize(200, 150), QSize(900, 700)}) {
+            graph->resize(size);
+            const Drawn drawn = drawnAt(graph, *graph->data().takeoff);
+            EXPECT_TRUE(drawn.marker) << size.width();
+            EXPECT_TRUE(drawn.outlineLeft && drawn.outlineRight) << size.width();
+        }
+    }
+    // A loading aft of the envelope is drawn beyond its aft edge.
+    load({"", "", "340", "100", "", "", ""});
+    click(compute());
+    ASSERT_EQ(text("LblTakeoffVerdict"), "CG aft of the envelope by 0.64 in");
+    graph->resize(600, 400);
+    const Drawn aft = drawnAt(graph, *graph->data().takeoff);
+    EXPECT_TRUE(aft.outlineLeft);
+    EXPECT_FALSE(aft.outlineRight);
+}
+
+TEST_F(LoadingWindowTest, ADamagedFileIsListedWithItsReasonAndKept) {
+    const QString path =
+        AircraftStore::defaultFolder() + QStringLiteral("/broken.aerolume-aircraft");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray newer = R"({"format": "aerolume-aircraft", "version": 7})";
+    file.write(newer);
+    file.close();
+    reopenLoading(CloseBy::MenuEntry);
+    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
+    ASSERT_EQ(combo->count(), 2);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("broken.aerolume-aircraft (damaged)"));
+    EXPECT_EQ(
+        text("ErrorLbl"),
+        "This aircraft file cannot be read, version: 7 is newer than this program reads (1).");
+    EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("txtStation1")), nullptr);
+    closeWindow(window, CloseBy::CloseBox);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), newer);
+}
+
+// Fills a cell of an editor table by keys: the key that starts the edit, the rest, Enter.
+void typeCell(QTableWidget* table, int row, int column, const QString& text) {
+    table->setFocus();
+    table->setCurrentCell(row, column);
+    type(table, text.left(1));
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : table->viewport()->findChildren<QLineEdit*>()) {
+        editor = e->isVisible() ? e : editor;
+    }
+    ASSERT_NE(editor, nullptr) << "no cell editor opened";
+    type(editor, text.mid(1));
+    pressEnter(editor);
+    QCoreApplication::processEvents();  // the view commits the cell once the key is handled
+}
+
+TEST_F(LoadingWindowTest, NewAircraftIsEditedAndItsEnvelopeDrawnAsTyped) {
+    int previewPoints = -1;
+    QString firstFault;
+    loading()->setDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        typeFields(&dialog,
+                   {"txtName", "txtRegistration", "txtEmptyWeight", "txtEmptyArm", "txtMaxRamp",
+                    "txtMaxTakeoff", "txtMaxLanding"},
+                   {"Trainer", "N12345", "1500", "85", "2450", "2400", "2300"});
+        auto* envelope = child<QTableWidget>(&dialog, QStringLiteral("tblEnvelope"));
+        auto* add = child<QPushButton>(&dialog, QStringLiteral("cmdAddPoint"));
+        const char* const points[][2] = {{"1500", "80"}, {"2400", "95"}, {"2400", "80"}};
+        for (int row = 0; row < 3; ++row) {
+            click(add);
+            typeCell(envelope, row, 0, QString::fromLatin1(points[row][0]));
+            typeCell(envelope, row, 1, QString::fromLatin1(points[row][1]));
+        }
+        previewPoints = static_cast<int>(
+            child<EnvelopeGraph>(&dialog, QStringLiteral("graphPreview"))->data().normal.size());
+        auto* ok = child<QDialogButtonBox>(&dialog, QStringLiteral("buttonBox"))
+                       ->button(QDialogButtonBox::Ok);
+        click(add);
+        typeCell(envelope, 3, 0, QStringLiteral("1500"));
+        typeCell(envelope, 3, 1, QStringLiteral("95"));  // crosses the edge back to the start
+        click(ok);
+        firstFault = child<QLabel>(&dialog, QStringLiteral("lblEditorError"))->text();
+        envelope->setCurrentCell(3, 0);
+        click(child<QPushButton>(&dialog, QStringLiteral("cmdRemovePoint")));
+        click(ok);
+        return dialog.result();
+    });
+    click(button("cmdNew"));
+    EXPECT_EQ(previewPoints, 3);
+    EXPECT_EQ(firstFault, QStringLiteral("envelope crosses itself or repeats a point."));
+    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Trainer (N12345)"));
+    EXPECT_EQ(AircraftStore().entries().size(), 2);
+    EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("txtStation1")), nullptr);
+}
+
+TEST_F(LoadingWindowTest, DuplicateDeleteImportExportAndPdf) {
+    QTemporaryDir outside;
+    QString chosen;
+    loading()->setFileChooser([&](LoadingWindow::FileRole, const QString&) { return chosen; });
+    click(button("cmdDuplicate"));
+    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
+    EXPECT_EQ(combo->currentText(), QStringLiteral("AC 43.13-1B example (copy) (N43131)"));
+    EXPECT_EQ(combo->count(), 2);
+
+    int asked = 0;
+    loading()->setDialogRunner([&](QDialog&) {
+        ++asked;
+        return int(QMessageBox::Yes);
+    });
+    click(button("cmdDelete"));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(combo->count(), 1);
+
+    chosen = outside.filePath(QStringLiteral("out.aerolume-aircraft"));
+    click(button("cmdExport"));
+    EXPECT_TRUE(QFile::exists(chosen));
+    click(button("cmdImport"));
+    EXPECT_EQ(combo->count(), 2);
+    chosen = outside.filePath(QStringLiteral("notes.txt"));
+    QFile notes(chosen);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("hello");
+    notes.close();
+    click(button("cmdImport"));
+    EXPECT_EQ(text("ErrorLbl"),
+              "The file could not be imported, not a JSON file (illegal value at character 1).");
+    EXPECT_EQ(combo->count(), 2);
+
+    load({"17", "340", "170", "100", "40", "25", ""});
+    chosen = outside.filePath(QStringLiteral("loading.pdf"));
+    click(button("cmdPdf"));
+    QFile pdf(chosen);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_GT(pdf.size(), 2000);
+}
+
+TEST_F(LoadingWindowTest, WithoutAircraftTheWindowSaysHowToMakeOne) {
+    QDir(AircraftStore::defaultFolder()).removeRecursively();
+    reopenLoading(CloseBy::Button);
+    EXPECT_EQ(text("ErrorLbl"), "No aircraft yet, make one with New or bring one in with Import.");
+    click(compute());
+    EXPECT_TRUE(errorShown());
+}
+
+}  // namespace
+}  // namespace aerolume::test
