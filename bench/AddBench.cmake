@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Adds the benchmarks (bench/) to the program's own build without touching its files:
 # bench/run configures the repository with
 #   -DCMAKE_PROJECT_Aerolume_INCLUDE=<this file>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The benchmarks' targets, built with the program in Release and measured by bench/run.
 # They stay out of the test suite: this file is included only through
 # bench/AddBench.cmake, never by the tests' build. AEROLUME_BENCH_DIR names bench/.

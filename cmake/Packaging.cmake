@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing as a desktop program (the binary, its menu entry, its icon in every size of
 # the icon theme, its AppStream description, its manual page, and its copyright file and
 # changelog, under the standard prefixes) and the Debian package CPack builds from that

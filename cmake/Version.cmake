@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The version record: file and product version from project(VERSION), the version
 # string shown to users (major, a point, the minor in two digits: 1.4 gives "1.04"),
 # the product name and the internal name. Targets that show it link aerolume_version

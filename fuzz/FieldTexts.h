@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Field texts as the windows hold them, drawn from fuzz data. A field the user types

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The shape of every text a format mask can give, as a regular expression (ECMAScript

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed window's fields into the airspeed core: airspeed and altimeter setting take
 // "." "/" and digits, altitude and temperature "-" as well; the temperature is read
 // leniently (Celsius or Fahrenheit), the other three strictly. Past the window's checks

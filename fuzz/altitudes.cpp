@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The density altitude window's fields into the altitude core: the altitude and
 // temperature take "-", ".", "/" and digits, the altimeter setting "." "/" and digits;
 // all three are read leniently, the temperature in Celsius or Fahrenheit. Past the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight and balance window's sixteen fields into the balance core. The empty
 // weight and the eight arms are filled from the settings store and may hold any text
 // (cut to the field's length); the other weights take digits only. As in the window,

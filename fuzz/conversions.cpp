@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversions window's fields into the conversion core, one converter per input:
 // distance and volume (on a unit button), crosswind, the two-field converters of
 // temperature, pressure, mass and length (Enter in a field writes its partner, and

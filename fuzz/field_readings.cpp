@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two field readings on any text: the strict conversion takes exactly the
 // well-formed decimal numbers, the lenient parse reads the longest such prefix, and
 // both agree on every well-formed number. std::strtod in the C locale is the

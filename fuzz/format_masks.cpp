@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every mask on any double: a finite value gives a text of the mask's shape that
 // stands for the value rounded to the mask's decimals, never "nan" or "inf"; a value
 // that is not finite gives the empty text. The value comes either as the raw bits of

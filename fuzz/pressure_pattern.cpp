@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pressure pattern window's fields into its core: pressures and latitude take
 // "." "/" and digits, airspeed and distance digits only; every field is read strictly
 // and checked against its range in the window's order. Past the checks the drift and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The latitude/longitude window's twelve fields and four hemisphere choices into the
 // route computation. The six departure fields are filled from the settings store and
 // may hold any text; the destination fields take "." "/" and digits. As in the window,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wind window's fields into the wind triangle: the four fields take digits only
 // (at most four), their change handlers keep the lenient value, and the checks run in
 // the window's order. Past them the core must either solve the triangle with finite,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Aerolume: a Release build of the program alone,
 # installed under /usr by CPack into build/deb/aerolume_<version>_amd64.deb. Its
 # dependencies are the shared libraries the binary links (found by dpkg-shlibdeps).

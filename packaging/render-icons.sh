@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's icon (src/shell/art/icon.svg, its own drawing) into the PNG
 # sizes of the desktop's icon theme, packaging/icons/NxN.png. The PNGs are committed,
 # so installing needs no renderer; run this after changing the drawing and commit them.

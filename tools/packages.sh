@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a command needs when some are missing.
 # Usage: ensure_packages pkg...   (sourced by ./run and ./test)
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's artwork (src/shell/art/*.svg) to the PNG files that the build
 # embeds as Qt resources. The PNGs are committed, so building needs no renderer; run this
 # after changing a drawing and commit both.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy with the checks of .clang-tidy over the project's own code: the
 # program, its tests, the benchmarks and the fuzz targets. Fails on any finding.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure computation cores, the two field readings and the format masks under
 // Google Benchmark. Every benchmark cycles through a few realistic inputs kept in an
 // array, so the compiler cannot fold the work away, and keeps each result alive.

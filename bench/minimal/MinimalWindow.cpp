@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for start-up: the least a Qt Widgets program can show that looks like
 // the launcher. One main window, a menu bar with two menus, eight push buttons in a grid.
 // Nothing else: no icon, no resources, no timers.

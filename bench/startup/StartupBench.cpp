@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up benchmark: how long programs take from exec to the first paint of their
 // window on the X server, and how much memory they hold one second later (see
 // FirstPaint.h for how it is seen). Programs are run in alternating order, round after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the benchmarks themselves, run by bench/run before it measures: the
 // statistics they print, and that every window, button and field they drive exists and
 // gives results, so a renamed control makes the check fail instead of the figures lie.

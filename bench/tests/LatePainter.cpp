@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test program for the start-up watcher: an X client that maps a window, waits a
 // known time and only then draws into it, holding a known amount of memory meanwhile.
 //   LATE_PAINTER_MS   how long to wait after the map before drawing (default 150;

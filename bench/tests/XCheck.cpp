@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks, on a real X server, that the benchmarks see a window's first paint and not
 // something earlier: bench/run runs them on its Xvfb before it measures.
 

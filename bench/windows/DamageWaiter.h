@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Waiting, inside a Qt program, for a window of the program's own to be painted on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window benchmarks, in the program's own process.
 //
 //   aerolume-window-bench open [--runs N] [--fresh-runs N]   (under X: DISPLAY)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Artwork.h"
 
 // Registers the resource file compiled into this static library. Calling it from here

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the calculators, through the same accessibility
 // interfaces its bridge reads: the name of every field, option button and result, the
 // result itself as the label's description once it has been computed, and the error.

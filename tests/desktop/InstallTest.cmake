@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty prefix, as `cmake --install` does for a package,
 # and checks that everything a desktop needs is in place: the program, its menu entry
 # pointing at it and at its icon, the icon in every size of the hicolor theme (each PNG

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window laid out whole: each named control inside its window, none clipped
 // below the size its text needs, no two visible controls on top of one another, and
 // the calculators' client areas in the proportions of their design sizes, as opened,

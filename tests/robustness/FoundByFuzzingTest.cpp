@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults the fuzz targets (fuzz/) found in the cores, each kept as the case that
 // showed it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper of the store test: one instance of the program with one window open that
 // keeps entries (the weight and balance or the latitude/longitude window), opened from
 // the launcher. It types the given texts into the window's fields, says "ready", and

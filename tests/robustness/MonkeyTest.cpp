@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey test: every window of the program gets long seeded random sequences of
 // what a user can do to it (keys of every code, Enter, Backspace and the editing
 // keys and shortcuts, pastes of any text, clicks on its buttons and option buttons,

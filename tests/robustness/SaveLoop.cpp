@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper of the store test: saves the program's stored entries again and again
 // through the settings store, as the two windows that keep entries do when they close,
 // so that the test can kill it at any moment of a save.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The entries the save loop writes (SaveLoop.cpp) and the store test looks for: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored entries under faults: a process killed at any moment of a save, store
 // files that are missing, empty, garbage, binary or huge or hold entries far longer
 // than a field, a save that fails, and two instances of the program closing their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main() of every window test: the offscreen platform, the C locale and a
 // settings and data folder of the test's own, so no test touches the user's store.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives Aerolume the way a screen reader user's tools do, through the desktop's
 accessibility bus only: starts the program, opens calculators from the launcher, finds
 their fields by accessible name, enters values, presses the buttons, and reads the

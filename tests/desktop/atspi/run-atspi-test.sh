@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Aerolume as a desktop session would with a screen reader running, and drives it
 # with launcher_client.py through the accessibility bus: its own X server (Xvfb), its
 # own D-Bus session (which starts the accessibility bus and registry), Qt's
