@@ -220,6 +220,12 @@ void NavLogWindow::setUpFields() {
                 [this, field = field] { field_Change(field, false); });
     }
     m_ui->txtPlanName->setMinimumWidth(180);
+    m_ui->txtDate->setToolTip(
+        tr("The day of the flight, year-month-day: the date of the World Magnetic Model's "
+           "variations."));
+    m_ui->txtVariation->setToolTip(
+        tr("The variation of the legs without their own where the World Magnetic Model "
+           "gives none: a plan without a date, or near the magnetic poles."));
     connect(m_ui->cboFuelUnit, &QComboBox::activated, this, &NavLogWindow::cboFuelUnit_Click);
     QWidget::setTabOrder(m_ui->txtReserve, m_ui->cboPageSize);
     QWidget::setTabOrder(m_ui->cboPageSize, m_ui->tblLog);
