@@ -36,6 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         FUZZ_CHECK(kLatitudeRange.contains(point.latitude), "latitude %g", point.latitude);
         FUZZ_CHECK(kLongitudeRange.contains(point.longitude), "longitude %g", point.longitude);
     }
+    FUZZ_CHECK(!plan.date || (plan.date->year >= kMinPlanYear && plan.date->year <= kMaxPlanYear),
+               "date year %d", plan.date ? plan.date->year : 0);
     const auto again = readPlan(writePlan(plan));
     FUZZ_CHECK(std::holds_alternative<Plan>(again), "a written plan is refused: %s",
                qPrintable(std::get<QString>(again)));
@@ -50,6 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         checkFinite(leg.groundSpeed, "ground speed");
         checkFinite(leg.time, "time");
         checkFinite(leg.fuelRemaining, "fuel remaining");
+        FUZZ_CHECK(
+            std::isfinite(leg.conditions.variation) && std::fabs(leg.conditions.variation) <= 180,
+            "variation %g", leg.conditions.variation);
         FUZZ_CHECK(!leg.groundSpeed || *leg.groundSpeed > 0, "ground speed %g", *leg.groundSpeed);
         FUZZ_CHECK(
             !leg.magneticHeading || (*leg.magneticHeading >= 0 && *leg.magneticHeading < 360),

@@ -17,6 +17,8 @@ namespace aerolume::planning {
 namespace {
 
 const QString kUnknown = QStringLiteral("—");
+const char* const kModelName =
+    QT_TRANSLATE_NOOP("aerolume::planning::NavLogModel", "World Magnetic Model 2025");
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -157,6 +159,7 @@ public:
 private:
     void apply(const Plan& plan) {
         m_model->putName(plan.name);
+        m_model->putDate(plan.date);
         m_model->putDefaults(plan.defaults);
     }
     NavLogModel* m_model;
@@ -269,6 +272,9 @@ QVariant NavLogModel::data(const QModelIndex& index, int role) const {
             return displayText(row, column);
         case Qt::AccessibleTextRole: {
             const QString shown = displayText(row, column);
+            if (fromModel(row, column)) {
+                return tr("%1 (%2)").arg(shown, tr(kModelName));
+            }
             return shown == kUnknown ? tr("unknown") : shown;
         }
         case Qt::EditRole: {
@@ -303,6 +309,13 @@ QVariant NavLogModel::data(const QModelIndex& index, int role) const {
                 return QBrush(QColor(110, 110, 110));
             }
             return {};
+        case Qt::FontRole:
+            if (fromModel(row, column)) {
+                QFont font;
+                font.setItalic(true);
+                return font;
+            }
+            return {};
         case Qt::BackgroundRole:
             if (leg != nullptr && leg->status != LegStatus::Ok) {
                 return QBrush(leg->status == LegStatus::ZeroLength ? QColor(255, 244, 190)
@@ -318,6 +331,9 @@ QVariant NavLogModel::data(const QModelIndex& index, int role) const {
             }
             if (belowReserve && column >= FuelUsed) {
                 return tr("Fuel remaining below the reserve");
+            }
+            if (fromModel(row, column)) {
+                return tr(kModelName);
             }
             return {};
         default:
@@ -366,6 +382,12 @@ Qt::ItemFlags NavLogModel::flags(const QModelIndex& index) const {
     return flags;
 }
 
+bool NavLogModel::fromModel(int row, int column) const {
+    return column == Variation && row > 0 &&
+           m_result.legs[static_cast<std::size_t>(row - 1)].conditions.variationSource ==
+               VariationSource::Model;
+}
+
 bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) {
         return false;
@@ -401,7 +423,8 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
             if (!slot) {
                 refusal =
                     tr("Type the variation as degrees east or west (12.5E, 3W, or -3 "
-                       "for west), at most 180°, or leave the cell empty for the plan's.");
+                       "for west), at most 180°, or leave the cell empty for the model's or the "
+                       "plan's.");
             }
         } else {
             const Range range = rangeOf(column);
@@ -472,6 +495,15 @@ void NavLogModel::editName(const QString& name) {
     m_stack->push(new DefaultsCommand(this, m_plan, after));
 }
 
+void NavLogModel::editDate(const std::optional<PlanDate>& date) {
+    if (date == m_plan.date) {
+        return;
+    }
+    Plan after = m_plan;
+    after.date = date;
+    m_stack->push(new DefaultsCommand(this, m_plan, after));
+}
+
 void NavLogModel::resetPlan(const Plan& plan) {
     beginResetModel();
     m_plan = plan;
@@ -519,6 +551,11 @@ void NavLogModel::putDefaults(const PlanDefaults& defaults) {
 
 void NavLogModel::putName(const std::string& name) {
     m_plan.name = name;
+}
+
+void NavLogModel::putDate(const std::optional<PlanDate>& date) {
+    m_plan.date = date;
+    recompute();
 }
 
 void NavLogModel::recompute() {

@@ -10,7 +10,9 @@ namespace aerolume::planning {
 
 // The navigation log as a table: one row per checkpoint, its name and position, the
 // leg that ends at it (its overrides and its results) and the running totals there.
-// An override cell left empty shows the plan's value in grey. Every edit is a command
+// An override cell left empty shows the plan's value in grey; a variation from the
+// magnetic model is grey and italic, with the model named in its tooltip and its
+// spoken text. Every edit is a command
 // on the undo stack; the results are recomputed after each.
 class NavLogModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -62,6 +64,7 @@ public:
     void moveCheckpoint(int row, int to);
     void editDefaults(const PlanDefaults& defaults);
     void editName(const QString& name);
+    void editDate(const std::optional<PlanDate>& date);
 
     // Replaces the whole plan without a command (New, Open).
     void resetPlan(const Plan& plan);
@@ -73,6 +76,7 @@ public:
     void putMove(int from, int to);
     void putDefaults(const PlanDefaults& defaults);
     void putName(const std::string& name);
+    void putDate(const std::optional<PlanDate>& date);
 
 Q_SIGNALS:
     // The plan or its results changed.
@@ -84,6 +88,8 @@ Q_SIGNALS:
 
 private:
     QString displayText(int row, int column) const;
+    // The cell is a leg's variation taken from the magnetic model.
+    bool fromModel(int row, int column) const;
     void recompute();
 
     QUndoStack* m_stack;

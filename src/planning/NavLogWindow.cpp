@@ -21,6 +21,7 @@
 #include "common/Durations.h"
 #include "common/FormatMask.h"
 #include "common/StoredEntries.h"
+#include "navigation/WmmCoefficients.h"
 #include "platform/Beep.h"
 #include "platform/SettingsStore.h"
 #include "ui_NavLogWindow.h"
@@ -52,6 +53,18 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QDate toQDate(const std::optional<PlanDate>& date) {
+    return date ? QDate(date->year, date->month, date->day) : QDate();
+}
+
+// A new plan is for a flight today.
+Plan newPlan() {
+    Plan plan;
+    const QDate today = QDate::currentDate();
+    plan.date = PlanDate{today.year(), today.month(), today.day()};
+    return plan;
+}
+
 }  // namespace
 
 NavLogWindow::NavLogWindow(WindowRegistry& registry)
@@ -69,15 +82,22 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
                 "and the arrows move between cells). Positions are typed as degrees (33.95N, "
                 "-118.4) or degrees, minutes and seconds with the hemisphere (33 57 00 N, "
                 "118°24'W)."),
-             tr("Each row also holds the leg that ends at its checkpoint: altitude, TAS, wind "
-                "and variation left empty (grey) take the plan values above the table; a "
-                "value typed there overrides them for that leg. Variation is east (E) or "
-                "west (W); west is added to the true heading, east subtracted."),
+             tr("Each row also holds the leg that ends at its checkpoint: altitude, TAS and "
+                "wind left empty (grey) take the plan values above the table; a value typed "
+                "there overrides them for that leg. Variation is east (E) or west (W); west "
+                "is added to the true heading, east subtracted."),
+             tr("A leg's variation left empty comes from the World Magnetic Model 2025 (grey "
+                "italic): its value at the middle of the leg's rhumb line, at the leg's "
+                "altitude, on the flight date (year-month-day). Type a variation to override "
+                "it; empty the cell to return to the model's. The plan's variation above the "
+                "table applies only where the model gives none: a plan without a date, or "
+                "where the compass is useless near the magnetic poles."),
              tr("Insert, delete and move checkpoints from the Edit menu; every edit can be "
                 "undone. Save the plan as a file, export it as CSV, or as a PDF page for the "
                 "kneeboard in the page size chosen above the table.")});
 
     m_model = new NavLogModel(&m_stack, this);
+    m_model->resetPlan(newPlan());
     m_ui->tblLog->setModel(m_model);
     m_ui->tblLog->setEditTriggers(QAbstractItemView::AnyKeyPressed |
                                   QAbstractItemView::DoubleClicked |
@@ -171,14 +191,15 @@ void NavLogWindow::setUpFields() {
     m_ui->cboPageSize->addItems(
         {tr("A4"), tr("Letter"), tr("A5 (kneeboard)"), tr("5.5 × 8.5 in (kneeboard)")});
     const std::pair<QLineEdit*, QWidget*> chain[] = {
-        {m_ui->txtPlanName, m_ui->txtAltitude},   {m_ui->txtAltitude, m_ui->txtTAS},
-        {m_ui->txtTAS, m_ui->txtWindDir},         {m_ui->txtWindDir, m_ui->txtWindSpeed},
-        {m_ui->txtWindSpeed, m_ui->txtVariation}, {m_ui->txtVariation, m_ui->cboFuelUnit},
-        {m_ui->txtFuelFlow, m_ui->txtFuelStart},  {m_ui->txtFuelStart, m_ui->txtTaxiFuel},
-        {m_ui->txtTaxiFuel, m_ui->txtReserve},    {m_ui->txtReserve, m_ui->tblLog}};
+        {m_ui->txtPlanName, m_ui->txtDate},      {m_ui->txtDate, m_ui->txtAltitude},
+        {m_ui->txtAltitude, m_ui->txtTAS},       {m_ui->txtTAS, m_ui->txtWindDir},
+        {m_ui->txtWindDir, m_ui->txtWindSpeed},  {m_ui->txtWindSpeed, m_ui->txtVariation},
+        {m_ui->txtVariation, m_ui->cboFuelUnit}, {m_ui->txtFuelFlow, m_ui->txtFuelStart},
+        {m_ui->txtFuelStart, m_ui->txtTaxiFuel}, {m_ui->txtTaxiFuel, m_ui->txtReserve},
+        {m_ui->txtReserve, m_ui->tblLog}};
     for (const auto& [field, next] : chain) {
-        // The plan name and the variation take letters; the numbers take digits, the
-        // point and a minus. Enter takes the entry and moves on when it is valid.
+        // The plan name and the variation take letters; the numbers and the date take
+        // digits, the point and a minus. Enter takes the entry and moves on when it is valid.
         const bool letters = field == m_ui->txtPlanName || field == m_ui->txtVariation;
         const KeyRange accepted = letters ? KeyRange{32, 0x10FFFF} : kMinusPointSlashDigits;
         addCustomField(field, accepted, [this, field = field, next = next, accepted](int& key) {
@@ -199,6 +220,12 @@ void NavLogWindow::setUpFields() {
                 [this, field = field] { field_Change(field, false); });
     }
     m_ui->txtPlanName->setMinimumWidth(180);
+    m_ui->txtDate->setToolTip(
+        tr("The day of the flight, year-month-day: the date of the World Magnetic Model's "
+           "variations."));
+    m_ui->txtVariation->setToolTip(
+        tr("The variation of the legs without their own where the World Magnetic Model "
+           "gives none: a plan without a date, or near the magnetic poles."));
     connect(m_ui->cboFuelUnit, &QComboBox::activated, this, &NavLogWindow::cboFuelUnit_Click);
     QWidget::setTabOrder(m_ui->txtReserve, m_ui->cboPageSize);
     QWidget::setTabOrder(m_ui->cboPageSize, m_ui->tblLog);
@@ -209,6 +236,9 @@ bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
     if (field == m_ui->txtPlanName) {
         m_model->editName(field->text().trimmed());
         return true;
+    }
+    if (field == m_ui->txtDate) {
+        return date_Change(byEnter);
     }
     PlanDefaults d = plan.defaults;
     const std::string typed = field->text().toStdString();
@@ -264,6 +294,35 @@ bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
     return true;
 }
 
+bool NavLogWindow::date_Change(bool byEnter) {
+    QLineEdit* field = m_ui->txtDate;
+    const QString typed = field->text().trimmed();
+    std::optional<PlanDate> date;
+    if (!typed.isEmpty()) {
+        const QDate read = QDate::fromString(typed, Qt::ISODate);
+        if (!read.isValid() || typed.size() != 10 || read.year() < kMinPlanYear ||
+            read.year() > kMaxPlanYear) {
+            const QString message =
+                tr("Type the flight date as year-month-day (2026-07-14), from %1 to %2, or "
+                   "leave it empty for the plan's variation on every leg.")
+                    .arg(kMinPlanYear)
+                    .arg(kMaxPlanYear);
+            if (byEnter) {
+                fail(message, field, OnField::SelectAndFocus);
+            } else {
+                fail(message, nullptr, OnField::Untouched);
+                showPlan();
+            }
+            return false;
+        }
+        date = PlanDate{read.year(), read.month(), read.day()};
+    }
+    beginRun();
+    m_model->editDate(date);
+    showPlan();
+    return true;
+}
+
 void NavLogWindow::cboFuelUnit_Click(int index) {
     PlanDefaults d = m_model->plan().defaults;
     d.fuelUnit = kFuelUnits[std::clamp(index, 0, 3)];
@@ -275,11 +334,17 @@ void NavLogWindow::showPlan() {
     const PlanResult& r = m_model->result();
     const PlanDefaults& d = plan.defaults;
     const std::pair<QLineEdit*, QString> fields[] = {
-        {m_ui->txtPlanName, q(plan.name)},         {m_ui->txtAltitude, number(d.altitude)},
-        {m_ui->txtTAS, number(d.trueAirspeed)},    {m_ui->txtWindDir, number(d.windDirection)},
-        {m_ui->txtWindSpeed, number(d.windSpeed)}, {m_ui->txtVariation, variationText(d.variation)},
-        {m_ui->txtFuelFlow, number(d.fuelFlow)},   {m_ui->txtFuelStart, number(d.fuelAtStart)},
-        {m_ui->txtTaxiFuel, number(d.taxiFuel)},   {m_ui->txtReserve, number(d.reserveMinutes)}};
+        {m_ui->txtPlanName, q(plan.name)},
+        {m_ui->txtDate, toQDate(plan.date).toString(Qt::ISODate)},
+        {m_ui->txtAltitude, number(d.altitude)},
+        {m_ui->txtTAS, number(d.trueAirspeed)},
+        {m_ui->txtWindDir, number(d.windDirection)},
+        {m_ui->txtWindSpeed, number(d.windSpeed)},
+        {m_ui->txtVariation, variationText(d.variation)},
+        {m_ui->txtFuelFlow, number(d.fuelFlow)},
+        {m_ui->txtFuelStart, number(d.fuelAtStart)},
+        {m_ui->txtTaxiFuel, number(d.taxiFuel)},
+        {m_ui->txtReserve, number(d.reserveMinutes)}};
     for (const auto& [field, text] : fields) {
         // A field with an entry being typed (or refused) keeps it.
         if (!field->hasFocus() && field->text() != text) {
@@ -306,6 +371,17 @@ void NavLogWindow::showPlan() {
     m_ui->lblGreatCircle->setText(legs ? amount(r.greatCircleDistance, 1, tr("NM")) : QString());
 
     QStringList warnings;
+    const QString model = tr("World Magnetic Model 2025");
+    if (!plan.date) {
+        warnings << tr("The plan has no date: every leg without a typed variation takes the "
+                       "plan's. Type the flight date for the variations of the %1.")
+                        .arg(model);
+    } else if (const auto year = planDecimalYear(*plan.date);
+               year && (*year < kWmmEpoch || *year >= kWmmValidUntil)) {
+        warnings << tr("The flight date %1 is outside the %2's validity (2025-01-01 to "
+                       "2029-12-31): its variations are extrapolated and may be wrong.")
+                        .arg(toQDate(plan.date).toString(Qt::ISODate), model);
+    }
     for (std::size_t i = 0; i < r.legs.size(); ++i) {
         if (r.legs[i].status == LegStatus::Ok) {
             continue;
@@ -314,6 +390,21 @@ void NavLogWindow::showPlan() {
                         .arg(i + 1)
                         .arg(q(plan.checkpoints[i].name), q(plan.checkpoints[i + 1].name),
                              tr(legWarning(r.legs[i].status)));
+    }
+    for (std::size_t i = 0; i < r.legs.size(); ++i) {
+        const auto zone = r.legs[i].conditions.magneticZone;
+        if (!zone || *zone == MagneticZone::Normal) {
+            continue;
+        }
+        warnings << tr("Leg %1 (%2 to %3): %4")
+                        .arg(i + 1)
+                        .arg(q(plan.checkpoints[i].name), q(plan.checkpoints[i + 1].name),
+                             *zone == MagneticZone::Caution
+                                 ? tr("the magnetic field is weak near the middle of the leg; "
+                                      "the compass and the model's variation are unreliable.")
+                                 : tr("the compass is useless near the middle of the leg; the "
+                                      "model gives no variation there, the plan's is used "
+                                      "unless one is typed."));
     }
     if (r.firstBelowReserve) {
         const std::size_t at = *r.firstBelowReserve;
@@ -430,8 +521,8 @@ bool NavLogWindow::saveFile(const QString& path) {
 }
 
 bool NavLogWindow::exportPdf(const QString& path) {
-    const QString message =
-        writePlanPdf(path, m_model->plan(), m_model->result(), pageSize(), QDate::currentDate());
+    const QString message = writePlanPdf(path, m_model->plan(), m_model->result(), pageSize(),
+                                         toQDate(m_model->plan().date));
     if (!message.isEmpty()) {
         QMessageBox::warning(this, tr("Navigation Log"), message);
         return false;
@@ -455,7 +546,7 @@ void NavLogWindow::mnuNew_Click() {
     if (!maybeSave()) {
         return;
     }
-    m_model->resetPlan(Plan{});
+    m_model->resetPlan(newPlan());
     m_stack.clear();
     m_path.clear();
     beginRun();

@@ -77,6 +77,8 @@ private:
     // A plan field's entry is done (by Enter, or by leaving the field): a valid value
     // becomes a command; anything else is reported.
     bool field_Change(QLineEdit* field, bool byEnter);
+    // The flight date's entry is done: a valid date (or none) becomes a command.
+    bool date_Change(bool byEnter);
     void cboFuelUnit_Click(int index);
     void showPlan();
     void showCaption();

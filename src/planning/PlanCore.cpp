@@ -91,11 +91,42 @@ LegStatus wind(LegResult& leg) {
     return LegStatus::Ok;
 }
 
+// A longitude in (-180, 180].
+double toLongitude(double degrees) {
+    const double folded = toTurn(degrees);
+    return folded > 180 ? folded - 360 : folded;
+}
+
+// The Mercator ordinate of a latitude in degrees (radians of the equator's scale).
+double mercator(double latitude) {
+    return std::log(std::tan(kPi / 4 + latitude * kPi / 360));
+}
+
 }  // namespace
+
+std::optional<double> planDecimalYear(const PlanDate& date) {
+    if (date.year < kMinPlanYear || date.year > kMaxPlanYear) {
+        return std::nullopt;
+    }
+    return DecimalYear(date.year, date.month, date.day);
+}
+
+void RhumbMidpoint(double lat1, double lon1, double lat2, double lon2, double& latitude,
+                   double& longitude) {
+    const double change = toLongitude(lon2 - lon1);
+    latitude = (lat1 + lat2) / 2;
+    double fraction = 0.5;
+    // psi is infinite at a pole, and nearly constant over a leg along a parallel.
+    if (std::fabs(lat1) < 90 && std::fabs(lat2) < 90 && std::fabs(lat2 - lat1) > 1e-9) {
+        fraction = (mercator(latitude) - mercator(lat1)) / (mercator(lat2) - mercator(lat1));
+    }
+    longitude = toLongitude(lon1 + change * fraction);
+}
 
 std::vector<LegConditions> ResolveLegs(const Plan& plan) {
     std::vector<LegConditions> legs;
     const PlanDefaults& d = plan.defaults;
+    const std::optional<double> year = plan.date ? planDecimalYear(*plan.date) : std::nullopt;
     for (std::size_t i = 1; i < plan.checkpoints.size(); ++i) {
         const LegOverrides& o = plan.checkpoints[i].leg;
         LegConditions c;
@@ -103,8 +134,28 @@ std::vector<LegConditions> ResolveLegs(const Plan& plan) {
         c.trueAirspeed = o.trueAirspeed.value_or(d.trueAirspeed);
         c.windDirection = o.windDirection.value_or(d.windDirection);
         c.windSpeed = o.windSpeed.value_or(d.windSpeed);
-        c.variation = o.variation.value_or(d.variation);
-        c.variationSource = o.variation ? VariationSource::Typed : VariationSource::PlanDefault;
+        c.variation = d.variation;
+        c.variationSource = VariationSource::PlanDefault;
+        if (year) {
+            const Checkpoint& from = plan.checkpoints[i - 1];
+            const Checkpoint& to = plan.checkpoints[i];
+            double latitude = 0;
+            double longitude = 0;
+            RhumbMidpoint(from.latitude, from.longitude, to.latitude, to.longitude, latitude,
+                          longitude);
+            const auto model = MagneticVariationAt(latitude, longitude, c.altitude, *year);
+            if (model) {
+                c.magneticZone = model->Zone;
+                if (const auto declination = model->Declination()) {
+                    c.variation = *declination;
+                    c.variationSource = VariationSource::Model;
+                }
+            }
+        }
+        if (o.variation) {
+            c.variation = *o.variation;
+            c.variationSource = VariationSource::Typed;
+        }
         legs.push_back(c);
     }
     return legs;

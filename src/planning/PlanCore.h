@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "navigation/MagneticModel.h"
+
 namespace aerolume::planning {
 
 // A navigation log: checkpoints in flight order, a leg from each to the next, and the
@@ -20,10 +22,10 @@ namespace aerolume::planning {
 
 enum class FuelUnit { UsGallons, Litres, Pounds, Kilograms };
 
-// Where a leg's variation comes from. A later source (a magnetic model evaluated at
-// the leg) takes its place beside these without changing the computation, which
-// only carries the source through to the results.
-enum class VariationSource { PlanDefault, Typed };
+// Where a leg's variation comes from: typed for the leg, the World Magnetic Model
+// 2025 at the leg's midpoint on the plan's date, or the plan's own variation where
+// the model gives none (no plan date, or the compass blackout zone).
+enum class VariationSource { PlanDefault, Typed, Model };
 
 // A closed range of accepted values; `min` and `max` are inclusive.
 struct Range {
@@ -43,6 +45,8 @@ inline constexpr Range kFuelRange{0, 100000};         // fuel unit
 inline constexpr Range kReserveMinutesRange{0, 600};  // minutes
 inline constexpr Range kLatitudeRange{-90, 90};       // degrees
 inline constexpr Range kLongitudeRange{-180, 180};    // degrees
+inline constexpr int kMinPlanYear = 2000;             // the years a plan date may have
+inline constexpr int kMaxPlanYear = 2099;
 inline constexpr std::size_t kMaxCheckpoints = 1000;
 inline constexpr std::size_t kMaxNameLength = 200;  // characters of a name
 
@@ -82,8 +86,24 @@ struct PlanDefaults {
     bool operator==(const PlanDefaults&) const = default;
 };
 
+// A calendar date (Gregorian): the day of the flight.
+struct PlanDate {
+    int year = 2025;
+    int month = 1;
+    int day = 1;
+
+    bool operator==(const PlanDate&) const = default;
+};
+
+// The date as a decimal year for the magnetic model, or nothing for a date that does
+// not exist or lies outside kMinPlanYear to kMaxPlanYear.
+std::optional<double> planDecimalYear(const PlanDate& date);
+
 struct Plan {
     std::string name;
+    // The day of the flight; a plan without one (written before plans had dates)
+    // takes the plan's variation on every leg without a typed one.
+    std::optional<PlanDate> date;
     PlanDefaults defaults;
     std::vector<Checkpoint> checkpoints;
 
@@ -98,10 +118,26 @@ struct LegConditions {
     double windSpeed = 0;
     double variation = 0;
     VariationSource variationSource = VariationSource::PlanDefault;
+    // The magnetic model at the leg's midpoint, when the plan has a date (whatever
+    // the leg's variation source): where the compass may be trusted.
+    std::optional<MagneticZone> magneticZone;
 };
 
+// The midpoint of the rhumb line from one position to the other (degrees, north and
+// east positive), on a sphere: half way along a rhumb line the latitude is the mean
+// of the two (the distance grows with the latitude), and the longitude is where the
+// Mercator ordinate psi = ln tan(pi/4 + lat/2) is at the same fraction of its change
+// as the latitude; the longitude change is taken the short way (across the 180th
+// meridian when that is shorter) and the result lies in (-180, 180]. A line that
+// starts or ends at a pole takes the mean longitude the same short way.
+void RhumbMidpoint(double lat1, double lon1, double lat2, double lon2, double& latitude,
+                   double& longitude);
+
 // One entry per leg (one fewer than checkpoints): each leg's overrides laid over the
-// plan defaults.
+// plan defaults. A leg without a typed variation takes the World Magnetic Model's
+// declination (navigation/MagneticModel.h MagneticVariationAt) at the midpoint of its
+// rhumb line (RhumbMidpoint), at its cruise altitude and on the plan's date; where
+// the model gives none (no plan date, or the blackout zone) the plan's variation.
 std::vector<LegConditions> ResolveLegs(const Plan& plan);
 
 enum class LegStatus {

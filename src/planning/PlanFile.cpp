@@ -2,6 +2,7 @@
 #include "PlanFile.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -23,6 +24,7 @@ namespace key {
 const QString kFormat = QStringLiteral("format");
 const QString kVersion = QStringLiteral("version");
 const QString kName = QStringLiteral("name");
+const QString kDate = QStringLiteral("date");
 const QString kDefaults = QStringLiteral("defaults");
 const QString kCheckpoints = QStringLiteral("checkpoints");
 const QString kLeg = QStringLiteral("leg");
@@ -155,6 +157,20 @@ Plan readObject(const QJsonObject& top) {
 
     Plan plan;
     plan.name = root.text(top, key::kName, true).toStdString();
+    // Version 1 had no date; a key of that name there is an unknown one.
+    if (v >= 2 && top.contains(key::kDate) && !top.value(key::kDate).isNull()) {
+        const QString text = root.text(top, key::kDate);
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        if (!date.isValid() || text.size() != 10 || date.year() < kMinPlanYear ||
+            date.year() > kMaxPlanYear) {
+            Reader::fail(key::kDate, tr("\"%1\" is not a date from %2-01-01 to %3-12-31 written "
+                                        "as \"YYYY-MM-DD\".")
+                                         .arg(text)
+                                         .arg(kMinPlanYear)
+                                         .arg(kMaxPlanYear));
+        }
+        plan.date = PlanDate{date.year(), date.month(), date.day()};
+    }
     const QJsonObject defaults = root.object(top, key::kDefaults);
     const Reader d{key::kDefaults};
     PlanDefaults& p = plan.defaults;
@@ -274,11 +290,15 @@ QByteArray writePlan(const Plan& plan) {
         }
         checkpoints.append(entry);
     }
-    const QJsonObject top{{key::kFormat, QString::fromLatin1(kPlanFormat)},
-                          {key::kVersion, kPlanVersion},
-                          {key::kName, QString::fromStdString(plan.name)},
-                          {key::kDefaults, defaults},
-                          {key::kCheckpoints, checkpoints}};
+    QJsonObject top{{key::kFormat, QString::fromLatin1(kPlanFormat)},
+                    {key::kVersion, kPlanVersion},
+                    {key::kName, QString::fromStdString(plan.name)},
+                    {key::kDefaults, defaults},
+                    {key::kCheckpoints, checkpoints}};
+    if (plan.date) {
+        top.insert(key::kDate,
+                   QDate(plan.date->year, plan.date->month, plan.date->day).toString(Qt::ISODate));
+    }
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

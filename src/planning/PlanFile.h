@@ -9,12 +9,13 @@
 
 namespace aerolume::planning {
 
-// The plan file: one JSON object with "format": "aerolume-plan" and "version": 1, the
-// plan's name, its defaults and its checkpoints, each key named with its unit
-// (docs/plan-format.md lists every key, unit and range). Needs QtCore only.
+// The plan file: one JSON object with "format": "aerolume-plan" and "version": 2, the
+// plan's name, its date, its defaults and its checkpoints, each key named with its
+// unit (docs/plan-format.md lists every key, unit and range). Version 1 files (no
+// date) are still read. Needs QtCore only.
 
 inline constexpr const char* kPlanFormat = "aerolume-plan";
-inline constexpr int kPlanVersion = 1;
+inline constexpr int kPlanVersion = 2;
 inline constexpr const char* kPlanSuffix = "aerolume-plan";
 inline constexpr const char* kPlanMimeType = "application/x-aerolume-plan";
 // Larger files are refused unread; a plan of kMaxCheckpoints checkpoints with long

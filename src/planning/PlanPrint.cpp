@@ -129,7 +129,8 @@ int paintPlanPages(QPagedPaintDevice& device, const Plan& plan, const PlanResult
     const QString totals =
         tr("Date %1 · Distance %2 · Time %3 · Trip fuel %4 · Taxi fuel %5 · Fuel at start %6 · "
            "Reserve %7 (%8 min) · Great circle %9 · In the table: NM, kt, h:mm, %10")
-            .arg(date.toString(Qt::ISODate), amount(result.totalDistance, 1, tr("NM")),
+            .arg(date.isValid() ? date.toString(Qt::ISODate) : tr("none"),
+                 amount(result.totalDistance, 1, tr("NM")),
                  result.totalTime ? minutes(result.totalTime) : tr("unknown"),
                  amount(result.tripFuel, 1, unitName), amount(plan.defaults.taxiFuel, 1, unitName),
                  amount(plan.defaults.fuelAtStart, 1, unitName),

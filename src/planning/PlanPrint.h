@@ -12,8 +12,9 @@ class QPagedPaintDevice;
 namespace aerolume::planning {
 
 // The printed navigation log: a portrait page of the page size given, sizes in points
-// from the page layout. Each page starts with the header (the plan's name, the date,
-// the totals, the page number) and the column captions; then one row per checkpoint in
+// from the page layout. Each page starts with the header (the plan's name, the plan's
+// date or "none" for an invalid QDate, the totals, the page number) and the column
+// captions; then one row per checkpoint in
 // the standard columns (checkpoint, TC, wind, TAS, WCA, TH, variation, MH, distance
 // leg and remaining, GS, ETE, fuel leg and remaining) and blank ETA, ATA and actual
 // fuel columns to write in flight, rows tall enough for a pencil. Unknown values are

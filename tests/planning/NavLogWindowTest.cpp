@@ -8,8 +8,10 @@
 #include <QTest>
 
 #include "ProgramRegistry.h"
+#include "navigation/MagneticModel.h"
 #include "planning/NavLogWindow.h"
 #include "planning/PlanFile.h"
+#include "planning/PlanText.h"
 #include "support/WindowTestKit.h"
 
 namespace aerolume::test {
@@ -297,6 +299,62 @@ TEST_F(LoadedTest, ALegThatCannotBeFlownAndALowReserveAreWarnedInTheWindow) {
     EXPECT_TRUE(
         label("lblWarnings")
             .contains(QStringLiteral("below the reserve of 6.0 US gal from checkpoint 2 (B) on")));
+}
+
+TEST_F(LoadedTest, TheFlightDateBringsTheModelsVariationWhichATypedOneOverrides) {
+    // The sample is a version 1 plan: no date, the plan's 10° W on every leg.
+    QLineEdit* date = child<QLineEdit>(window, QStringLiteral("txtDate"));
+    EXPECT_EQ(date->text(), QString());
+    EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("The plan has no date")));
+    EXPECT_EQ(cell(1, NavLogModel::Variation), QStringLiteral("10.0° W"));
+
+    BeepCounter beeps;
+    typeFields(window, {"txtDate"}, {"2026-02-30"});
+    pressEnter(date);
+    EXPECT_TRUE(label("ErrorLbl").contains(QStringLiteral("year-month-day")));
+    EXPECT_FALSE(model->plan().date);
+    typeFields(window, {"txtDate"}, {"2026-07-01"});
+    pressEnter(date);
+    EXPECT_EQ(model->plan().date, (planning::PlanDate{2026, 7, 1}));
+    EXPECT_FALSE(label("lblWarnings").contains(QStringLiteral("no date")));
+    // The first leg's midpoint is 0° N 0.5° E, at the plan's 4500 ft.
+    const double year = *DecimalYear(2026, 7, 1);
+    const QString modelValue = QString::fromStdString(
+        planning::formatVariation(MagneticVariationAt(0, 0.5, 4500, year)->Field.Declination));
+    const QModelIndex variation = model->index(1, NavLogModel::Variation);
+    EXPECT_EQ(cell(1, NavLogModel::Variation), modelValue);
+    EXPECT_NE(modelValue, QStringLiteral("10.0° W"));
+    EXPECT_TRUE(variation.data(Qt::FontRole).value<QFont>().italic());
+    EXPECT_EQ(variation.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("World Magnetic Model 2025"));
+    EXPECT_EQ(variation.data(Qt::AccessibleTextRole).toString(),
+              modelValue + QStringLiteral(" (World Magnetic Model 2025)"));
+
+    typeCell(1, NavLogModel::Variation, QStringLiteral("5E"));
+    EXPECT_EQ(cell(1, NavLogModel::Variation), QStringLiteral("5.0° E"));
+    EXPECT_EQ(cell(1, NavLogModel::MagneticHeading), QStringLiteral("085°"));
+    EXPECT_FALSE(variation.data(Qt::FontRole).value<QFont>().italic());
+    EXPECT_FALSE(variation.data(Qt::ToolTipRole).isValid());
+    typeCell(1, NavLogModel::Variation, QStringLiteral(" "));
+    EXPECT_EQ(cell(1, NavLogModel::Variation), modelValue);
+    typeCell(2, NavLogModel::Variation, QStringLiteral("2W"));
+
+    const QString saved = path("dated.aerolume-plan");
+    ASSERT_TRUE(window->saveFile(saved));
+    window->mnuNew_Click();
+    EXPECT_EQ(date->text(), QDate::currentDate().toString(Qt::ISODate));
+    ASSERT_TRUE(window->openFile(saved));
+    EXPECT_EQ(date->text(), QStringLiteral("2026-07-01"));
+    EXPECT_EQ(cell(1, NavLogModel::Variation), modelValue);
+    EXPECT_EQ(cell(2, NavLogModel::Variation), QStringLiteral("2.0° W"));
+    EXPECT_EQ(beeps.count(), 0);
+
+    // A date past the model's five years is computed, with a warning.
+    typeFields(window, {"txtDate"}, {"2031-01-01"});
+    pressEnter(date);
+    EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("outside the World Magnetic")));
+    child<QAction>(window, QStringLiteral("mnuUndo"))->trigger();
+    EXPECT_EQ(date->text(), QStringLiteral("2026-07-01"));
 }
 
 TEST_F(LoadedTest, RefusedEntriesBeepAndSayWhy) {

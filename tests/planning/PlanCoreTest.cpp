@@ -4,6 +4,7 @@
 #include <cmath>
 #include <variant>
 
+#include "navigation/MagneticModel.h"
 #include "navigation/RoutesCore.h"
 #include "navigation/WindCore.h"
 #include "planning/PlanCore.h"
@@ -170,6 +171,129 @@ TEST(ResolveLegsTest, AnOverrideTakesThePlaceOfThePlanValueAndSaysSo) {
     EXPECT_EQ(legs[1].variation, 3);
     EXPECT_EQ(legs[1].variationSource, VariationSource::Typed);
     EXPECT_TRUE(ResolveLegs(Plan{}).empty());
+}
+
+// Half way along the rhumb line: the legs from each end to the midpoint are half the
+// leg's length on the leg's course.
+struct Midpoint {
+    double lat1, lon1, lat2, lon2;
+};
+
+class RhumbMidpointTest : public ::testing::TestWithParam<Midpoint> {};
+
+TEST_P(RhumbMidpointTest, HalvesTheLegOnItsCourse) {
+    const Midpoint& m = GetParam();
+    double lat = 0;
+    double lon = 0;
+    RhumbMidpoint(m.lat1, m.lon1, m.lat2, m.lon2, lat, lon);
+    const PlanResult whole = ComputePlan(leg(m.lat1, m.lon1, m.lat2, m.lon2, 100, 0, 0));
+    const PlanResult first = ComputePlan(leg(m.lat1, m.lon1, lat, lon, 100, 0, 0));
+    const PlanResult second = ComputePlan(leg(lat, lon, m.lat2, m.lon2, 100, 0, 0));
+    const double half = *whole.legs[0].distance / 2;
+    EXPECT_NEAR(*first.legs[0].distance, half, 1e-6 * half);
+    EXPECT_NEAR(*second.legs[0].distance, half, 1e-6 * half);
+    EXPECT_NEAR(*first.legs[0].trueCourse, *whole.legs[0].trueCourse, 1e-6);
+    EXPECT_NEAR(*second.legs[0].trueCourse, *whole.legs[0].trueCourse, 1e-6);
+    EXPECT_GT(lon, -180);
+    EXPECT_LE(lon, 180);
+}
+
+INSTANTIATE_TEST_SUITE_P(Legs, RhumbMidpointTest,
+                         ::testing::Values(Midpoint{0, 0, 0, 2}, Midpoint{0, 0, 2, 0},
+                                           Midpoint{34.02, -118.45, 36.08, -115.15},
+                                           Midpoint{60, 10, 70, 40}, Midpoint{-40, 170, -30, -170},
+                                           Midpoint{10, -179.5, 12, 179.5}));
+
+// A plan dated 2026-07-01 whose legs without a typed variation take the model's.
+class ModelVariationTest : public ::testing::Test {
+protected:
+    static Plan dated(double lat1, double lon1, double lat2, double lon2) {
+        Plan plan = leg(lat1, lon1, lat2, lon2, 120, 0, 0, -7);
+        plan.date = PlanDate{2026, 7, 1};
+        plan.defaults.altitude = 8500;
+        return plan;
+    }
+    // The model's record at the leg's midpoint and the leg's altitude.
+    static MagneticVariation expected(const Plan& plan, double altitude) {
+        const Checkpoint& a = plan.checkpoints[0];
+        const Checkpoint& b = plan.checkpoints[1];
+        double lat = 0;
+        double lon = 0;
+        RhumbMidpoint(a.latitude, a.longitude, b.latitude, b.longitude, lat, lon);
+        return *MagneticVariationAt(lat, lon, altitude, *DecimalYear(2026, 7, 1));
+    }
+};
+
+TEST_F(ModelVariationTest, ALegWithoutATypedVariationTakesTheModelsAtItsMidpoint) {
+    const Plan plans[] = {dated(34.02, -118.45, 36.08, -115.15), dated(51.47, -0.45, 48.85, 2.35),
+                          dated(-33.95, 151.18, -37.67, 144.83), dated(0, 179.5, 0, -179.5)};
+    for (const Plan& plan : plans) {
+        const auto legs = ResolveLegs(plan);
+        const MagneticVariation model = expected(plan, 8500);
+        EXPECT_EQ(legs[0].variationSource, VariationSource::Model);
+        EXPECT_DOUBLE_EQ(legs[0].variation, model.Field.Declination);
+        EXPECT_EQ(legs[0].magneticZone, MagneticZone::Normal);
+        const LegResult result = ComputePlan(plan).legs[0];
+        EXPECT_NEAR(*result.magneticHeading,
+                    std::fmod(*result.trueHeading - model.Field.Declination + 360, 360), 1e-9);
+    }
+    // Near Los Angeles the variation is some 11° east: not the plan's 7° W.
+    EXPECT_NEAR(ResolveLegs(plans[0])[0].variation, 11.3, 1.0);
+}
+
+TEST_F(ModelVariationTest, TheLegsOwnAltitudeIsTheModelsHeight) {
+    Plan plan = dated(60, 10, 70, 40);
+    plan.checkpoints[1].leg.altitude = 45000;
+    EXPECT_DOUBLE_EQ(ResolveLegs(plan)[0].variation, expected(plan, 45000).Field.Declination);
+    EXPECT_NE(ResolveLegs(plan)[0].variation, expected(plan, 8500).Field.Declination);
+}
+
+TEST_F(ModelVariationTest, ATypedVariationOverridesAndClearingItReturnsTheModels) {
+    Plan plan = dated(34.02, -118.45, 36.08, -115.15);
+    plan.checkpoints[1].leg.variation = 3;
+    EXPECT_EQ(ResolveLegs(plan)[0].variation, 3);
+    EXPECT_EQ(ResolveLegs(plan)[0].variationSource, VariationSource::Typed);
+    EXPECT_NEAR(*ComputePlan(plan).legs[0].magneticHeading,
+                *ComputePlan(plan).legs[0].trueHeading - 3, 1e-9);
+    plan.checkpoints[1].leg.variation.reset();
+    EXPECT_EQ(ResolveLegs(plan)[0].variationSource, VariationSource::Model);
+    EXPECT_DOUBLE_EQ(ResolveLegs(plan)[0].variation, expected(plan, 8500).Field.Declination);
+}
+
+TEST_F(ModelVariationTest, WhereTheModelGivesNoneThePlansVariationApplies) {
+    struct Case {
+        const char* what;
+        Plan plan;
+        VariationSource source;
+        std::optional<MagneticZone> zone;
+    };
+    Plan undated = dated(34.02, -118.45, 36.08, -115.15);
+    undated.date.reset();
+    Plan tooEarly = undated;
+    tooEarly.date = PlanDate{1999, 12, 31};
+    Plan noSuchDay = undated;
+    noSuchDay.date = PlanDate{2026, 2, 30};
+    const Case cases[] = {
+        {"no plan date", undated, VariationSource::PlanDefault, std::nullopt},
+        {"a date before the plan years", tooEarly, VariationSource::PlanDefault, std::nullopt},
+        {"a day that does not exist", noSuchDay, VariationSource::PlanDefault, std::nullopt},
+        // The horizontal field is below 2000 nT there: no variation.
+        {"blackout near the magnetic pole", dated(81, 109, 81, 111), VariationSource::PlanDefault,
+         MagneticZone::Blackout},
+        // Between 2000 and 6000 nT: the model's value, with the caution kept.
+        {"caution zone", dated(74, 109, 74, 111), VariationSource::Model, MagneticZone::Caution}};
+    for (const Case& c : cases) {
+        const auto legs = ResolveLegs(c.plan);
+        EXPECT_EQ(legs[0].variationSource, c.source) << c.what;
+        EXPECT_EQ(legs[0].magneticZone, c.zone) << c.what;
+        if (c.source == VariationSource::PlanDefault) {
+            EXPECT_EQ(legs[0].variation, -7) << c.what;
+        }
+    }
+    // A date outside the model's five years is still evaluated.
+    Plan late = dated(34.02, -118.45, 36.08, -115.15);
+    late.date = PlanDate{2031, 3, 1};
+    EXPECT_EQ(ResolveLegs(late)[0].variationSource, VariationSource::Model);
 }
 
 // The same inputs through the route and wind cores directly.

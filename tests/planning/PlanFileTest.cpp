@@ -17,6 +17,7 @@ namespace {
 Plan samplePlan() {
     Plan plan;
     plan.name = "Santa Monica – Las Vegas";
+    plan.date = PlanDate{2026, 7, 14};
     plan.defaults = {6500, 115, 250, 20, 11.5, 9.5, 48, 1.2, 45, FuelUnit::Litres};
     plan.checkpoints = {{"KSMO", 34.0158, -118.4513, {}},
                         {"Pomona \"VOR\"", 34.0785, -117.7873, {}},
@@ -109,9 +110,26 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"no format", changed([](QJsonObject& t) { t.remove(QStringLiteral("format")); }),
                 "format: the key is missing."},
         BadFile{"newer version",
-                changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), 2); }),
-                "version: the plan was written in format version 2 by a newer program; this "
-                "program reads version 1."},
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), 3); }),
+                "version: the plan was written in format version 3 by a newer program; this "
+                "program reads version 2."},
+        BadFile{"date as a number",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("date"), 20260714); }),
+                "date: a text in quotes is expected."},
+        BadFile{"a day that does not exist",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("date"), "2026-02-30"); }),
+                "date: \"2026-02-30\" is not a date from 2000-01-01 to 2099-12-31 written as "
+                "\"YYYY-MM-DD\"."},
+        BadFile{"date in another order",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("date"), "14.07.2026"); }),
+                "date: \"14.07.2026\" is not a date"},
+        BadFile{"date with a time", changed([](QJsonObject& t) {
+                    t.insert(QStringLiteral("date"), "2026-07-14T10:00:00");
+                }),
+                "date: \"2026-07-14T10:00:00\" is not a date"},
+        BadFile{"date before the plan years",
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("date"), "1999-12-31"); }),
+                "date: \"1999-12-31\" is not a date"},
         BadFile{"version as text",
                 changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), "1"); }),
                 "version: a whole number from 1 on is expected."},
@@ -178,6 +196,37 @@ INSTANTIATE_TEST_SUITE_P(
                 }),
                 "checkpoints: 1001 checkpoints are more than the 1000 a plan may have."},
         BadFile{"huge file", QByteArray(kMaxPlanFileBytes + 1, ' '), "it is larger than 4 MB."}));
+
+TEST(PlanFileTest, AVersionOnePlanOpensWithItsTypedVariationsAndNoDate) {
+    // As version 1 wrote it; its "date" was an unknown key then and stays unread.
+    const QByteArray v1 = R"({
+        "format": "aerolume-plan", "version": 1, "name": "Old", "date": "not read",
+        "defaults": {"altitudeFt": 4500, "trueAirspeedKt": 120, "windDirectionDeg": 0,
+                     "windSpeedKt": 0, "variationDeg": -10, "fuelUnit": "USgal",
+                     "fuelFlowPerHour": 8, "fuelAtStart": 40, "taxiFuel": 1,
+                     "reserveMinutes": 45},
+        "checkpoints": [{"name": "A", "latitudeDeg": 0, "longitudeDeg": 0},
+                        {"name": "B", "latitudeDeg": 0, "longitudeDeg": 1,
+                         "leg": {"variationDeg": 4.5}},
+                        {"name": "C", "latitudeDeg": 0, "longitudeDeg": 2}]})";
+    const auto read = readPlan(v1);
+    ASSERT_TRUE(std::holds_alternative<Plan>(read)) << std::get<QString>(read).toStdString();
+    const Plan& plan = std::get<Plan>(read);
+    EXPECT_FALSE(plan.date);
+    EXPECT_EQ(plan.checkpoints[1].leg.variation, 4.5);
+    EXPECT_FALSE(plan.checkpoints[2].leg.variation);
+    EXPECT_EQ(plan.defaults.variation, -10);
+    // Written again, it is a version 2 file without a date that reads back the same.
+    const QJsonObject written = QJsonDocument::fromJson(writePlan(plan)).object();
+    EXPECT_EQ(written.value(QStringLiteral("version")).toInt(), 2);
+    EXPECT_FALSE(written.contains(QStringLiteral("date")));
+    EXPECT_EQ(std::get<Plan>(readPlan(writePlan(plan))), plan);
+}
+
+TEST(PlanFileTest, TheDateIsWrittenAsYearMonthDay) {
+    const QJsonObject written = QJsonDocument::fromJson(writePlan(samplePlan())).object();
+    EXPECT_EQ(written.value(QStringLiteral("date")).toString(), QStringLiteral("2026-07-14"));
+}
 
 TEST(PlanFileTest, AHugeFileOnDiskIsRefusedUnread) {
     QTemporaryDir dir;
