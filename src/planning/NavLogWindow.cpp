@@ -18,6 +18,8 @@
 #include "PlanFile.h"
 #include "PlanPrint.h"
 #include "PlanText.h"
+#include "PrintHook.h"
+#include "PrintLoader.h"
 #include "common/Durations.h"
 #include "common/FormatMask.h"
 #include "common/StoredEntries.h"
@@ -162,6 +164,8 @@ void NavLogWindow::buildMenus() {
             this, &NavLogWindow::mnuExportPdf_Click);
     connect(add(file, tr("Export &CSV..."), "mnuExportCsv", QKeySequence()), &QAction::triggered,
             this, &NavLogWindow::mnuExportCsv_Click);
+    connect(add(file, tr("P&rint..."), "mnuPrint", QKeySequence::Print), &QAction::triggered, this,
+            &NavLogWindow::mnuPrint_Click);
 
     QMenu* edit = addMenu(tr("&Edit"), "menuEdit");
     QAction* undo = m_stack.createUndoAction(this, tr("&Undo"));
@@ -542,6 +546,25 @@ bool NavLogWindow::exportCsv(const QString& path) {
     return true;
 }
 
+bool NavLogWindow::print() {
+    const auto printPages = reinterpret_cast<PrintFunction>(resolvePrintSymbol(kPrintSymbol));
+    if (printPages == nullptr) {
+        report(
+            tr("Printing is not available on this computer. Use Export PDF in the File "
+               "menu and print the PDF file instead."));
+        return false;
+    }
+    const QPageSize size = pageSize();
+    const PaintPages paint = [this](QPagedPaintDevice& device) {
+        return paintPlanPages(device, m_model->plan(), m_model->result(), QDate::currentDate());
+    };
+    const int pages = printPages(this, &size, &paint);
+    if (pages < 0) {
+        report(tr("The navigation log could not be printed."));
+    }
+    return pages > 0;
+}
+
 void NavLogWindow::mnuNew_Click() {
     if (!maybeSave()) {
         return;
@@ -590,6 +613,10 @@ void NavLogWindow::mnuExportCsv_Click() {
     if (!path.isEmpty()) {
         exportCsv(path);
     }
+}
+
+void NavLogWindow::mnuPrint_Click() {
+    print();
 }
 
 void NavLogWindow::mnuInsert_Click() {

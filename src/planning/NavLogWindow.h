@@ -20,7 +20,8 @@ namespace aerolume::planning {
 // The navigation log: a plan of checkpoints edited in a table, its plan-wide values
 // in fields above it, the totals and warnings below. A document window: New, Open,
 // Save and Save As on one plan file, its name and an unsaved-changes mark in the
-// caption, a question before unsaved changes are thrown away; export as PDF and CSV.
+// caption, a question before unsaved changes are thrown away; export as PDF and CSV,
+// and printing.
 //
 // Read from outside (the loading window reads the trip fuel of the open log):
 //   tripFuel  the legs' fuel total in the plan's fuel unit, taxi fuel apart, as a
@@ -50,6 +51,9 @@ public:
     bool saveFile(const QString& path);
     bool exportPdf(const QString& path);
     bool exportCsv(const QString& path);
+    // Prints through the print module (PrintHook.h), loaded now; returns whether pages
+    // were printed. Without the module, the error label says so and suggests the PDF.
+    bool print();
     // The page size the pilot chose for the PDF.
     QPageSize pageSize() const;
 
@@ -60,6 +64,7 @@ public:
     bool mnuSaveAs_Click();
     void mnuExportPdf_Click();
     void mnuExportCsv_Click();
+    void mnuPrint_Click();
     void mnuInsert_Click();
     void mnuDelete_Click();
     void mnuMoveUp_Click();

@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty prefix, as `cmake --install` does for a package,
-# and checks that everything a desktop needs is in place: the program, its menu entry
-# pointing at it and at its icon, the icon in every size of the hicolor theme (each PNG
-# of the size its folder says) and as SVG, the AppStream description with the licence,
-# the manual page and changelog compressed, and the machine-readable copyright file.
+# and checks that everything a desktop needs is in place: the program and its print
+# module, its menu entry pointing at it and at its icon, the icon in every size of the
+# hicolor theme (each PNG of the size its folder says) and as SVG, the AppStream
+# description with the licence, the manual page and changelog compressed, and the
+# machine-readable copyright file.
 #
 # cmake -DBUILD_DIR=<build> -DPREFIX=<empty folder to install into> -P InstallTest.cmake
 if(NOT BUILD_DIR OR NOT PREFIX)
@@ -25,6 +26,7 @@ endmacro()
 
 set(expected
   bin/aerolume
+  lib/aerolume/aerolume-print.so
   share/applications/${app_id}.desktop
   share/metainfo/${app_id}.metainfo.xml
   share/mime/packages/${app_id}.xml

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMessageBox>
+#include <QPagedPaintDevice>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,7 +12,10 @@
 #include "navigation/MagneticModel.h"
 #include "planning/NavLogWindow.h"
 #include "planning/PlanFile.h"
+#include "planning/PlanPrint.h"
 #include "planning/PlanText.h"
+#include "planning/PrintHook.h"
+#include "planning/PrintLoader.h"
 #include "support/WindowTestKit.h"
 
 namespace aerolume::test {
@@ -389,6 +393,76 @@ TEST_F(LoadedTest, ExportsWriteCsvAndAPdfOfAsManyPagesAsThePlanNeeds) {
     QFile longPdf(path("long.pdf"));
     ASSERT_TRUE(longPdf.open(QIODevice::ReadOnly));
     EXPECT_GE(longPdf.readAll().count("/Type /Page\n"), 2);
+}
+
+// The print module named by AEROLUME_PRINT_PLUGIN for the test's lifetime.
+class PrintTest : public LoadedTest {
+protected:
+    void usePlugin(const QByteArray& file) { qputenv("AEROLUME_PRINT_PLUGIN", file); }
+    void TearDown() override {
+        qunsetenv("AEROLUME_PRINT_PLUGIN");
+        LoadedTest::TearDown();
+    }
+    // Presses Ctrl+P; a modal dialog that opens is closed with Escape. Returns its
+    // objectName, or "" when none opened.
+    QString pressPrint() {
+        QString seen;
+        QTimer reader;
+        reader.setInterval(10);
+        QObject::connect(&reader, &QTimer::timeout, &reader, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                reader.stop();
+                seen = modal->objectName();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        reader.start();
+        press(table, Qt::CTRL | Qt::Key_P);
+        return seen;
+    }
+};
+
+TEST_F(PrintTest, TheModulePrintsEveryPageOfTheLog) {
+    usePlugin(AEROLUME_PRINT_PLUGIN_FILE);
+    ASSERT_NE(planning::resolvePrintSymbol(planning::kPrintSymbol), nullptr);
+    const auto toFile = reinterpret_cast<planning::PrintToFileFunction>(
+        planning::resolvePrintSymbol(planning::kPrintToFileSymbol));
+    ASSERT_NE(toFile, nullptr);
+    planning::Plan long_ = model->plan();
+    for (int i = 3; i < 60; ++i) {
+        long_.checkpoints.push_back({"P", 0, i / 10.0, {}});
+    }
+    model->resetPlan(long_);
+    const planning::PaintPages paint = [&](QPagedPaintDevice& device) {
+        return planning::paintPlanPages(device, model->plan(), model->result(), QDate(2026, 5, 1));
+    };
+    const QPageSize a5(QPageSize::A5);
+    const QString file = path("printed.pdf");
+    const int pages = toFile(&file, &a5, &paint);
+    EXPECT_GE(pages, 2);
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n"), pages);
+}
+
+TEST_F(PrintTest, CtrlPOpensThePrintDialogAndCancellingPrintsNothing) {
+    usePlugin(AEROLUME_PRINT_PLUGIN_FILE);
+    EXPECT_EQ(pressPrint(), QStringLiteral("dlgPrint"));
+    EXPECT_FALSE(child<QLabel>(window, QStringLiteral("ErrorLbl"))->isVisible());
+}
+
+TEST_F(PrintTest, WithoutTheModuleTheWindowSaysSoAndSuggestsThePdf) {
+    usePlugin(QFile::encodeName(path("missing/aerolume-print.so")));
+    BeepCounter beeps;
+    EXPECT_EQ(pressPrint(), QString());
+    EXPECT_TRUE(child<QLabel>(window, QStringLiteral("ErrorLbl"))->isVisible());
+    EXPECT_EQ(label("ErrorLbl"),
+              QStringLiteral("Printing is not available on this computer. Use Export PDF in the "
+                             "File menu and print the PDF file instead."));
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_EQ(model->rowCount(), 3);
 }
 
 }  // namespace
