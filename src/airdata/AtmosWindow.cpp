@@ -80,41 +80,23 @@ void AtmosWindow::Command2_Click() {
     compute();
 }
 
-std::optional<double> AtmosWindow::read(QLineEdit* field, double low, double high,
-                                        const QString& what) {
-    if (isEmpty(field)) {
-        fail(tr("Enter the %1!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    const std::optional<double> value = strictValue(field);
-    if (!value) {
-        fail(tr("The %1 is not a number!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    if (*value < low || *value > high) {
-        fail(tr("The %1 is out of range!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    return value;
-}
-
 bool AtmosWindow::compute() {
     beginRun();
-    const auto indicated = read(m_ui->txtAlt, -2000, 65000, tr("indicated altitude"));
+    const auto indicated = readInRange(m_ui->txtAlt, -2000, 65000, tr("indicated altitude"));
     if (!indicated) {
         return false;
     }
     const bool hpa = m_ui->optHpa->isChecked();
-    const auto setting =
-        read(m_ui->txtSetting, hpa ? 850 : 25.10, hpa ? 1100 : 32.48, tr("altimeter setting"));
+    const auto setting = readInRange(m_ui->txtSetting, hpa ? 850 : 25.10, hpa ? 1100 : 32.48,
+                                     tr("altimeter setting"));
     if (!setting) {
         return false;
     }
     std::optional<double> oat;
     if (!isEmpty(m_ui->txtOAT)) {
         const bool celsius = m_ui->optC->isChecked();
-        oat = read(m_ui->txtOAT, celsius ? -100 : -148, celsius ? 60 : 140,
-                   tr("outside air temperature"));
+        oat = readInRange(m_ui->txtOAT, celsius ? -100 : -148, celsius ? 60 : 140,
+                          tr("outside air temperature"));
         if (!oat) {
             return false;
         }
@@ -124,7 +106,7 @@ bool AtmosWindow::compute() {
     }
     double station = 0;
     if (!isEmpty(m_ui->txtElev)) {
-        const auto elevation = read(m_ui->txtElev, -2000, 20000, tr("station elevation"));
+        const auto elevation = readInRange(m_ui->txtElev, -2000, 20000, tr("station elevation"));
         if (!elevation) {
             return false;
         }

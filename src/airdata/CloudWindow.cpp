@@ -49,38 +49,20 @@ void CloudWindow::Command2_Click() {
     compute();
 }
 
-std::optional<double> CloudWindow::read(QLineEdit* field, double low, double high,
-                                        const QString& what) {
-    if (isEmpty(field)) {
-        fail(tr("Enter the %1!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    const std::optional<double> value = strictValue(field);
-    if (!value) {
-        fail(tr("The %1 is not a number!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    if (*value < low || *value > high) {
-        fail(tr("The %1 is out of range!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    return value;
-}
-
 bool CloudWindow::compute() {
     beginRun();
     const bool celsius = m_ui->optC->isChecked();
     const double low = celsius ? -60 : -76;
     const double high = celsius ? 60 : 140;
-    const auto temperature = read(m_ui->txtTemp, low, high, tr("temperature"));
+    const auto temperature = readInRange(m_ui->txtTemp, low, high, tr("temperature"));
     if (!temperature) {
         return false;
     }
-    const auto dewPoint = read(m_ui->txtDew, low, high, tr("dew point"));
+    const auto dewPoint = readInRange(m_ui->txtDew, low, high, tr("dew point"));
     if (!dewPoint) {
         return false;
     }
-    const auto elevation = read(m_ui->txtElev, -2000, 20000, tr("field elevation"));
+    const auto elevation = readInRange(m_ui->txtElev, -2000, 20000, tr("field elevation"));
     if (!elevation) {
         return false;
     }

@@ -53,35 +53,17 @@ void ClimbWindow::Command2_Click() {
     compute();
 }
 
-std::optional<double> ClimbWindow::read(QLineEdit* field, double low, double high,
-                                        const QString& what) {
-    if (isEmpty(field)) {
-        fail(tr("Enter the %1!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    const std::optional<double> value = strictValue(field);
-    if (!value) {
-        fail(tr("The %1 is not a number!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    if (*value < low || *value > high) {
-        fail(tr("The %1 is out of range!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    return value;
-}
-
 bool ClimbWindow::compute() {
     beginRun();
-    const auto from = read(m_ui->txtFrom, -2000, 60000, tr("starting altitude"));
+    const auto from = readInRange(m_ui->txtFrom, -2000, 60000, tr("starting altitude"));
     if (!from) {
         return false;
     }
-    const auto to = read(m_ui->txtTo, -2000, 60000, tr("target altitude"));
+    const auto to = readInRange(m_ui->txtTo, -2000, 60000, tr("target altitude"));
     if (!to) {
         return false;
     }
-    const auto speed = read(m_ui->txtGS, 1, 1000, tr("ground speed"));
+    const auto speed = readInRange(m_ui->txtGS, 1, 1000, tr("ground speed"));
     if (!speed) {
         return false;
     }
@@ -111,7 +93,7 @@ bool ClimbWindow::compute() {
         return fail(tr("Fill one of vertical speed, path angle and gradient!"), m_ui->txtVS,
                     OnField::SelectAndFocus);
     }
-    const auto rate = read(given->field, given->low, given->high, given->what);
+    const auto rate = readInRange(given->field, given->low, given->high, given->what);
     if (!rate) {
         return false;
     }

@@ -26,9 +26,6 @@ public:
 
 private:
     bool compute();
-    // The field's number when it holds one from `low` to `high`; otherwise reports
-    // what is wrong, naming the field by `what`.
-    std::optional<double> read(QLineEdit* field, double low, double high, const QString& what);
 
     std::unique_ptr<Ui::ClimbForm> m_ui;
 };

@@ -44,22 +44,8 @@ void FuelWindow::Command2_Click() {
 
 bool FuelWindow::compute() {
     beginRun();
-    QLineEdit* const fields[] = {m_ui->txtFlow, m_ui->txtTime, m_ui->txtAmount};
-    QLineEdit* firstEmpty = nullptr;
-    int empty = 0;
-    for (QLineEdit* field : fields) {
-        if (isEmpty(field)) {
-            firstEmpty = firstEmpty != nullptr ? firstEmpty : field;
-            ++empty;
-        }
-    }
-    if (empty == 0) {
-        return fail(tr("Leave empty the field to compute!"), m_ui->txtFlow,
-                    OnField::SelectAndFocus);
-    }
-    if (empty > 1) {
-        return fail(tr("Fill in two fields and leave one empty!"), firstEmpty,
-                    OnField::SelectAndFocus);
+    if (!oneLeftEmpty({m_ui->txtFlow, m_ui->txtTime, m_ui->txtAmount})) {
+        return false;
     }
     FuelInput input;
     if (!isEmpty(m_ui->txtFlow) && !(input.Flow = numberIn(m_ui->txtFlow, 0, 99999))) {

@@ -39,22 +39,8 @@ void TsdWindow::Command2_Click() {
 
 bool TsdWindow::compute() {
     beginRun();
-    QLineEdit* const fields[] = {m_ui->txtDist, m_ui->txtGS, m_ui->txtTime};
-    QLineEdit* firstEmpty = nullptr;
-    int empty = 0;
-    for (QLineEdit* field : fields) {
-        if (isEmpty(field)) {
-            firstEmpty = firstEmpty != nullptr ? firstEmpty : field;
-            ++empty;
-        }
-    }
-    if (empty == 0) {
-        return fail(tr("Leave empty the field to compute!"), m_ui->txtDist,
-                    OnField::SelectAndFocus);
-    }
-    if (empty > 1) {
-        return fail(tr("Fill in two fields and leave one empty!"), firstEmpty,
-                    OnField::SelectAndFocus);
+    if (!oneLeftEmpty({m_ui->txtDist, m_ui->txtGS, m_ui->txtTime})) {
+        return false;
     }
     TsdInput input;
     if (!isEmpty(m_ui->txtDist) && !(input.Distance = numberIn(m_ui->txtDist, 0, 20000))) {

@@ -238,6 +238,44 @@ std::optional<double> CalculatorWindow::strictValue(const QLineEdit* field) {
     return strictNumber(field->text().toStdString());
 }
 
+bool CalculatorWindow::oneLeftEmpty(const QList<QLineEdit*>& fields) {
+    QLineEdit* firstEmpty = nullptr;
+    int empty = 0;
+    for (QLineEdit* field : fields) {
+        if (isEmpty(field)) {
+            firstEmpty = firstEmpty != nullptr ? firstEmpty : field;
+            ++empty;
+        }
+    }
+    if (empty == 0) {
+        return fail(tr("Leave empty the field to compute!"), fields.constFirst(),
+                    OnField::SelectAndFocus);
+    }
+    if (empty > 1) {
+        return fail(tr("Fill in two fields and leave one empty!"), firstEmpty,
+                    OnField::SelectAndFocus);
+    }
+    return true;
+}
+
+std::optional<double> CalculatorWindow::readInRange(QLineEdit* field, double low, double high,
+                                                    const QString& what) {
+    if (isEmpty(field)) {
+        fail(tr("Enter the %1!").arg(what), field, OnField::SelectAndFocus);
+        return std::nullopt;
+    }
+    const std::optional<double> value = strictValue(field);
+    if (!value) {
+        fail(tr("The %1 is not a number!").arg(what), field, OnField::SelectAndFocus);
+        return std::nullopt;
+    }
+    if (*value < low || *value > high) {
+        fail(tr("The %1 is out of range!").arg(what), field, OnField::SelectAndFocus);
+        return std::nullopt;
+    }
+    return value;
+}
+
 double CalculatorWindow::lenientValue(const QLineEdit* field) {
     return lenientNumber(field->text().toStdString());
 }

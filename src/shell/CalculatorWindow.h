@@ -100,6 +100,15 @@ protected:
 
     static bool isEmpty(const QLineEdit* field) { return field->text().isEmpty(); }
     static std::optional<double> strictValue(const QLineEdit* field);
+    // The field's number when it holds one from `low` to `high`; otherwise fails with
+    // "Enter the <what>!", "The <what> is not a number!" or "The <what> is out of
+    // range!", the field's entry selected.
+    // Of three fields, exactly one must be empty: the one the window computes. Otherwise
+    // fails with "Leave empty the field to compute!" (on the first field) or "Fill in
+    // two fields and leave one empty!" (on the first empty one) and returns false.
+    bool oneLeftEmpty(const QList<QLineEdit*>& fields);
+    std::optional<double> readInRange(QLineEdit* field, double low, double high,
+                                      const QString& what);
     static double lenientValue(const QLineEdit* field);
     // A result caption: the value under the mask, then the suffix.
     static QString caption(double value, Mask mask, const QString& suffix = QString());
