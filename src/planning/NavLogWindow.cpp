@@ -20,6 +20,7 @@
 #include "PlanText.h"
 #include "PrintHook.h"
 #include "PrintLoader.h"
+#include "aircraft/AircraftStore.h"
 #include "common/Durations.h"
 #include "common/FormatMask.h"
 #include "common/StoredEntries.h"
@@ -186,6 +187,10 @@ void NavLogWindow::buildMenus() {
             &QAction::triggered, this, &NavLogWindow::mnuMoveUp_Click);
     connect(add(edit, tr("Move Do&wn"), "mnuMoveDown", QKeySequence(Qt::ALT | Qt::Key_Down)),
             &QAction::triggered, this, &NavLogWindow::mnuMoveDown_Click);
+    edit->addSeparator();
+    QMenu* aircraft = edit->addMenu(tr("Use &Aircraft"));
+    aircraft->setObjectName(QStringLiteral("menuAircraft"));
+    connect(aircraft, &QMenu::aboutToShow, this, &NavLogWindow::menuAircraft_Show);
 }
 
 void NavLogWindow::setUpFields() {
@@ -331,6 +336,40 @@ void NavLogWindow::cboFuelUnit_Click(int index) {
     PlanDefaults d = m_model->plan().defaults;
     d.fuelUnit = kFuelUnits[std::clamp(index, 0, 3)];
     m_model->editDefaults(d);
+}
+
+void NavLogWindow::menuAircraft_Show() {
+    auto* menu = findChild<QMenu*>(QStringLiteral("menuAircraft"));
+    menu->clear();
+    for (const aircraft::AircraftSummary& a : aircraft::AircraftStore::list()) {
+        if (!a.damage.isEmpty() || !a.cruiseTasKt || !a.fuelFlow) {
+            continue;
+        }
+        const QString text =
+            a.registration.isEmpty() ? a.name : tr("%1 (%2)").arg(a.name, a.registration);
+        connect(menu->addAction(text), &QAction::triggered, this,
+                [this, path = a.path] { useAircraft(path); });
+    }
+    if (menu->isEmpty()) {
+        menu->addAction(tr("No aircraft with a cruise speed and fuel flow yet: make one in "
+                           "Loading & Envelope"))
+            ->setEnabled(false);
+    }
+}
+
+void NavLogWindow::useAircraft(const QString& path) {
+    for (const aircraft::AircraftSummary& a : aircraft::AircraftStore::list()) {
+        if (a.path != path || !a.cruiseTasKt || !a.fuelFlow) {
+            continue;
+        }
+        PlanDefaults d = m_model->plan().defaults;
+        d.trueAirspeed = std::clamp(*a.cruiseTasKt, kAirspeedRange.min, kAirspeedRange.max);
+        d.fuelFlow = std::clamp(*a.fuelFlow, kFuelFlowRange.min, kFuelFlowRange.max);
+        d.fuelUnit = a.fuelFlowUnit == QLatin1String("L") ? FuelUnit::Litres : FuelUnit::UsGallons;
+        beginRun();
+        m_model->editDefaults(d);
+        showPlan();
+    }
 }
 
 void NavLogWindow::showPlan() {

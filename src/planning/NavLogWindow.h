@@ -69,6 +69,10 @@ public:
     void mnuDelete_Click();
     void mnuMoveUp_Click();
     void mnuMoveDown_Click();
+    // Edit, Use Aircraft: lists the aircraft of the loading window's folder; choosing one
+    // makes its cruise true airspeed, fuel flow and fuel unit the plan's values.
+    void menuAircraft_Show();
+    void useAircraft(const QString& path);
 
 Q_SIGNALS:
     void planChanged();

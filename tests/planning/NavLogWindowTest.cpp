@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
 #include <QTableView>
@@ -9,6 +10,8 @@
 #include <QTest>
 
 #include "ProgramRegistry.h"
+#include "aircraft/AircraftStore.h"
+#include "aircraft/SampleAircraft.h"
 #include "navigation/MagneticModel.h"
 #include "planning/NavLogWindow.h"
 #include "planning/PlanFile.h"
@@ -164,6 +167,41 @@ TEST_F(LoadedTest, EditingAPlanValueOrALegMovesEveryTotal) {
     // Emptying the cell returns the leg to the plan's wind.
     typeCell(2, NavLogModel::WindSpeed, QStringLiteral(" "));
     EXPECT_EQ(cell(2, NavLogModel::GroundSpeed), QStringLiteral("60 kt"));
+}
+
+TEST_F(LoadedTest, AnAircraftGivesThePlanItsCruiseSpeedAndFuelFlowUndoably) {
+    auto* menu = child<QMenu>(window, QStringLiteral("menuAircraft"));
+    Q_EMIT menu->aboutToShow();
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_FALSE(menu->actions().constFirst()->isEnabled());  // no aircraft yet
+
+    aircraft::Aircraft a = aircraft::test::circularAircraft();  // 110 kt, 9 US gal/h
+    QString error;
+    ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
+    a.name = "Metric";
+    a.units = aircraft::Units::KilogramMetre;
+    a.cruiseTas = 95;
+    a.fuelFlow = 30;
+    ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
+    Q_EMIT menu->aboutToShow();
+    QStringList names;
+    for (const QAction* entry : menu->actions()) {
+        names << entry->text();
+    }
+    ASSERT_EQ(names, (QStringList{QStringLiteral("AC 43.13-1B example (N43131)"),
+                                  QStringLiteral("Metric (N43131)")}));
+    menu->actions().at(1)->trigger();
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtTAS"))->text(), QStringLiteral("95"));
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtFuelFlow"))->text(),
+              QStringLiteral("30"));
+    EXPECT_EQ(window->property("fuelUnit").toString(), QStringLiteral("L"));
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtTAS"))->text(), QStringLiteral("110"));
+    EXPECT_EQ(window->property("fuelUnit").toString(), QStringLiteral("USgal"));
+    child<QAction>(window, QStringLiteral("mnuUndo"))->trigger();
+    child<QAction>(window, QStringLiteral("mnuUndo"))->trigger();
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtTAS"))->text(), QStringLiteral("120"));
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(LoadedTest, UndoAndRedoWalkBackEveryEditToTheSavedState) {
