@@ -291,6 +291,17 @@ TEST_F(AccessibleNamesTest, TheErrorIsSpokenByItsMessageAndTheResultsAreHidden) 
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(density)->state().invisible);
 }
 
+// The name of a table cell's column header. Qt hands the header cells over to the
+// caller, who must give them back through the accessibility cache.
+QString columnHeaderName(QAccessibleInterface* cell) {
+    QString name;
+    for (QAccessibleInterface* header : cell->tableCellInterface()->columnHeaderCells()) {
+        name = header->text(QAccessible::Name);
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(header));
+    }
+    return name;
+}
+
 TEST_F(AccessibleNamesTest, TheNavigationLogSpeaksItsCellsAndHeaders) {
     auto* log = qobject_cast<planning::NavLogWindow*>(open("NavLog"));
     ASSERT_NE(log, nullptr);
@@ -320,17 +331,11 @@ TEST_F(AccessibleNamesTest, TheNavigationLogSpeaksItsCellsAndHeaders) {
         QAccessibleInterface* cell = table->cellAt(c.row, c.column);
         ASSERT_NE(cell, nullptr);
         EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), c.text) << c.row << "," << c.column;
-        QAccessibleTableCellInterface* inTable = cell->tableCellInterface();
-        ASSERT_NE(inTable, nullptr);
-        const QList<QAccessibleInterface*> headers = inTable->columnHeaderCells();
-        ASSERT_EQ(headers.size(), 1);
-        EXPECT_FALSE(headers.first()->text(QAccessible::Name).isEmpty());
+        ASSERT_NE(cell->tableCellInterface(), nullptr);
+        EXPECT_FALSE(columnHeaderName(cell).isEmpty());
     }
-    QAccessibleInterface* header = table->cellAt(0, planning::NavLogModel::Wca)
-                                       ->tableCellInterface()
-                                       ->columnHeaderCells()
-                                       .first();
-    EXPECT_EQ(header->text(QAccessible::Name), QStringLiteral("Wind correction angle"));
+    EXPECT_EQ(columnHeaderName(table->cellAt(0, planning::NavLogModel::Wca)),
+              QStringLiteral("Wind correction angle"));
     log->undoStack()->setClean();
     log->close();
 }
