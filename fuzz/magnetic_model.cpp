@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(v->OutsideValidity == (year < 2025 || year >= 2030), "validity at %.17g", year);
 
     // A step of 1E-6 degree (a tenth of a metre) turns the declination by far less than
-    // a thousandth of a degree wherever H is above 100 nT.
-    if (b.Horizontal > 100) {
+    // a thousandth of a degree outside the compass blackout zone (H above 2000 nT).
+    if (b.Horizontal > 2000) {
         const double stepLat = lat > 0 ? lat - 1e-6 : lat + 1e-6;
         for (const auto& [la, lo] : {std::pair{lat, lon + 1e-6}, std::pair{stepLat, lon}}) {
             const auto w = aerolume::MagneticVariationAt(la, lo, feet, year);
