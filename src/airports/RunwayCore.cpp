@@ -188,4 +188,44 @@ bool CountsForWind(SurfaceClass surface, const Designator& designator) {
     return surface != SurfaceClass::Water && designator.Kind != DesignatorKind::Helipad;
 }
 
+RunwayWindsResult RunwayWinds(const std::vector<EndWindInput>& ends, double windFrom, double speed,
+                              std::optional<double> gust, std::optional<double> crosswindLimit) {
+    RunwayWindsResult result;
+    bool anyWithin = false;
+    for (const EndWindInput& end : ends) {
+        EndWind wind;
+        if (end.MagneticHeading) {
+            wind.Steady = ResolveWind(windFrom, speed, *end.MagneticHeading);
+            if (gust) {
+                wind.Gust = ResolveWind(windFrom, *gust, *end.MagneticHeading);
+            }
+            const double crosswind =
+                std::fabs(wind.Gust ? wind.Gust->Crosswind : wind.Steady->Crosswind);
+            wind.BeyondLimit = crosswindLimit && crosswind > *crosswindLimit + 1e-9;
+            anyWithin = anyWithin || (end.Eligible && !wind.BeyondLimit);
+        }
+        result.Ends.push_back(wind);
+    }
+    if (RoundsToCalm(speed)) {
+        return result;
+    }
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+        const EndWind& w = result.Ends[i];
+        if (!ends[i].Eligible || !w.Steady || (anyWithin && w.BeyondLimit)) {
+            continue;
+        }
+        if (!result.Best) {
+            result.Best = i;
+            continue;
+        }
+        const WindComponents& best = *result.Ends[*result.Best].Steady;
+        const double more = w.Steady->Headwind - best.Headwind;
+        if (more > 1e-9 ||
+            (std::fabs(more) <= 1e-9 && std::fabs(w.Steady->Crosswind) < std::fabs(best.Crosswind))) {
+            result.Best = i;
+        }
+    }
+    return result;
+}
+
 }  // namespace aerolume::airports

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
+
+#include "navigation/WindComponents.h"
 
 namespace aerolume::airports {
 
@@ -70,5 +74,31 @@ SurfaceClass ClassifySurface(std::string_view text);
 
 // A runway end a pilot can choose into the wind: not on water, not a helipad.
 bool CountsForWind(SurfaceClass surface, const Designator& designator);
+
+// The wind on every end of an airport's runways.
+struct EndWindInput {
+    std::optional<double> MagneticHeading;  // degrees; unknown leaves the end without wind
+    bool Eligible = true;                   // may be chosen (CountsForWind, runway open)
+};
+
+struct EndWind {
+    std::optional<WindComponents> Steady, Gust;  // by ResolveWind on the magnetic heading
+    bool BeyondLimit = false;  // the crosswind (the gust's, with a gust) exceeds the limit
+};
+
+struct RunwayWindsResult {
+    std::vector<EndWind> Ends;   // in the order of the input
+    std::optional<std::size_t> Best;  // the end most into the wind, when there is a wind
+};
+
+// Resolves a wind blowing from `windFrom` (degrees magnetic, as a tower gives it) at
+// `speed` kt, with an optional `gust` (kt), on each end's magnetic heading (headwind > 0,
+// crosswind > 0 from the right, as ResolveWind). An end is beyond `crosswindLimit` (kt)
+// when the magnitude of its crosswind, or of the gust's crosswind, is above it. The best
+// end is the eligible end with the largest headwind, the smaller crosswind on a tie,
+// among those within the limit when any is; none in a calm (speed rounds to 0 kt) or
+// when no eligible end has a heading.
+RunwayWindsResult RunwayWinds(const std::vector<EndWindInput>& ends, double windFrom, double speed,
+                              std::optional<double> gust, std::optional<double> crosswindLimit);
 
 }  // namespace aerolume::airports

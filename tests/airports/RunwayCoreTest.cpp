@@ -136,3 +136,56 @@ TEST(RunwayWindChoice, LeavesOutWaterAndHelipads) {
 
 }  // namespace
 }  // namespace aerolume::airports
+
+namespace aerolume::airports {
+namespace {
+
+// EGTK: runway 01/19 (true 11°/191°, magnetic about 12°/192°) and the grass 03/21 and
+// 09/27, winds as a tower gives them.
+struct WindsCase {
+    const char* name;
+    double from, speed;
+    std::optional<double> gust, limit;
+    std::optional<std::size_t> best;
+    std::vector<bool> beyond;
+};
+
+class RunwayWindsTest : public ::testing::TestWithParam<WindsCase> {};
+
+const std::vector<EndWindInput> kEgtkEnds = {{12, true},  {192, true}, {24, true},
+                                             {204, true}, {87, true},  {267, true}};
+
+TEST_P(RunwayWindsTest, MarksTheBestEndAndTheLimit) {
+    const WindsCase& c = GetParam();
+    const RunwayWindsResult r = RunwayWinds(kEgtkEnds, c.from, c.speed, c.gust, c.limit);
+    EXPECT_EQ(r.Best, c.best);
+    std::vector<bool> beyond;
+    for (const EndWind& e : r.Ends) {
+        beyond.push_back(e.BeyondLimit);
+    }
+    EXPECT_EQ(beyond, c.beyond);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Egtk, RunwayWindsTest,
+    ::testing::Values(
+        WindsCase{"westerly", 270, 15, std::nullopt, std::nullopt, 5, std::vector<bool>(6, false)},
+        // 270/15G25 with a 15 kt limit: only 09/27 keeps the gust's crosswind within it.
+        WindsCase{"gustWithLimit", 270, 15, 25, 15, 5, {true, true, true, true, false, false}},
+        // Nothing within the limit: the best end all the same, every end marked.
+        WindsCase{"allBeyond", 150, 30, std::nullopt, 5, 1, std::vector<bool>(6, true)},
+        WindsCase{"calm", 270, 0.4, std::nullopt, std::nullopt, std::nullopt,
+                  std::vector<bool>(6, false)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunwayWinds, LeavesOutEndsThatCannotBeChosen) {
+    const RunwayWindsResult r =
+        RunwayWinds({{270, false}, {90, true}, {std::nullopt, true}}, 270, 10, std::nullopt,
+                    std::nullopt);
+    EXPECT_EQ(r.Best, 1u);
+    EXPECT_NEAR(r.Ends[0].Steady->Headwind, 10, 1e-9);
+    EXPECT_FALSE(r.Ends[2].Steady.has_value());
+}
+
+}  // namespace
+}  // namespace aerolume::airports
