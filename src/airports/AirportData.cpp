@@ -112,22 +112,30 @@ std::unique_ptr<AirportDatabase> AirportDatabase::open(const QString& path, QStr
         return nullptr;
     }
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next() ||
-        q.value(0).toInt() != kDatabaseVersion) {
+    auto damaged = [&] {
+        *error = tr("%1 is damaged: %2.").arg(path, q.lastError().text());
+        return nullptr;
+    };
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        return damaged();
+    }
+    if (q.value(0).toInt() != kDatabaseVersion) {
         *error = tr("%1 is not an airport database of this version of the program.").arg(path);
         return nullptr;
     }
     q.prepare(QStringLiteral("SELECT value FROM meta WHERE key = ?"));
     q.addBindValue(QStringLiteral("format"));
-    if (!q.exec() || !q.next() || q.value(0).toString() != QLatin1String(kDatabaseFormat)) {
+    if (!q.exec()) {
+        return damaged();
+    }
+    if (!q.next() || q.value(0).toString() != QLatin1String(kDatabaseFormat)) {
         *error = tr("%1 is not an airport database.").arg(path);
         return nullptr;
     }
     for (const char* table : {"airports", "runways", "frequencies", "navaids", "idents"}) {
         if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))) ||
             !q.next()) {
-            *error = tr("%1 is damaged: %2.").arg(path, q.lastError().text());
-            return nullptr;
+            return damaged();
         }
     }
     return database;
