@@ -443,6 +443,12 @@ QList<DataSetInfo> AirportDatabase::dataSets() const {
 
 AirportData& AirportData::instance() {
     static AirportData data;
+    static const bool closedWithTheApplication = [] {
+        // The database's connection must close while Qt's SQL driver is still loaded.
+        qAddPostRoutine([] { AirportData::instance().reload(); });
+        return true;
+    }();
+    Q_UNUSED(closedWithTheApplication);
     return data;
 }
 

@@ -120,7 +120,7 @@ AirportWindow::AirportWindow(WindowRegistry& registry)
     buildMenus();
     setUpTables();
     clearPlace();
-    resize(1240, 700);
+    resize(sizeHint().expandedTo(QSize(1240, 700)));
 
     showDataState();
     const QString last = platform::readSetting(kStore, kSection, kLastIdent);

@@ -155,7 +155,7 @@ TEST_F(LauncherTest, MenusHoldTheirEntriesInOrder) {
                                         "menuSpeed",   "menuWB",     "menuWinds",    "menuSepMore|",
                                         "menuTSD",     "menuFuel",   "menuFindWind", "menuRwyWind",
                                         "menuClimb",   "menuAtmos",  "menuCloud",    "menuNavLog",
-                                        "menuLoading", "menuMagVar", "menuSep|",     "menuExit"}));
+                                        "menuLoading", "menuMagVar", "menuAirport", "menuSep|", "menuExit"}));
     EXPECT_EQ(names(help), (std::vector<std::string>{"menuHelp", "menuSep2|", "menuAbout"}));
     EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuExit"))->text(), QStringLiteral("Exit"));
     EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuHelp"))->text(),
