@@ -30,11 +30,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             offset = reader.offset();
             ++records;
             switch (file) {
-                case DataFile::Airports: (void)ReadAirport(columns, row); break;
-                case DataFile::Runways: (void)ReadRunway(columns, row); break;
-                case DataFile::Frequencies: (void)ReadFrequency(columns, row); break;
-                case DataFile::Navaids: (void)ReadNavaid(columns, row); break;
-                default: (void)ReadNamedCode(columns, row); break;
+                case DataFile::Airports:
+                    (void)ReadAirport(columns, row);
+                    break;
+                case DataFile::Runways:
+                    (void)ReadRunway(columns, row);
+                    break;
+                case DataFile::Frequencies:
+                    (void)ReadFrequency(columns, row);
+                    break;
+                case DataFile::Navaids:
+                    (void)ReadNavaid(columns, row);
+                    break;
+                default:
+                    (void)ReadNamedCode(columns, row);
+                    break;
             }
         }
         FUZZ_CHECK(records <= size + 1, "%zu records from %zu bytes", records, size);

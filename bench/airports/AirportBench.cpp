@@ -23,7 +23,9 @@ namespace {
 
 double percentile(std::vector<double> values, double share) {
     std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
+    return values.empty()
+               ? 0
+               : values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
 }
 
 }  // namespace
@@ -69,16 +71,19 @@ int main(int argc, char* argv[]) {
         (void)db->search(text, 50);
         ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
-    std::printf("look-up as typed: %zu texts over %lld airports, median %.3f ms, 95th percentile %.3f ms, max %.3f ms (target: 95th under 5 ms)\n",
-                ms.size(), static_cast<long long>(places.size()), percentile(ms, 0.5), percentile(ms, 0.95),
-                percentile(ms, 1.0));
+    std::printf(
+        "look-up as typed: %zu texts over %lld airports, median %.3f ms, 95th percentile %.3f ms, "
+        "max %.3f ms (target: 95th under 5 ms)\n",
+        ms.size(), static_cast<long long>(places.size()), percentile(ms, 0.5), percentile(ms, 0.95),
+        percentile(ms, 1.0));
     db.reset();
 
     std::vector<double> open;
     for (int run = 0; run < 7; ++run) {
         AirportData::instance().reload();
         WindowRegistry registry;
-        registry.registerWindow(QStringLiteral("Airport"), [](WindowRegistry& r) { return new AirportWindow(r); });
+        registry.registerWindow(QStringLiteral("Airport"),
+                                [](WindowRegistry& r) { return new AirportWindow(r); });
         timer.start();
         QWidget* window = registry.show(QStringLiteral("Airport"));
         QApplication::processEvents();
@@ -86,17 +91,21 @@ int main(int argc, char* argv[]) {
         window->close();
         QApplication::processEvents();
     }
-    std::printf("Airport window opened with the database: median %.1f ms, max %.1f ms (target: under 100 ms)\n",
-                percentile(open, 0.5), percentile(open, 1.0));
+    std::printf(
+        "Airport window opened with the database: median %.1f ms, max %.1f ms (target: under 100 "
+        "ms)\n",
+        percentile(open, 0.5), percentile(open, 1.0));
 
     QList<ImportFile> files;
-    if (const QString problem = dataFilesIn(QString::fromLocal8Bit(argv[2]), &files); !problem.isEmpty()) {
+    if (const QString problem = dataFilesIn(QString::fromLocal8Bit(argv[2]), &files);
+        !problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));
         return 1;
     }
     QTemporaryDir dir;
     timer.start();
-    const ImportSummary summary = importAirportData(files, dir.filePath(QStringLiteral("a.sqlite")));
+    const ImportSummary summary =
+        importAirportData(files, dir.filePath(QStringLiteral("a.sqlite")));
     std::printf("import of the full files: %.1f s (%s; target: under 30 s)\n",
                 static_cast<double>(timer.elapsed()) / 1000,
                 summary.outcome == ImportSummary::Outcome::Done ? "done" : "failed");

@@ -70,12 +70,18 @@ QString navaidFrequencyCaption(const Place& navaid, std::optional<double> khz) {
 
 QString surfaceCaption(SurfaceClass surface) {
     switch (surface) {
-        case SurfaceClass::Paved: return tr("paved");
-        case SurfaceClass::Gravel: return tr("gravel");
-        case SurfaceClass::Grass: return tr("grass");
-        case SurfaceClass::Water: return tr("water");
-        case SurfaceClass::SnowIce: return tr("snow/ice");
-        case SurfaceClass::Unknown: break;
+        case SurfaceClass::Paved:
+            return tr("paved");
+        case SurfaceClass::Gravel:
+            return tr("gravel");
+        case SurfaceClass::Grass:
+            return tr("grass");
+        case SurfaceClass::Water:
+            return tr("water");
+        case SurfaceClass::SnowIce:
+            return tr("snow/ice");
+        case SurfaceClass::Unknown:
+            break;
     }
     return tr("unknown");
 }
@@ -94,9 +100,10 @@ QString dataCreditText(const QList<DataSetInfo>& sets, AirportData::Origin origi
     for (const auto& [key, files] : groups) {
         parts << tr("%1 of %2 (%3)").arg(files.join(QStringLiteral(", ")), key.first, key.second);
     }
-    const QString from = origin == AirportData::Origin::Imported
-                             ? tr("Airport data from OurAirports (ourairports.com), imported by you: %1.")
-                             : tr("Airport data from OurAirports (ourairports.com): %1.");
+    const QString from =
+        origin == AirportData::Origin::Imported
+            ? tr("Airport data from OurAirports (ourairports.com), imported by you: %1.")
+            : tr("Airport data from OurAirports (ourairports.com): %1.");
     return from.arg(parts.join(QStringLiteral("; "))) + QLatin1Char(' ') +
            tr("Reference data, not a chart: check positions, runways and frequencies against "
               "current official publications.");

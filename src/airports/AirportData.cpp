@@ -102,7 +102,8 @@ std::unique_ptr<AirportDatabase> AirportDatabase::open(const QString& path, QStr
     if (!error->isEmpty()) {
         return nullptr;
     }
-    const QString connection = QStringLiteral("aerolume-airports-") + QUuid::createUuid().toString();
+    const QString connection =
+        QStringLiteral("aerolume-airports-") + QUuid::createUuid().toString();
     std::unique_ptr<AirportDatabase> database(new AirportDatabase(path, connection));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
     db.setDatabaseName(path);
@@ -163,9 +164,11 @@ QList<Place> AirportDatabase::search(const QString& text, int limit,
         }
     };
     const QString byAirportCode = QStringLiteral(
-        "SELECT %1 FROM idents i JOIN airports a ON a.id = i.place_id WHERE i.place_type = 0 AND %2");
+        "SELECT %1 FROM idents i JOIN airports a ON a.id = i.place_id WHERE i.place_type = 0 AND "
+        "%2");
     const QString byNavaidCode = QStringLiteral(
-        "SELECT %1 FROM idents i JOIN navaids n ON n.id = i.place_id WHERE i.place_type = 1 AND %2");
+        "SELECT %1 FROM idents i JOIN navaids n ON n.id = i.place_id WHERE i.place_type = 1 AND "
+        "%2");
     if (!key.isEmpty()) {
         for (const bool exact : {true, false}) {
             const QString where = exact ? QStringLiteral("i.code = ?")
@@ -209,7 +212,8 @@ QList<Place> AirportDatabase::search(const QString& text, int limit,
     return QList<Place>(found.begin(), found.end());
 }
 
-QList<Place> AirportDatabase::placesNamed(const QString& ident, std::optional<GeoPoint> near) const {
+QList<Place> AirportDatabase::placesNamed(const QString& ident,
+                                          std::optional<GeoPoint> near) const {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const std::string typed = ident.toStdString();
     const QString key = QString::fromStdString(IdentifierKey(typed));
@@ -239,10 +243,11 @@ QList<Place> AirportDatabase::placesNamed(const QString& ident, std::optional<Ge
 
 std::optional<AirportInfo> AirportDatabase::airport(qint64 id) const {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT %1, a.elevation_ft, a.scheduled, c.name, r.name FROM airports a "
-                             "LEFT JOIN countries c ON c.code = a.country LEFT JOIN regions r ON "
-                             "r.code = a.region WHERE a.id = ?")
-                  .arg(kAirportPlaceColumns));
+    q.prepare(
+        QStringLiteral("SELECT %1, a.elevation_ft, a.scheduled, c.name, r.name FROM airports a "
+                       "LEFT JOIN countries c ON c.code = a.country LEFT JOIN regions r ON "
+                       "r.code = a.region WHERE a.id = ?")
+            .arg(kAirportPlaceColumns));
     q.addBindValue(id);
     if (!q.exec()) {
         m_failed = true;
@@ -307,8 +312,10 @@ QList<RunwayInfo> AirportDatabase::runways(qint64 airportId) const {
         return runways;
     }
     static const std::pair<const char*, SurfaceClass> kClasses[] = {
-        {"paved", SurfaceClass::Paved}, {"gravel", SurfaceClass::Gravel},
-        {"grass", SurfaceClass::Grass}, {"water", SurfaceClass::Water},
+        {"paved", SurfaceClass::Paved},
+        {"gravel", SurfaceClass::Gravel},
+        {"grass", SurfaceClass::Grass},
+        {"water", SurfaceClass::Water},
         {"snow-ice", SurfaceClass::SnowIce}};
     while (q.next()) {
         RunwayInfo r;
@@ -341,8 +348,9 @@ QList<RunwayInfo> AirportDatabase::runways(qint64 airportId) const {
 
 QList<FrequencyInfo> AirportDatabase::frequencies(qint64 airportId) const {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT type, description, mhz FROM frequencies WHERE airport_id = ? "
-                             "ORDER BY type, mhz, id"));
+    q.prepare(
+        QStringLiteral("SELECT type, description, mhz FROM frequencies WHERE airport_id = ? "
+                       "ORDER BY type, mhz, id"));
     q.addBindValue(airportId);
     QList<FrequencyInfo> frequencies;
     if (!q.exec()) {
@@ -373,9 +381,11 @@ QList<NavaidInfo> AirportDatabase::navaidsNear(GeoPoint point, double radiusNm) 
         east = 180;
     }
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT id FROM navaids WHERE latitude BETWEEN ? AND ? AND "
-                             "(longitude BETWEEN ? AND ? OR longitude BETWEEN ? AND ?)"));
-    for (const double v : {point.Latitude - dLat, point.Latitude + dLat, west, east, west2, east2}) {
+    q.prepare(
+        QStringLiteral("SELECT id FROM navaids WHERE latitude BETWEEN ? AND ? AND "
+                       "(longitude BETWEEN ? AND ? OR longitude BETWEEN ? AND ?)"));
+    for (const double v :
+         {point.Latitude - dLat, point.Latitude + dLat, west, east, west2, east2}) {
         q.addBindValue(v);
     }
     QList<NavaidInfo> near;

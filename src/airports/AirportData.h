@@ -71,8 +71,8 @@ struct NavaidInfo {
     std::optional<double> frequencyKhz, elevationFt;
     std::optional<double> slavedVariation, magneticVariation;  // degrees east > 0
     QString dmeChannel, usage, power;
-    QString airportIdent;                 // the airport it serves, as the data names it
-    std::optional<qint64> airportId;      // that airport, when it is in the database
+    QString airportIdent;             // the airport it serves, as the data names it
+    std::optional<qint64> airportId;  // that airport, when it is in the database
 };
 
 struct DataSetInfo {
@@ -95,7 +95,8 @@ public:
 
     QList<Place> search(const QString& text, int limit,
                         std::optional<GeoPoint> near = std::nullopt) const;
-    QList<Place> placesNamed(const QString& ident, std::optional<GeoPoint> near = std::nullopt) const;
+    QList<Place> placesNamed(const QString& ident,
+                             std::optional<GeoPoint> near = std::nullopt) const;
     std::optional<AirportInfo> airport(qint64 id) const;
     std::optional<NavaidInfo> navaid(qint64 id) const;
     QList<RunwayInfo> runways(qint64 airportId) const;

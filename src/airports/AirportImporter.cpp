@@ -73,22 +73,32 @@ std::string upper(const std::string& s) {
 
 const char* sourceName(HeadingSource source) {
     switch (source) {
-        case HeadingSource::Data: return "data";
-        case HeadingSource::OppositeEnd: return "opposite";
-        case HeadingSource::Designator: return "designator";
-        case HeadingSource::None: break;
+        case HeadingSource::Data:
+            return "data";
+        case HeadingSource::OppositeEnd:
+            return "opposite";
+        case HeadingSource::Designator:
+            return "designator";
+        case HeadingSource::None:
+            break;
     }
     return "";
 }
 
 const char* surfaceName(SurfaceClass surface) {
     switch (surface) {
-        case SurfaceClass::Paved: return "paved";
-        case SurfaceClass::Gravel: return "gravel";
-        case SurfaceClass::Grass: return "grass";
-        case SurfaceClass::Water: return "water";
-        case SurfaceClass::SnowIce: return "snow-ice";
-        case SurfaceClass::Unknown: break;
+        case SurfaceClass::Paved:
+            return "paved";
+        case SurfaceClass::Gravel:
+            return "gravel";
+        case SurfaceClass::Grass:
+            return "grass";
+        case SurfaceClass::Water:
+            return "water";
+        case SurfaceClass::SnowIce:
+            return "snow-ice";
+        case SurfaceClass::Unknown:
+            break;
     }
     return "unknown";
 }
@@ -188,7 +198,8 @@ public:
             QStringLiteral("INSERT INTO place_names(rowid, name, town) VALUES (?, ?, ?)"));
         for (const DataFile file : kDataFiles) {
             for (int i = 0; i < m_loaded.size(); ++i) {
-                if (m_loaded[i].file.file == file && !readFile(w, m_loaded[i], m_summary.files[i])) {
+                if (m_loaded[i].file.file == file &&
+                    !readFile(w, m_loaded[i], m_summary.files[i])) {
                     return false;
                 }
             }
@@ -216,13 +227,15 @@ private:
                                        .arg(QStringLiteral(", ?").repeated(24)));
                 break;
             case DataFile::Frequencies:
-                insert = w.prepare(QStringLiteral("INSERT INTO frequencies VALUES (NULL, ?, ?, ?, ?)"));
+                insert =
+                    w.prepare(QStringLiteral("INSERT INTO frequencies VALUES (NULL, ?, ?, ?, ?)"));
                 break;
             case DataFile::Navaids:
                 insert = w.prepare(QStringLiteral("INSERT INTO navaids VALUES (?%1)")
                                        .arg(QStringLiteral(", ?").repeated(15)));
                 break;
-            case DataFile::Airports: break;
+            case DataFile::Airports:
+                break;
         }
         m_variationYear = decimalYearOf(tally.snapshot);
         while (reader.next(row)) {
@@ -258,16 +271,22 @@ private:
                                     const std::vector<std::string>& row, QSqlQuery& insert) {
         switch (file) {
             case DataFile::Countries:
-            case DataFile::Regions: return storeNamed(ReadNamedCode(c, row), insert);
-            case DataFile::Airports: return storeAirport(ReadAirport(c, row));
-            case DataFile::Runways: return storeRunway(ReadRunway(c, row), insert);
-            case DataFile::Frequencies: return storeFrequency(ReadFrequency(c, row), insert);
-            case DataFile::Navaids: return storeNavaid(ReadNavaid(c, row), insert);
+            case DataFile::Regions:
+                return storeNamed(ReadNamedCode(c, row), insert);
+            case DataFile::Airports:
+                return storeAirport(ReadAirport(c, row));
+            case DataFile::Runways:
+                return storeRunway(ReadRunway(c, row), insert);
+            case DataFile::Frequencies:
+                return storeFrequency(ReadFrequency(c, row), insert);
+            case DataFile::Navaids:
+                return storeNavaid(ReadNavaid(c, row), insert);
         }
         return std::nullopt;
     }
 
-    static std::optional<SkipReason> storeNamed(const RowResult<NamedCode>& read, QSqlQuery& insert) {
+    static std::optional<SkipReason> storeNamed(const RowResult<NamedCode>& read,
+                                                QSqlQuery& insert) {
         if (const auto* reason = std::get_if<SkipReason>(&read)) {
             return *reason;
         }
@@ -286,15 +305,16 @@ private:
         }
         const qint64 id = static_cast<qint64>(m_airports.size()) + 1;
         m_airports.emplace(a.ident, AirportKey{id, a.latitude, a.longitude, a.elevationFt});
-        Writer::run(m_airportInsert,
-                    {id, value(a.ident), value(a.type), value(a.name), a.latitude, a.longitude,
-                     value(a.elevationFt), value(a.country), value(a.region), value(a.municipality),
-                     a.scheduled ? 1 : 0, value(a.icao), value(a.iata), value(a.gps),
-                     value(a.local)});
+        Writer::run(m_airportInsert, {id, value(a.ident), value(a.type), value(a.name), a.latitude,
+                                      a.longitude, value(a.elevationFt), value(a.country),
+                                      value(a.region), value(a.municipality), a.scheduled ? 1 : 0,
+                                      value(a.icao), value(a.iata), value(a.gps), value(a.local)});
         std::set<std::string> codes;
-        const std::pair<const std::string*, const char*> kinds[] = {
-            {&a.ident, "ident"}, {&a.icao, "icao"}, {&a.gps, "gps"}, {&a.iata, "iata"},
-            {&a.local, "local"}};
+        const std::pair<const std::string*, const char*> kinds[] = {{&a.ident, "ident"},
+                                                                    {&a.icao, "icao"},
+                                                                    {&a.gps, "gps"},
+                                                                    {&a.iata, "iata"},
+                                                                    {&a.local, "local"}};
         for (const auto& [code, kind] : kinds) {
             const std::string key = upper(*code);
             if (!key.empty() && codes.insert(key).second) {
@@ -368,13 +388,14 @@ private:
         const auto& n = std::get<NavaidRecord>(read);
         const qint64 id = ++m_navaids;
         const auto airport = m_airports.find(n.airportIdent);
-        Writer::run(insert, {id, value(n.ident), value(n.name), value(n.type),
-                             value(n.frequencyKhz), n.latitude, n.longitude, value(n.elevationFt),
-                             value(n.country), value(n.dmeChannel), value(n.slavedVariation),
-                             value(n.magneticVariation), value(n.usage), value(n.power),
-                             value(n.airportIdent),
-                             airport == m_airports.end() ? QVariant() : QVariant(airport->second.id)});
-        Writer::run(m_identInsert, {value(upper(n.ident)), kNavaidPlace, id, QStringLiteral("ident")});
+        Writer::run(insert,
+                    {id, value(n.ident), value(n.name), value(n.type), value(n.frequencyKhz),
+                     n.latitude, n.longitude, value(n.elevationFt), value(n.country),
+                     value(n.dmeChannel), value(n.slavedVariation), value(n.magneticVariation),
+                     value(n.usage), value(n.power), value(n.airportIdent),
+                     airport == m_airports.end() ? QVariant() : QVariant(airport->second.id)});
+        Writer::run(m_identInsert,
+                    {value(upper(n.ident)), kNavaidPlace, id, QStringLiteral("ident")});
         Writer::run(m_nameInsert, {-id, value(n.name), QString()});
         return std::nullopt;
     }
@@ -394,7 +415,8 @@ private:
     QSqlQuery m_airportInsert, m_identInsert, m_nameInsert;
 };
 
-ImportSummary failed(ImportSummary summary, ImportSummary::Outcome outcome, const QString& message) {
+ImportSummary failed(ImportSummary summary, ImportSummary::Outcome outcome,
+                     const QString& message) {
     summary.outcome = outcome;
     summary.message = message;
     return summary;
@@ -462,14 +484,22 @@ QString dataFilesIn(const QString& folder, QList<ImportFile>* files) {
 
 QString skipReasonText(SkipReason reason) {
     switch (reason) {
-        case SkipReason::FieldCount: return tr("more or fewer fields than the header");
-        case SkipReason::OpenQuote: return tr("a quoted field left open at the end of the file");
-        case SkipReason::NoIdentifier: return tr("no identifier");
-        case SkipReason::BadPosition: return tr("no valid position");
-        case SkipReason::ClosedAirport: return tr("a closed airport");
-        case SkipReason::UnknownAirport: return tr("its airport is not in the airports file");
-        case SkipReason::BadFrequency: return tr("no valid frequency");
-        case SkipReason::Duplicate: return tr("an identifier that came before");
+        case SkipReason::FieldCount:
+            return tr("more or fewer fields than the header");
+        case SkipReason::OpenQuote:
+            return tr("a quoted field left open at the end of the file");
+        case SkipReason::NoIdentifier:
+            return tr("no identifier");
+        case SkipReason::BadPosition:
+            return tr("no valid position");
+        case SkipReason::ClosedAirport:
+            return tr("a closed airport");
+        case SkipReason::UnknownAirport:
+            return tr("its airport is not in the airports file");
+        case SkipReason::BadFrequency:
+            return tr("no valid frequency");
+        case SkipReason::Duplicate:
+            return tr("an identifier that came before");
     }
     return {};
 }
@@ -545,13 +575,15 @@ ImportSummary importAirportData(const QList<ImportFile>& files, const QString& t
                 w.exec(QStringLiteral("BEGIN"));
                 Import import(loaded, progress, summary);
                 if (import.write(w)) {
-                    QSqlQuery set = w.prepare(QStringLiteral("INSERT INTO data_sets VALUES (?, ?, ?, ?, ?, ?)"));
+                    QSqlQuery set = w.prepare(
+                        QStringLiteral("INSERT INTO data_sets VALUES (?, ?, ?, ?, ?, ?)"));
                     for (const FileTally& t : std::as_const(summary.files)) {
                         Writer::run(set, {dataFileTitle(t.file), t.snapshot, t.source, t.licence,
                                           t.read, t.kept});
                     }
                     QSqlQuery meta = w.prepare(QStringLiteral("INSERT INTO meta VALUES (?, ?)"));
-                    Writer::run(meta, {QStringLiteral("format"), QString::fromLatin1(kDatabaseFormat)});
+                    Writer::run(meta,
+                                {QStringLiteral("format"), QString::fromLatin1(kDatabaseFormat)});
                     Writer::run(meta, {QStringLiteral("version"), kDatabaseVersion});
                     Writer::run(meta, {QStringLiteral("built"),
                                        QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
@@ -576,9 +608,9 @@ ImportSummary importAirportData(const QList<ImportFile>& files, const QString& t
                             QFile::encodeName(target).toStdString(), renamed);
     if (renamed) {
         QFile::remove(part);
-        return failed(summary, ImportSummary::Outcome::Failed,
-                      tr("Cannot replace %1: %2")
-                          .arg(target, QString::fromStdString(renamed.message())));
+        return failed(
+            summary, ImportSummary::Outcome::Failed,
+            tr("Cannot replace %1: %2").arg(target, QString::fromStdString(renamed.message())));
     }
     summary.outcome = ImportSummary::Outcome::Done;
     return summary;

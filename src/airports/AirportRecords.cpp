@@ -10,22 +10,38 @@ namespace {
 
 // The columns of each file, in the order the readers below address them.
 constexpr CsvColumn kAirportColumns[] = {
-    {"ident", true},         {"type", true},         {"name", true},
-    {"latitude_deg", true},  {"longitude_deg", true}, {"elevation_ft", false},
-    {"iso_country", false},  {"iso_region", false},  {"municipality", false},
-    {"scheduled_service", false}, {"icao_code", false}, {"iata_code", false},
+    {"ident", true},         {"type", true},
+    {"name", true},          {"latitude_deg", true},
+    {"longitude_deg", true}, {"elevation_ft", false},
+    {"iso_country", false},  {"iso_region", false},
+    {"municipality", false}, {"scheduled_service", false},
+    {"icao_code", false},    {"iata_code", false},
     {"gps_code", false},     {"local_code", false},
 };
-enum AirportColumn { AIdent, AType, AName, ALat, ALon, AElev, ACountry, ARegion, ATown,
-                     AScheduled, AIcao, AIata, AGps, ALocal };
+enum AirportColumn {
+    AIdent,
+    AType,
+    AName,
+    ALat,
+    ALon,
+    AElev,
+    ACountry,
+    ARegion,
+    ATown,
+    AScheduled,
+    AIcao,
+    AIata,
+    AGps,
+    ALocal
+};
 
 constexpr CsvColumn kRunwayColumns[] = {
-    {"airport_ident", true},    {"length_ft", false},        {"width_ft", false},
-    {"surface", false},         {"lighted", false},          {"closed", false},
-    {"le_ident", true},         {"le_latitude_deg", false},  {"le_longitude_deg", false},
-    {"le_elevation_ft", false}, {"le_heading_degT", false},  {"le_displaced_threshold_ft", false},
-    {"he_ident", true},         {"he_latitude_deg", false},  {"he_longitude_deg", false},
-    {"he_elevation_ft", false}, {"he_heading_degT", false},  {"he_displaced_threshold_ft", false},
+    {"airport_ident", true},    {"length_ft", false},       {"width_ft", false},
+    {"surface", false},         {"lighted", false},         {"closed", false},
+    {"le_ident", true},         {"le_latitude_deg", false}, {"le_longitude_deg", false},
+    {"le_elevation_ft", false}, {"le_heading_degT", false}, {"le_displaced_threshold_ft", false},
+    {"he_ident", true},         {"he_latitude_deg", false}, {"he_longitude_deg", false},
+    {"he_elevation_ft", false}, {"he_heading_degT", false}, {"he_displaced_threshold_ft", false},
 };
 enum RunwayColumn { RAirport, RLength, RWidth, RSurface, RLighted, RClosed, RLow };
 constexpr int kEndColumns = 6;  // ident, latitude, longitude, elevation, heading, displaced
@@ -35,14 +51,37 @@ constexpr CsvColumn kFrequencyColumns[] = {
 enum FrequencyColumn { FAirport, FType, FDescription, FMhz };
 
 constexpr CsvColumn kNavaidColumns[] = {
-    {"ident", true},          {"name", true},          {"type", true},
-    {"frequency_khz", true},  {"latitude_deg", true},  {"longitude_deg", true},
-    {"elevation_ft", false},  {"iso_country", false},  {"dme_channel", false},
-    {"slaved_variation_deg", false}, {"magnetic_variation_deg", false},
-    {"usageType", false},     {"power", false},        {"associated_airport", false},
+    {"ident", true},
+    {"name", true},
+    {"type", true},
+    {"frequency_khz", true},
+    {"latitude_deg", true},
+    {"longitude_deg", true},
+    {"elevation_ft", false},
+    {"iso_country", false},
+    {"dme_channel", false},
+    {"slaved_variation_deg", false},
+    {"magnetic_variation_deg", false},
+    {"usageType", false},
+    {"power", false},
+    {"associated_airport", false},
 };
-enum NavaidColumn { NIdent, NName, NType, NFrequency, NLat, NLon, NElev, NCountry, NChannel,
-                    NSlaved, NVariation, NUsage, NPower, NAirport };
+enum NavaidColumn {
+    NIdent,
+    NName,
+    NType,
+    NFrequency,
+    NLat,
+    NLon,
+    NElev,
+    NCountry,
+    NChannel,
+    NSlaved,
+    NVariation,
+    NUsage,
+    NPower,
+    NAirport
+};
 
 constexpr CsvColumn kNamedColumns[] = {{"code", true}, {"name", true}};
 
@@ -81,24 +120,35 @@ std::optional<std::pair<double, double>> position(const CsvColumns& columns,
 
 const char* FileBaseName(DataFile file) {
     switch (file) {
-        case DataFile::Airports: return "airports";
-        case DataFile::Runways: return "runways";
-        case DataFile::Frequencies: return "airport-frequencies";
-        case DataFile::Navaids: return "navaids";
-        case DataFile::Countries: return "countries";
-        case DataFile::Regions: return "regions";
+        case DataFile::Airports:
+            return "airports";
+        case DataFile::Runways:
+            return "runways";
+        case DataFile::Frequencies:
+            return "airport-frequencies";
+        case DataFile::Navaids:
+            return "navaids";
+        case DataFile::Countries:
+            return "countries";
+        case DataFile::Regions:
+            return "regions";
     }
     return "";
 }
 
 std::span<const CsvColumn> FileColumns(DataFile file) {
     switch (file) {
-        case DataFile::Airports: return kAirportColumns;
-        case DataFile::Runways: return kRunwayColumns;
-        case DataFile::Frequencies: return kFrequencyColumns;
-        case DataFile::Navaids: return kNavaidColumns;
+        case DataFile::Airports:
+            return kAirportColumns;
+        case DataFile::Runways:
+            return kRunwayColumns;
+        case DataFile::Frequencies:
+            return kFrequencyColumns;
+        case DataFile::Navaids:
+            return kNavaidColumns;
         case DataFile::Countries:
-        case DataFile::Regions: return kNamedColumns;
+        case DataFile::Regions:
+            return kNamedColumns;
     }
     return {};
 }
@@ -122,7 +172,8 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
-RowResult<AirportRecord> ReadAirport(const CsvColumns& columns, const std::vector<std::string>& row) {
+RowResult<AirportRecord> ReadAirport(const CsvColumns& columns,
+                                     const std::vector<std::string>& row) {
     if (!wholeRow(columns, row)) {
         return SkipReason::FieldCount;
     }

@@ -17,8 +17,8 @@ namespace aerolume::airports {
 // elevations and lengths feet, airport frequencies MHz, navaid frequencies kHz.
 
 enum class DataFile { Airports, Runways, Frequencies, Navaids, Countries, Regions };
-inline constexpr DataFile kDataFiles[] = {DataFile::Countries, DataFile::Regions,
-                                          DataFile::Airports,  DataFile::Runways,
+inline constexpr DataFile kDataFiles[] = {DataFile::Countries,   DataFile::Regions,
+                                          DataFile::Airports,    DataFile::Runways,
                                           DataFile::Frequencies, DataFile::Navaids};
 
 // The file's name without ".csv" ("airports", "airport-frequencies", ...).
@@ -70,14 +70,14 @@ struct NamedCode {
 
 // Why a row was left out of the database.
 enum class SkipReason {
-    FieldCount,       // more or fewer fields than the header
-    OpenQuote,        // a quoted field runs to the end of the file
-    NoIdentifier,     // the identifier (or the airport's) is empty
-    BadPosition,      // the latitude or longitude is missing, not a number or out of range
-    ClosedAirport,    // an airport of type "closed"
-    UnknownAirport,   // a runway or frequency of an airport that is not in the airports file
-    BadFrequency,     // a frequency that is missing or not a positive number
-    Duplicate,        // the identifier (or code) came before in the same file
+    FieldCount,      // more or fewer fields than the header
+    OpenQuote,       // a quoted field runs to the end of the file
+    NoIdentifier,    // the identifier (or the airport's) is empty
+    BadPosition,     // the latitude or longitude is missing, not a number or out of range
+    ClosedAirport,   // an airport of type "closed"
+    UnknownAirport,  // a runway or frequency of an airport that is not in the airports file
+    BadFrequency,    // a frequency that is missing or not a positive number
+    Duplicate,       // the identifier (or code) came before in the same file
 };
 inline constexpr int kSkipReasons = 8;
 
@@ -87,7 +87,8 @@ using RowResult = std::variant<Record, SkipReason>;
 // Each reads one row of its file, the columns as MatchColumns found them for
 // FileColumns() of that file. Numbers that are empty or not numbers are left unknown
 // where a record may lack them; identifiers are kept as the data writes them.
-RowResult<AirportRecord> ReadAirport(const CsvColumns& columns, const std::vector<std::string>& row);
+RowResult<AirportRecord> ReadAirport(const CsvColumns& columns,
+                                     const std::vector<std::string>& row);
 RowResult<RunwayRecord> ReadRunway(const CsvColumns& columns, const std::vector<std::string>& row);
 RowResult<FrequencyRecord> ReadFrequency(const CsvColumns& columns,
                                          const std::vector<std::string>& row);

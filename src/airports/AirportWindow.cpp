@@ -47,7 +47,8 @@ std::optional<double> variationToday(GeoPoint point, std::optional<double> eleva
     if (!year) {
         return std::nullopt;
     }
-    const auto v = MagneticVariationAt(point.Latitude, point.Longitude, elevationFt.value_or(0), *year);
+    const auto v =
+        MagneticVariationAt(point.Latitude, point.Longitude, elevationFt.value_or(0), *year);
     return v ? v->Declination() : std::nullopt;
 }
 
@@ -55,7 +56,8 @@ QString direction(std::optional<double> degrees, bool derived) {
     if (!degrees) {
         return QStringLiteral("–");
     }
-    return fromStd(planning::formatDirection(*degrees)) + (derived ? QStringLiteral("*") : QString());
+    return fromStd(planning::formatDirection(*degrees)) +
+           (derived ? QStringLiteral("*") : QString());
 }
 
 void fillTable(QTableWidget* table, const QList<QStringList>& rows) {
@@ -127,8 +129,8 @@ AirportWindow::AirportWindow(WindowRegistry& registry)
     if (AirportDatabase* db = data(); db != nullptr && !last.isEmpty()) {
         const GeoPoint near{platform::readSetting(kStore, kSection, kLastLatitude).toDouble(),
                             platform::readSetting(kStore, kSection, kLastLongitude).toDouble()};
-        const bool navaid = platform::readSetting(kStore, kSection, kLastType) ==
-                            QLatin1String("navaid");
+        const bool navaid =
+            platform::readSetting(kStore, kSection, kLastType) == QLatin1String("navaid");
         for (const Place& place : db->placesNamed(last, near)) {
             if ((place.Type == PlaceType::Navaid) == navaid) {
                 showPlace(place);
@@ -149,8 +151,10 @@ void AirportWindow::buildMenus() {
         const char* name;
         void (AirportWindow::*handler)();
     } entries[] = {
-        {tr("Import OurAirports &Folder..."), "mnuImportFolder", &AirportWindow::mnuImportFolder_Click},
-        {tr("Import OurAirports F&iles..."), "mnuImportFiles", &AirportWindow::mnuImportFiles_Click},
+        {tr("Import OurAirports &Folder..."), "mnuImportFolder",
+         &AirportWindow::mnuImportFolder_Click},
+        {tr("Import OurAirports F&iles..."), "mnuImportFiles",
+         &AirportWindow::mnuImportFiles_Click},
         {tr("Use the &Bundled Data"), "mnuBundled", &AirportWindow::mnuBundled_Click},
     };
     for (const auto& entry : entries) {
@@ -166,14 +170,17 @@ void AirportWindow::setUpTables() {
         QString name;
         QStringList headers;
     } tables[] = {
-        {m_ui->tblRunways, tr("Runways"),
+        {m_ui->tblRunways,
+         tr("Runways"),
          {tr("Runway"), tr("Length"), tr("Width"), tr("Surface"), tr("Lighted"),
           tr("True headings"), tr("Magnetic headings"), tr("Status")}},
         {m_ui->tblFrequencies, tr("Frequencies"), {tr("Type"), tr("Description"), tr("Frequency")}},
-        {m_ui->tblNavaids, tr("Navaids within 40 NM"),
+        {m_ui->tblNavaids,
+         tr("Navaids within 40 NM"),
          {tr("Identifier"), tr("Name"), tr("Kind"), tr("Frequency"), tr("Bearing (true)"),
           tr("Distance")}},
-        {m_ui->tblRunwayWinds, tr("Wind on every runway end"),
+        {m_ui->tblRunwayWinds,
+         tr("Wind on every runway end"),
          {tr("End"), tr("Magnetic heading"), tr("Headwind"), tr("Crosswind"), tr("Gust headwind"),
           tr("Gust crosswind"), tr("Note")}},
     };
@@ -189,8 +196,8 @@ void AirportWindow::setUpTables() {
     m_ui->lstMatches->setAccessibleName(tr("Matches"));
     m_ui->lstMatches->setMinimumHeight(m_ui->lstMatches->fontMetrics().height() * 8);
     m_ui->lstMatches->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (QLabel* note : {m_ui->LblDataCredit, m_ui->LblDataNotice, m_ui->LblRunwayNote,
-                         m_ui->LblWindNote}) {
+    for (QLabel* note :
+         {m_ui->LblDataCredit, m_ui->LblDataNotice, m_ui->LblRunwayNote, m_ui->LblWindNote}) {
         note->setAccessibleName(note == m_ui->LblDataCredit ? tr("Data credit") : QString());
     }
     m_ui->LblDataNotice->setAccessibleName(tr("Data notice"));
@@ -227,8 +234,8 @@ void AirportWindow::txtSearch_Change() {
     }
     m_matches = db->search(text, kMatchesShown);
     for (const Place& p : std::as_const(m_matches)) {
-        auto* item = new QTreeWidgetItem(
-            {fromStd(p.Ident), fromStd(p.Name), fromStd(p.Town), fromStd(p.Country), kindCaption(p)});
+        auto* item = new QTreeWidgetItem({fromStd(p.Ident), fromStd(p.Name), fromStd(p.Town),
+                                          fromStd(p.Country), kindCaption(p)});
         m_ui->lstMatches->addTopLevelItem(item);
     }
     if (!m_matches.isEmpty()) {
@@ -283,8 +290,8 @@ void AirportWindow::showPlace(const Place& place) {
     platform::writeSettings(
         kStore, kSection,
         {{kLastIdent, fromStd(place.Ident)},
-         {kLastType, place.Type == PlaceType::Airport ? QStringLiteral("airport")
-                                                      : QStringLiteral("navaid")},
+         {kLastType,
+          place.Type == PlaceType::Airport ? QStringLiteral("airport") : QStringLiteral("navaid")},
          {kLastLatitude, QString::number(place.Position.Latitude, 'f', 6)},
          {kLastLongitude, QString::number(place.Position.Longitude, 'f', 6)}});
 }
@@ -295,9 +302,10 @@ void AirportWindow::showAirport(const AirportInfo& airport) {
     for (const std::string& code : p.Codes) {
         codes << fromStd(code);
     }
-    m_ui->LblIdent->setText(codes.isEmpty() ? fromStd(p.Ident)
-                                            : tr("%1 (also %2)").arg(fromStd(p.Ident),
-                                                                     codes.join(QStringLiteral(", "))));
+    m_ui->LblIdent->setText(
+        codes.isEmpty()
+            ? fromStd(p.Ident)
+            : tr("%1 (also %2)").arg(fromStd(p.Ident), codes.join(QStringLiteral(", "))));
     QStringList where = {fromStd(p.Name)};
     if (!p.Town.empty()) {
         where << fromStd(p.Town);
@@ -313,8 +321,9 @@ void AirportWindow::showAirport(const AirportInfo& airport) {
     m_ui->LblVariation->setText(
         now ? tr("%1 today (World Magnetic Model)").arg(fromStd(planning::formatVariation(*now)))
             : tr("unknown: too near the magnetic pole"));
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->LblFrequency),
-                       static_cast<QWidget*>(m_ui->Label8), static_cast<QWidget*>(m_ui->LblServes)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->LblFrequency),
+          static_cast<QWidget*>(m_ui->Label8), static_cast<QWidget*>(m_ui->LblServes)}) {
         w->hide();
     }
     m_airport = airport;
@@ -323,26 +332,27 @@ void AirportWindow::showAirport(const AirportInfo& airport) {
     QList<QStringList> rows;
     bool anyDerived = false;
     for (const RunwayInfo& r : std::as_const(m_runways)) {
-        const EndHeading low = ResolveEndHeading(r.low.dataTrueHeading, r.high.dataTrueHeading,
-                                                 r.low.designator, r.high.designator, now,
-                                                 r.variationAtSnapshot);
-        const EndHeading high = ResolveEndHeading(r.high.dataTrueHeading, r.low.dataTrueHeading,
-                                                  r.high.designator, r.low.designator, now,
-                                                  r.variationAtSnapshot);
+        const EndHeading low =
+            ResolveEndHeading(r.low.dataTrueHeading, r.high.dataTrueHeading, r.low.designator,
+                              r.high.designator, now, r.variationAtSnapshot);
+        const EndHeading high =
+            ResolveEndHeading(r.high.dataTrueHeading, r.low.dataTrueHeading, r.high.designator,
+                              r.low.designator, now, r.variationAtSnapshot);
         anyDerived = anyDerived || low.Derived() || high.Derived();
         const QString name =
             r.high.ident.isEmpty() ? r.low.ident : r.low.ident + QLatin1Char('/') + r.high.ident;
         auto pair = [&](std::optional<double> a, std::optional<double> b) {
             const QString first = direction(a, low.Derived());
-            return r.high.ident.isEmpty() ? first
-                                          : first + QStringLiteral(" / ") + direction(b, high.Derived());
+            return r.high.ident.isEmpty()
+                       ? first
+                       : first + QStringLiteral(" / ") + direction(b, high.Derived());
         };
         rows << QStringList{name,
                             lengthCaption(r.lengthFt),
                             lengthCaption(r.widthFt),
-                            r.surface.isEmpty() ? surfaceCaption(r.surfaceClass)
-                                                : tr("%1 (%2)").arg(surfaceCaption(r.surfaceClass),
-                                                                    r.surface),
+                            r.surface.isEmpty()
+                                ? surfaceCaption(r.surfaceClass)
+                                : tr("%1 (%2)").arg(surfaceCaption(r.surfaceClass), r.surface),
                             r.lighted ? tr("yes") : tr("no"),
                             pair(low.True, high.True),
                             pair(low.Magnetic, high.Magnetic),
@@ -372,9 +382,8 @@ void AirportWindow::showAirport(const AirportInfo& airport) {
 void AirportWindow::showNavaid(const NavaidInfo& navaid) {
     const Place& p = navaid.place;
     m_ui->LblIdent->setText(fromStd(p.Ident));
-    m_ui->LblName->setText(
-        tr("%1, %2").arg(fromStd(p.Name),
-                         navaid.countryName.isEmpty() ? fromStd(p.Country) : navaid.countryName));
+    m_ui->LblName->setText(tr("%1, %2").arg(
+        fromStd(p.Name), navaid.countryName.isEmpty() ? fromStd(p.Country) : navaid.countryName));
     m_ui->LblKind->setText(kindCaption(p));
     m_ui->LblPosition->setText(
         fromStd(planning::formatPosition(p.Position.Latitude, p.Position.Longitude)));
@@ -382,12 +391,15 @@ void AirportWindow::showNavaid(const NavaidInfo& navaid) {
     const auto now = variationToday(p.Position, navaid.elevationFt);
     QStringList variation;
     if (navaid.magneticVariation) {
-        variation << tr("%1 in the data").arg(fromStd(planning::formatVariation(*navaid.magneticVariation)));
+        variation << tr("%1 in the data")
+                         .arg(fromStd(planning::formatVariation(*navaid.magneticVariation)));
     }
     if (navaid.slavedVariation) {
-        variation << tr("radials slaved to %1").arg(fromStd(planning::formatVariation(*navaid.slavedVariation)));
+        variation << tr("radials slaved to %1")
+                         .arg(fromStd(planning::formatVariation(*navaid.slavedVariation)));
     }
-    variation << (now ? tr("%1 today (World Magnetic Model)").arg(fromStd(planning::formatVariation(*now)))
+    variation << (now ? tr("%1 today (World Magnetic Model)")
+                            .arg(fromStd(planning::formatVariation(*now)))
                       : tr("unknown by the model: too near the magnetic pole"));
     m_ui->LblVariation->setText(variation.join(QStringLiteral("; ")));
     QString frequency = navaidFrequencyCaption(p, navaid.frequencyKhz);
@@ -395,18 +407,21 @@ void AirportWindow::showNavaid(const NavaidInfo& navaid) {
         frequency += tr(", DME channel %1").arg(navaid.dmeChannel);
     }
     m_ui->LblFrequency->setText(frequency);
-    QString serves = navaid.airportIdent.isEmpty() ? tr("no airport named in the data") : navaid.airportIdent;
+    QString serves =
+        navaid.airportIdent.isEmpty() ? tr("no airport named in the data") : navaid.airportIdent;
     if (navaid.airportId) {
         if (auto airport = data()->airport(*navaid.airportId)) {
             serves = tr("%1, %2").arg(navaid.airportIdent, fromStd(airport->place.Name));
         }
     }
     m_ui->LblServes->setText(serves);
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->LblFrequency),
-                       static_cast<QWidget*>(m_ui->Label8), static_cast<QWidget*>(m_ui->LblServes)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->LblFrequency),
+          static_cast<QWidget*>(m_ui->Label8), static_cast<QWidget*>(m_ui->LblServes)}) {
         w->show();
     }
-    m_ui->LblRunwayNote->setText(tr("A navaid has no runways: choose an airport for the runway winds."));
+    m_ui->LblRunwayNote->setText(
+        tr("A navaid has no runways: choose an airport for the runway winds."));
     showNavaidsNear(p.Position);
 }
 
@@ -417,10 +432,13 @@ void AirportWindow::showNavaidsNear(GeoPoint point) {
         if (distance < 0.05 && n.place.Position.Latitude == point.Latitude) {
             continue;  // the navaid itself
         }
-        rows << QStringList{fromStd(n.place.Ident), fromStd(n.place.Name), kindCaption(n.place),
-                            navaidFrequencyCaption(n.place, n.frequencyKhz),
-                            fromStd(planning::formatDirection(InitialCourse(point, n.place.Position))),
-                            tr("%1 NM").arg(QString::number(distance, 'f', 1))};
+        rows << QStringList{
+            fromStd(n.place.Ident),
+            fromStd(n.place.Name),
+            kindCaption(n.place),
+            navaidFrequencyCaption(n.place, n.frequencyKhz),
+            fromStd(planning::formatDirection(InitialCourse(point, n.place.Position))),
+            tr("%1 NM").arg(QString::number(distance, 'f', 1))};
     }
     fillTable(m_ui->tblNavaids, rows);
 }
@@ -475,9 +493,9 @@ bool AirportWindow::computeWinds() {
             if (own.ident.isEmpty()) {
                 continue;
             }
-            const EndHeading h = ResolveEndHeading(own.dataTrueHeading, other.dataTrueHeading,
-                                                   own.designator, other.designator, now,
-                                                   r.variationAtSnapshot);
+            const EndHeading h =
+                ResolveEndHeading(own.dataTrueHeading, other.dataTrueHeading, own.designator,
+                                  other.designator, now, r.variationAtSnapshot);
             QString why;
             if (r.surfaceClass == SurfaceClass::Water) {
                 why = tr("water, not chosen");
@@ -514,8 +532,9 @@ bool AirportWindow::computeWinds() {
                             notes.join(QStringLiteral("; "))};
     }
     fillTable(m_ui->tblRunwayWinds, rows);
-    QString note = tr("The wind as the tower gives it (magnetic) against each end's magnetic "
-                      "heading; * the heading is derived.");
+    QString note =
+        tr("The wind as the tower gives it (magnetic) against each end's magnetic "
+           "heading; * the heading is derived.");
     if (RoundsToCalm(*speed)) {
         note += QLatin1Char(' ') + tr("Calm: any runway.");
     } else if (!winds.Best) {
@@ -526,8 +545,8 @@ bool AirportWindow::computeWinds() {
 }
 
 void AirportWindow::mnuImportFolder_Click() {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Import the OurAirports Files of a Folder"));
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, tr("Import the OurAirports Files of a Folder"));
     if (folder.isEmpty()) {
         return;
     }
@@ -541,9 +560,9 @@ void AirportWindow::mnuImportFolder_Click() {
 }
 
 void AirportWindow::mnuImportFiles_Click() {
-    const QStringList paths = QFileDialog::getOpenFileNames(
-        this, tr("Import OurAirports Files"), QString(),
-        tr("OurAirports files (*.csv *.csv.gz);;All files (*)"));
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, tr("Import OurAirports Files"), QString(),
+                                      tr("OurAirports files (*.csv *.csv.gz);;All files (*)"));
     if (paths.isEmpty()) {
         return;
     }
@@ -612,7 +631,8 @@ void AirportWindow::reportImport(const ImportSummary& summary) {
                 for (int r = 0; r < kSkipReasons; ++r) {
                     if (const qint64 n = t.skipped[static_cast<std::size_t>(r)]; n > 0) {
                         lines << tr("    %1 skipped: %2.")
-                                     .arg(QString::number(n), skipReasonText(static_cast<SkipReason>(r)));
+                                     .arg(QString::number(n),
+                                          skipReasonText(static_cast<SkipReason>(r)));
                     }
                 }
             }
@@ -620,8 +640,9 @@ void AirportWindow::reportImport(const ImportSummary& summary) {
             return;
         }
         case ImportSummary::Outcome::Cancelled:
-            QMessageBox::information(this, tr("Import Cancelled"),
-                                     tr("The import was cancelled.") + QLatin1Char(' ') + unchanged);
+            QMessageBox::information(
+                this, tr("Import Cancelled"),
+                tr("The import was cancelled.") + QLatin1Char(' ') + unchanged);
             return;
         case ImportSummary::Outcome::Refused:
         case ImportSummary::Outcome::Failed:

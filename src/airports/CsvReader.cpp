@@ -17,7 +17,7 @@ bool CsvReader::next(std::vector<std::string>& fields) {
     }
     m_recordLine = m_line;
     std::string field;
-    bool quoted = false;      // inside a quoted part of the field
+    bool quoted = false;  // inside a quoted part of the field
     bool fieldStart = true;
     while (m_pos < m_text.size()) {
         const char c = m_text[m_pos++];

@@ -40,9 +40,9 @@ private:
 // Where the columns a reader needs lie in a file's header: in any order, with any
 // other columns beside them. Names match exactly (the data's names are lower case).
 struct CsvColumns {
-    std::vector<int> index;             // per wanted name, its column, or -1 when absent
-    std::vector<std::string> missing;   // the required names the header lacks
-    std::size_t headerFields = 0;       // how many columns the header has
+    std::vector<int> index;            // per wanted name, its column, or -1 when absent
+    std::vector<std::string> missing;  // the required names the header lacks
+    std::size_t headerFields = 0;      // how many columns the header has
 
     // The field of `record` in the column of wanted name number `wanted`; empty when the
     // column is absent or the record is shorter.

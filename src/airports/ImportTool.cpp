@@ -48,7 +48,6 @@ int main(int argc, char* argv[]) {
         }
         out << '\n';
     }
-    out << target << ": " << QFileInfo(target).size() << " bytes in " << timer.elapsed()
-        << " ms\n";
+    out << target << ": " << QFileInfo(target).size() << " bytes in " << timer.elapsed() << " ms\n";
     return 0;
 }

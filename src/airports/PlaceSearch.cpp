@@ -59,8 +59,9 @@ bool wordsBegin(const std::vector<std::string>& query, const std::vector<std::st
 
 int importance(const Place& place) {
     static constexpr std::string_view kOrder[] = {
-        "large_airport", "medium_airport", "VORTAC", "VOR-DME", "VOR", "TACAN",
-        "small_airport", "NDB-DME", "NDB", "DME", "seaplane_base", "heliport", "balloonport"};
+        "large_airport", "medium_airport", "VORTAC",     "VOR-DME", "VOR",
+        "TACAN",         "small_airport",  "NDB-DME",    "NDB",     "DME",
+        "seaplane_base", "heliport",       "balloonport"};
     const auto* found = std::find(std::begin(kOrder), std::end(kOrder), place.Kind);
     return static_cast<int>(found - std::begin(kOrder));
 }
@@ -127,8 +128,8 @@ void RankPlaces(std::string_view query, std::vector<Place>& places, std::optiona
     std::vector<Keyed> keyed;
     keyed.reserve(places.size());
     for (const Place& place : places) {
-        const double order = near ? DistanceNm(*near, place.Position)
-                                  : static_cast<double>(importance(place));
+        const double order =
+            near ? DistanceNm(*near, place.Position) : static_cast<double>(importance(place));
         keyed.push_back({MatchOf(query, place), order, &place});
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
@@ -166,7 +167,8 @@ double InitialCourse(GeoPoint from, GeoPoint to) {
     const double lat2 = to.Latitude * kRadians;
     const double dLon = (to.Longitude - from.Longitude) * kRadians;
     const double y = std::sin(dLon) * std::cos(lat2);
-    const double x = std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon);
+    const double x =
+        std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon);
     if (x == 0 && y == 0) {
         return 360;
     }

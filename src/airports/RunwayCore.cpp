@@ -32,9 +32,9 @@ bool allDigits(std::string_view text) {
     return true;
 }
 
-constexpr std::array<std::string_view, 16> kCompassPoints = {
-    "N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
-    "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+constexpr std::array<std::string_view, 16> kCompassPoints = {"N",  "NNE", "NE", "ENE", "E",  "ESE",
+                                                             "SE", "SSE", "S",  "SSW", "SW", "WSW",
+                                                             "W",  "WNW", "NW", "NNW"};
 
 std::optional<double> opposite(std::optional<double> heading) {
     if (!heading) {
@@ -126,36 +126,69 @@ SurfaceClass ClassifySurface(std::string_view text) {
         SurfaceClass surface;
     };
     static constexpr Word kWords[] = {
-        {"ASP", SurfaceClass::Paved},      {"ASPH", SurfaceClass::Paved},
-        {"ASPHALT", SurfaceClass::Paved},  {"ASFALT", SurfaceClass::Paved},
-        {"ASFALTO", SurfaceClass::Paved},  {"CON", SurfaceClass::Paved},
-        {"CONC", SurfaceClass::Paved},     {"CONCRETE", SurfaceClass::Paved},
-        {"CONCRETO", SurfaceClass::Paved}, {"BIT", SurfaceClass::Paved},
-        {"BITUMEN", SurfaceClass::Paved},  {"BITUMINOUS", SurfaceClass::Paved},
-        {"PEM", SurfaceClass::Paved},      {"PAVED", SurfaceClass::Paved},
-        {"PAV", SurfaceClass::Paved},      {"MAC", SurfaceClass::Paved},
-        {"TAR", SurfaceClass::Paved},      {"TARMAC", SurfaceClass::Paved},
-        {"BRICK", SurfaceClass::Paved},    {"HARD", SurfaceClass::Paved},
-        {"SEALED", SurfaceClass::Paved},   {"COP", SurfaceClass::Paved},
-        {"PER", SurfaceClass::Paved},      {"GVL", SurfaceClass::Gravel},
-        {"GRVL", SurfaceClass::Gravel},    {"GRV", SurfaceClass::Gravel},
-        {"GRAV", SurfaceClass::Gravel},    {"GRAVEL", SurfaceClass::Gravel},
-        {"DIRT", SurfaceClass::Gravel},    {"EARTH", SurfaceClass::Gravel},
-        {"SAND", SurfaceClass::Gravel},    {"SAN", SurfaceClass::Gravel},
-        {"CLAY", SurfaceClass::Gravel},    {"CLA", SurfaceClass::Gravel},
-        {"SOIL", SurfaceClass::Gravel},    {"GROUND", SurfaceClass::Gravel},
-        {"CORAL", SurfaceClass::Gravel},   {"COR", SurfaceClass::Gravel},
-        {"LAT", SurfaceClass::Gravel},     {"LATERITE", SurfaceClass::Gravel},
-        {"CALICHE", SurfaceClass::Gravel}, {"CRUSHED", SurfaceClass::Gravel},
-        {"ROCK", SurfaceClass::Gravel},    {"TER", SurfaceClass::Gravel},
-        {"UNPAVED", SurfaceClass::Gravel}, {"PI\xC3\x87" "ARRA", SurfaceClass::Gravel},
-        {"PI\xC3\xA7" "ARRA", SurfaceClass::Gravel},
-        {"GRS", SurfaceClass::Grass},      {"GRASS", SurfaceClass::Grass},
-        {"GRASSED", SurfaceClass::Grass},  {"GRAS", SurfaceClass::Grass},
-        {"GRE", SurfaceClass::Grass},      {"TURF", SurfaceClass::Grass},
-        {"TRF", SurfaceClass::Grass},      {"SOD", SurfaceClass::Grass},
-        {"WATER", SurfaceClass::Water},    {"WAT", SurfaceClass::Water},
-        {"SNOW", SurfaceClass::SnowIce},   {"SNO", SurfaceClass::SnowIce},
+        {"ASP", SurfaceClass::Paved},
+        {"ASPH", SurfaceClass::Paved},
+        {"ASPHALT", SurfaceClass::Paved},
+        {"ASFALT", SurfaceClass::Paved},
+        {"ASFALTO", SurfaceClass::Paved},
+        {"CON", SurfaceClass::Paved},
+        {"CONC", SurfaceClass::Paved},
+        {"CONCRETE", SurfaceClass::Paved},
+        {"CONCRETO", SurfaceClass::Paved},
+        {"BIT", SurfaceClass::Paved},
+        {"BITUMEN", SurfaceClass::Paved},
+        {"BITUMINOUS", SurfaceClass::Paved},
+        {"PEM", SurfaceClass::Paved},
+        {"PAVED", SurfaceClass::Paved},
+        {"PAV", SurfaceClass::Paved},
+        {"MAC", SurfaceClass::Paved},
+        {"TAR", SurfaceClass::Paved},
+        {"TARMAC", SurfaceClass::Paved},
+        {"BRICK", SurfaceClass::Paved},
+        {"HARD", SurfaceClass::Paved},
+        {"SEALED", SurfaceClass::Paved},
+        {"COP", SurfaceClass::Paved},
+        {"PER", SurfaceClass::Paved},
+        {"GVL", SurfaceClass::Gravel},
+        {"GRVL", SurfaceClass::Gravel},
+        {"GRV", SurfaceClass::Gravel},
+        {"GRAV", SurfaceClass::Gravel},
+        {"GRAVEL", SurfaceClass::Gravel},
+        {"DIRT", SurfaceClass::Gravel},
+        {"EARTH", SurfaceClass::Gravel},
+        {"SAND", SurfaceClass::Gravel},
+        {"SAN", SurfaceClass::Gravel},
+        {"CLAY", SurfaceClass::Gravel},
+        {"CLA", SurfaceClass::Gravel},
+        {"SOIL", SurfaceClass::Gravel},
+        {"GROUND", SurfaceClass::Gravel},
+        {"CORAL", SurfaceClass::Gravel},
+        {"COR", SurfaceClass::Gravel},
+        {"LAT", SurfaceClass::Gravel},
+        {"LATERITE", SurfaceClass::Gravel},
+        {"CALICHE", SurfaceClass::Gravel},
+        {"CRUSHED", SurfaceClass::Gravel},
+        {"ROCK", SurfaceClass::Gravel},
+        {"TER", SurfaceClass::Gravel},
+        {"UNPAVED", SurfaceClass::Gravel},
+        {"PI\xC3\x87"
+         "ARRA",
+         SurfaceClass::Gravel},
+        {"PI\xC3\xA7"
+         "ARRA",
+         SurfaceClass::Gravel},
+        {"GRS", SurfaceClass::Grass},
+        {"GRASS", SurfaceClass::Grass},
+        {"GRASSED", SurfaceClass::Grass},
+        {"GRAS", SurfaceClass::Grass},
+        {"GRE", SurfaceClass::Grass},
+        {"TURF", SurfaceClass::Grass},
+        {"TRF", SurfaceClass::Grass},
+        {"SOD", SurfaceClass::Grass},
+        {"WATER", SurfaceClass::Water},
+        {"WAT", SurfaceClass::Water},
+        {"SNOW", SurfaceClass::SnowIce},
+        {"SNO", SurfaceClass::SnowIce},
         {"ICE", SurfaceClass::SnowIce},
     };
     const std::string upper = upperTrimmed(text);
@@ -220,8 +253,8 @@ RunwayWindsResult RunwayWinds(const std::vector<EndWindInput>& ends, double wind
         }
         const WindComponents& best = *result.Ends[*result.Best].Steady;
         const double more = w.Steady->Headwind - best.Headwind;
-        if (more > 1e-9 ||
-            (std::fabs(more) <= 1e-9 && std::fabs(w.Steady->Crosswind) < std::fabs(best.Crosswind))) {
+        if (more > 1e-9 || (std::fabs(more) <= 1e-9 &&
+                            std::fabs(w.Steady->Crosswind) < std::fabs(best.Crosswind))) {
             result.Best = i;
         }
     }

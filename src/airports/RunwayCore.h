@@ -87,7 +87,7 @@ struct EndWind {
 };
 
 struct RunwayWindsResult {
-    std::vector<EndWind> Ends;   // in the order of the input
+    std::vector<EndWind> Ends;        // in the order of the input
     std::optional<std::size_t> Best;  // the end most into the wind, when there is a wind
 };
 

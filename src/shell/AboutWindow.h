@@ -13,7 +13,6 @@ namespace aerolume {
 
 class WindowRegistry;
 
-
 // The About window, "About": the product's name, version and picture, and a "Close"
 // button. Closing it in either way (Close or the close box) shows the launcher again.
 // Enter in its unlabelled field Text1, when the field holds exactly "hi", opens the

@@ -55,8 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SearchCase{"SAM", {"SAM", "SAM", "SAM", "SAM"}},
                       SearchCase{"santa monica", {"KSMO"}}, SearchCase{"kidlington", {"EGTK"}},
                       // Quotes and SQL in the text are only text.
-                      SearchCase{"O'Hare\"; DROP TABLE airports; --", {}},
-                      SearchCase{"zzzz", {}}));
+                      SearchCase{"O'Hare\"; DROP TABLE airports; --", {}}, SearchCase{"zzzz", {}}));
 
 TEST_F(AirportDataTest, ImportKeepsAndSkipsTheRowsOfTheData) {
     QTemporaryDir dir;
@@ -103,7 +102,8 @@ TEST_F(AirportDataTest, EveryPlaceAnIdentifierNamesNearestFirst) {
     EXPECT_EQ(navaid->slavedVariation, -4.001);
     EXPECT_EQ(navaid->frequencyKhz, 113350);
     const QList<Place> box = db->airportsInBox(51.5, -1.6, 52.0, -1.0);
-    EXPECT_TRUE(std::any_of(box.begin(), box.end(), [](const Place& p) { return p.Ident == "EGTK"; }));
+    EXPECT_TRUE(
+        std::any_of(box.begin(), box.end(), [](const Place& p) { return p.Ident == "EGTK"; }));
 }
 
 // A file that is not the data is refused, naming the file and the columns it lacks; the

@@ -31,12 +31,15 @@ protected:
     QTableWidget* table(const char* name) const {
         return child<QTableWidget>(window, QString::fromLatin1(name));
     }
-    QTreeWidget* matches() const { return child<QTreeWidget>(window, QStringLiteral("lstMatches")); }
+    QTreeWidget* matches() const {
+        return child<QTreeWidget>(window, QStringLiteral("lstMatches"));
+    }
     std::vector<std::string> column(const char* name, int col) const {
         std::vector<std::string> cells;
         QTableWidget* t = table(name);
         for (int r = 0; r < t->rowCount(); ++r) {
-            cells.push_back(t->item(r, col) != nullptr ? t->item(r, col)->text().toStdString() : "");
+            cells.push_back(t->item(r, col) != nullptr ? t->item(r, col)->text().toStdString()
+                                                       : "");
         }
         return cells;
     }
@@ -51,10 +54,11 @@ protected:
 
 struct ShownCase {
     const char* typed;
-    const char* ident, *name, *kind, *elevation;
+    const char *ident, *name, *kind, *elevation;
 };
 
-class AirportShownTest : public AirportWindowTest, public ::testing::WithParamInterface<ShownCase> {};
+class AirportShownTest : public AirportWindowTest,
+                         public ::testing::WithParamInterface<ShownCase> {};
 
 TEST_P(AirportShownTest, EnterShowsTheFirstMatch) {
     search(GetParam().typed);
@@ -66,15 +70,16 @@ TEST_P(AirportShownTest, EnterShowsTheFirstMatch) {
 
 INSTANTIATE_TEST_SUITE_P(
     Typed, AirportShownTest,
-    ::testing::Values(
-        ShownCase{"EGTK", "EGTK (also OXF)", "London Oxford Airport, Kidlington, Oxfordshire, United Kingdom",
-                  "Medium airport", "270 ft (82 m)"},
-        ShownCase{"ksmo", "KSMO (also SMO)", "Santa Monica Municipal Airport, Santa Monica, United States",
-                  "Medium airport", "170 ft (52 m)"},
-        ShownCase{"santa mon", "KSMO (also SMO)",
-                  "Santa Monica Municipal Airport, Santa Monica, United States", "Medium airport",
-                  "170 ft (52 m)"},
-        ShownCase{"SAM", "SAM", "Samos, Greece", "VOR-DME", "30 ft (9 m)"}));
+    ::testing::Values(ShownCase{"EGTK", "EGTK (also OXF)",
+                                "London Oxford Airport, Kidlington, Oxfordshire, United Kingdom",
+                                "Medium airport", "270 ft (82 m)"},
+                      ShownCase{"ksmo", "KSMO (also SMO)",
+                                "Santa Monica Municipal Airport, Santa Monica, United States",
+                                "Medium airport", "170 ft (52 m)"},
+                      ShownCase{"santa mon", "KSMO (also SMO)",
+                                "Santa Monica Municipal Airport, Santa Monica, United States",
+                                "Medium airport", "170 ft (52 m)"},
+                      ShownCase{"SAM", "SAM", "Samos, Greece", "VOR-DME", "30 ft (9 m)"}));
 
 TEST_F(AirportWindowTest, ASharedIdentifierListsEveryPlace) {
     field("txtSearch")->setFocus();
@@ -95,10 +100,12 @@ TEST_F(AirportWindowTest, ASharedIdentifierListsEveryPlace) {
 
 TEST_F(AirportWindowTest, RunwaysWithHeadingsAndStatus) {
     search("EGTK");
-    EXPECT_EQ(column("tblRunways", 0), (std::vector<std::string>{"01/19", "03/21", "09/27", "11/29"}));
+    EXPECT_EQ(column("tblRunways", 0),
+              (std::vector<std::string>{"01/19", "03/21", "09/27", "11/29"}));
     EXPECT_EQ(column("tblRunways", 3)[0], "paved (ASP)");
     EXPECT_EQ(column("tblRunways", 5)[0], "011° / 191°");
-    EXPECT_EQ(column("tblRunways", 7), (std::vector<std::string>{"open", "closed", "closed", "closed"}));
+    EXPECT_EQ(column("tblRunways", 7),
+              (std::vector<std::string>{"open", "closed", "closed", "closed"}));
     EXPECT_EQ(column("tblFrequencies", 2)[0], "125.325 MHz");
     EXPECT_EQ(column("tblNavaids", 0)[0], "OX");
     // 00AK: runway N/S without a true heading, derived from the designators.
@@ -127,22 +134,22 @@ TEST_P(RunwayWindsTest, EnterInTheLimitShowsEveryEnd) {
     EXPECT_EQ(column("tblRunwayWinds", 6), GetParam().notes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Winds, RunwayWindsTest,
-    ::testing::Values(
-        // EGTK: only 01/19 is open; 270/15G25 with a 15 kt limit.
-        WindCase{"EGTK",
-                 {"270", "15", "25", "15"},
-                 {"01", "19"},
-                 {"3 kt tailwind", "3 kt headwind"},
-                 {"15 kt from the left", "15 kt from the right"},
-                 {"crosswind beyond the limit", "best into the wind; crosswind beyond the limit"}},
-        WindCase{"KSMO",
-                 {"200", "10", "", ""},
-                 {"03", "21"},
-                 {"10 kt tailwind", "10 kt headwind"},
-                 {"2 kt from the right", "2 kt from the left"},
-                 {"", "best into the wind"}}));
+INSTANTIATE_TEST_SUITE_P(Winds, RunwayWindsTest,
+                         ::testing::Values(
+                             // EGTK: only 01/19 is open; 270/15G25 with a 15 kt limit.
+                             WindCase{"EGTK",
+                                      {"270", "15", "25", "15"},
+                                      {"01", "19"},
+                                      {"3 kt tailwind", "3 kt headwind"},
+                                      {"15 kt from the left", "15 kt from the right"},
+                                      {"crosswind beyond the limit",
+                                       "best into the wind; crosswind beyond the limit"}},
+                             WindCase{"KSMO",
+                                      {"200", "10", "", ""},
+                                      {"03", "21"},
+                                      {"10 kt tailwind", "10 kt headwind"},
+                                      {"2 kt from the right", "2 kt from the left"},
+                                      {"", "best into the wind"}}));
 
 TEST_F(AirportWindowTest, WindChecksInOrder) {
     search("KSMO");

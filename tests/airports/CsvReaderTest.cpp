@@ -41,13 +41,17 @@ TEST_P(CsvReaderTest, ReadsTheRecords) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, CsvReaderTest,
     ::testing::Values(
-        CsvCase{"frequencyRow", "58411,2483,\"EGTK\",\"APP\",\"OXFORD APP\",125.325\n",
+        CsvCase{"frequencyRow",
+                "58411,2483,\"EGTK\",\"APP\",\"OXFORD APP\",125.325\n",
                 {{"58411", "2483", "EGTK", "APP", "OXFORD APP", "125.325"}}},
-        CsvCase{"emptyFields", "307581,6589,\"01FL\",\"ARCAL\",,122.9\r\n",
+        CsvCase{"emptyFields",
+                "307581,6589,\"01FL\",\"ARCAL\",,122.9\r\n",
                 {{"307581", "6589", "01FL", "ARCAL", "", "122.9"}}},
-        CsvCase{"embeddedComma", "\"EGTK\",\"Kidlington, Oxfordshire\"\n",
+        CsvCase{"embeddedComma",
+                "\"EGTK\",\"Kidlington, Oxfordshire\"\n",
                 {{"EGTK", "Kidlington, Oxfordshire"}}},
-        CsvCase{"embeddedNewlineAndQuote", "\"a\nb\",\"say \"\"hi\"\"\"\nx\n",
+        CsvCase{"embeddedNewlineAndQuote",
+                "\"a\nb\",\"say \"\"hi\"\"\"\nx\n",
                 {{"a\nb", "say \"hi\""}, {"x"}}},
         CsvCase{"byteOrderMark", "\xEF\xBB\xBF\"ident\",\"type\"\n", {{"ident", "type"}}},
         CsvCase{"noFinalNewline", "a,b", {{"a", "b"}}},
@@ -85,11 +89,16 @@ std::optional<SkipReason> readRow(DataFile file, const CsvColumns& c,
         return std::nullopt;
     };
     switch (file) {
-        case DataFile::Airports: return reason(ReadAirport(c, row));
-        case DataFile::Runways: return reason(ReadRunway(c, row));
-        case DataFile::Frequencies: return reason(ReadFrequency(c, row));
-        case DataFile::Navaids: return reason(ReadNavaid(c, row));
-        default: return reason(ReadNamedCode(c, row));
+        case DataFile::Airports:
+            return reason(ReadAirport(c, row));
+        case DataFile::Runways:
+            return reason(ReadRunway(c, row));
+        case DataFile::Frequencies:
+            return reason(ReadFrequency(c, row));
+        case DataFile::Navaids:
+            return reason(ReadNavaid(c, row));
+        default:
+            return reason(ReadNamedCode(c, row));
     }
 }
 
@@ -102,53 +111,94 @@ TEST_P(DataRowTest, KeepsOrSkipsTheRow) {
 }
 
 const std::vector<std::string> kAirportHeader = {
-    "id", "ident", "type", "name", "latitude_deg", "longitude_deg", "elevation_ft",
-    "continent", "iso_country", "iso_region", "municipality", "scheduled_service",
-    "icao_code", "iata_code", "gps_code", "local_code", "home_link", "wikipedia_link",
+    "id",           "ident",     "type",        "name",       "latitude_deg", "longitude_deg",
+    "elevation_ft", "continent", "iso_country", "iso_region", "municipality", "scheduled_service",
+    "icao_code",    "iata_code", "gps_code",    "local_code", "home_link",    "wikipedia_link",
     "keywords"};
-const std::vector<std::string> kEgtk = {
-    "", "EGTK", "medium_airport", "London Oxford Airport", "51.836899", "-1.32", "270", "",
-    "GB", "GB-ENG", "Kidlington, Oxfordshire", "", "", "OXF", "EGTK", "", "", "", ""};
+const std::vector<std::string> kEgtk = {"",
+                                        "EGTK",
+                                        "medium_airport",
+                                        "London Oxford Airport",
+                                        "51.836899",
+                                        "-1.32",
+                                        "270",
+                                        "",
+                                        "GB",
+                                        "GB-ENG",
+                                        "Kidlington, Oxfordshire",
+                                        "",
+                                        "",
+                                        "OXF",
+                                        "EGTK",
+                                        "",
+                                        "",
+                                        "",
+                                        ""};
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DataRowTest,
     ::testing::Values(
         RowCase{"airportKept", DataFile::Airports, kAirportHeader, kEgtk, std::nullopt},
-        RowCase{"airportHeaderReordered", DataFile::Airports,
-                {"name", "longitude_deg", "latitude_deg", "type", "ident"},
-                {"Santa Monica Municipal Airport", "-118.450996", "34.0158", "medium_airport",
-                 "KSMO"},
-                std::nullopt},
-        RowCase{"airportTooShort", DataFile::Airports, kAirportHeader,
-                {"", "EGTK", "medium_airport"}, SkipReason::FieldCount},
-        RowCase{"airportClosed", DataFile::Airports,
+        RowCase{
+            "airportHeaderReordered",
+            DataFile::Airports,
+            {"name", "longitude_deg", "latitude_deg", "type", "ident"},
+            {"Santa Monica Municipal Airport", "-118.450996", "34.0158", "medium_airport", "KSMO"},
+            std::nullopt},
+        RowCase{"airportTooShort",
+                DataFile::Airports,
+                kAirportHeader,
+                {"", "EGTK", "medium_airport"},
+                SkipReason::FieldCount},
+        RowCase{"airportClosed",
+                DataFile::Airports,
                 {"ident", "type", "name", "latitude_deg", "longitude_deg"},
-                {"EG01", "closed", "Old Field", "51", "-1"}, SkipReason::ClosedAirport},
-        RowCase{"airportNoPosition", DataFile::Airports,
+                {"EG01", "closed", "Old Field", "51", "-1"},
+                SkipReason::ClosedAirport},
+        RowCase{"airportNoPosition",
+                DataFile::Airports,
                 {"ident", "type", "name", "latitude_deg", "longitude_deg"},
-                {"X1", "small_airport", "Nowhere", "", "-1"}, SkipReason::BadPosition},
-        RowCase{"airportLatitudeOutOfRange", DataFile::Airports,
+                {"X1", "small_airport", "Nowhere", "", "-1"},
+                SkipReason::BadPosition},
+        RowCase{"airportLatitudeOutOfRange",
+                DataFile::Airports,
                 {"ident", "type", "name", "latitude_deg", "longitude_deg"},
-                {"X1", "small_airport", "Nowhere", "91", "-1"}, SkipReason::BadPosition},
-        RowCase{"airportMissingColumns", DataFile::Airports, {"ident", "name", "lat", "lon"}, {},
-                std::nullopt, {"type", "latitude_deg", "longitude_deg"}},
-        RowCase{"runwayKept", DataFile::Runways,
+                {"X1", "small_airport", "Nowhere", "91", "-1"},
+                SkipReason::BadPosition},
+        RowCase{"airportMissingColumns",
+                DataFile::Airports,
+                {"ident", "name", "lat", "lon"},
+                {},
+                std::nullopt,
+                {"type", "latitude_deg", "longitude_deg"}},
+        RowCase{"runwayKept",
+                DataFile::Runways,
                 {"id", "airport_ref", "airport_ident", "length_ft", "width_ft", "surface",
                  "lighted", "closed", "le_ident", "le_heading_degT", "he_ident"},
                 {"239541", "2483", "EGTK", "5006", "98", "ASP", "1", "0", "01", "11", "19"},
                 std::nullopt},
-        RowCase{"runwayNoAirport", DataFile::Runways, {"airport_ident", "le_ident", "he_ident"},
-                {"", "H1", ""}, SkipReason::NoIdentifier},
-        RowCase{"frequencyBad", DataFile::Frequencies,
+        RowCase{"runwayNoAirport",
+                DataFile::Runways,
+                {"airport_ident", "le_ident", "he_ident"},
+                {"", "H1", ""},
+                SkipReason::NoIdentifier},
+        RowCase{"frequencyBad",
+                DataFile::Frequencies,
                 {"airport_ident", "type", "description", "frequency_mhz"},
-                {"EGTK", "APP", "OXFORD APP", "none"}, SkipReason::BadFrequency},
-        RowCase{"navaidKept", DataFile::Navaids,
+                {"EGTK", "APP", "OXFORD APP", "none"},
+                SkipReason::BadFrequency},
+        RowCase{"navaidKept",
+                DataFile::Navaids,
                 {"ident", "name", "type", "frequency_khz", "latitude_deg", "longitude_deg",
                  "magnetic_variation_deg"},
                 {"SAM", "Southampton", "VOR-DME", "113350", "50.955299377441406",
                  "-1.3450000286102295", "-2.391"},
                 std::nullopt},
-        RowCase{"notAFrequencyFile", DataFile::Frequencies, kAirportHeader, {}, std::nullopt,
+        RowCase{"notAFrequencyFile",
+                DataFile::Frequencies,
+                kAirportHeader,
+                {},
+                std::nullopt,
                 {"airport_ident", "frequency_mhz"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -7,12 +7,12 @@
 namespace aerolume::airports {
 namespace {
 
-Place airport(const char* ident, const char* name, const char* town, const char* kind,
-              double lat, double lon, std::vector<std::string> codes = {}) {
+Place airport(const char* ident, const char* name, const char* town, const char* kind, double lat,
+              double lon, std::vector<std::string> codes = {}) {
     return {PlaceType::Airport, 0, ident, std::move(codes), name, town, "", kind, {lat, lon}};
 }
-Place navaid(const char* ident, const char* name, const char* country, const char* kind,
-             double lat, double lon) {
+Place navaid(const char* ident, const char* name, const char* country, const char* kind, double lat,
+             double lon) {
     return {PlaceType::Navaid, 0, ident, {}, name, "", country, kind, {lat, lon}};
 }
 
@@ -25,8 +25,8 @@ const std::vector<Place> kPlaces = {
             26.9117, {"SMI", "LGSM"}),
     airport("KSMO", "Santa Monica Municipal Airport", "Santa Monica", "medium_airport", 34.0158,
             -118.4510, {"SMO", "KSMO", "SMO"}),
-    airport("EGTK", "London Oxford Airport", "Kidlington, Oxfordshire", "medium_airport",
-            51.8369, -1.32, {"OXF", "EGTK"}),
+    airport("EGTK", "London Oxford Airport", "Kidlington, Oxfordshire", "medium_airport", 51.8369,
+            -1.32, {"OXF", "EGTK"}),
     navaid("SAM", "Samsville", "US", "VOR-DME", 38.4852, -88.0858),
     airport("SAMA", "San Martin", "Mendoza", "small_airport", -33.08, -68.42),
 };
@@ -62,18 +62,24 @@ INSTANTIATE_TEST_SUITE_P(
         RankCase{"exactIdentifierFirst", "egtk", std::nullopt, {"EGTK London Oxford Airport"}},
         // Identifiers first (the VORs named SAM), then the identifier that begins with it,
         // then the names beginning with it.
-        RankCase{"sharedIdentifier", "SAM", std::nullopt,
+        RankCase{"sharedIdentifier",
+                 "SAM",
+                 std::nullopt,
                  {"SAM Samos", "SAM Samsville", "SAM Southampton", "SAMA San Martin",
                   "LGSM Samos International Airport"}},
         // With a position, the nearest of each kind of match first (from Oxford).
-        RankCase{"nearestFirst", "SAM", GeoPoint{51.8369, -1.32},
+        RankCase{"nearestFirst",
+                 "SAM",
+                 GeoPoint{51.8369, -1.32},
                  {"SAM Southampton", "SAM Samos", "SAM Samsville", "SAMA San Martin",
                   "LGSM Samos International Airport"}},
         RankCase{"iataCode", "oxf", std::nullopt, {"EGTK London Oxford Airport"}},
         RankCase{"nameWords", "santa mon", std::nullopt, {"KSMO Santa Monica Municipal Airport"}},
         RankCase{"townWord", "kidlington", std::nullopt, {"EGTK London Oxford Airport"}},
         // Two names that begin with it: the airport before the VOR.
-        RankCase{"importanceWithinAMatch", "southampton", std::nullopt,
+        RankCase{"importanceWithinAMatch",
+                 "southampton",
+                 std::nullopt,
                  {"EGHI Southampton Airport", "SAM Southampton"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

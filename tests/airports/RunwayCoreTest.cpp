@@ -62,9 +62,9 @@ void expectNear(std::optional<double> got, std::optional<double> want, const cha
 
 TEST_P(EndHeadingTest, ResolvesTrueAndMagnetic) {
     const HeadingCase& c = GetParam();
-    const EndHeading h = ResolveEndHeading(c.ownTrue, c.otherTrue, ParseDesignator(c.own),
-                                           ParseDesignator(c.other), c.variationNow,
-                                           c.variationThen);
+    const EndHeading h =
+        ResolveEndHeading(c.ownTrue, c.otherTrue, ParseDesignator(c.own), ParseDesignator(c.other),
+                          c.variationNow, c.variationThen);
     expectNear(h.True, c.expectTrue, "true");
     expectNear(h.Magnetic, c.expectMagnetic, "magnetic");
     EXPECT_EQ(h.Source, c.source);
@@ -108,25 +108,18 @@ TEST_P(SurfaceTest, ClassifiesTheText) {
 
 INSTANTIATE_TEST_SUITE_P(
     DataSpellings, SurfaceTest,
-    ::testing::Values(SurfaceCase{"ASP", SurfaceClass::Paved},
-                      SurfaceCase{"Asphalt", SurfaceClass::Paved},
-                      SurfaceCase{"ASPH-G", SurfaceClass::Paved},
-                      SurfaceCase{"ASPH/ CONC", SurfaceClass::Paved},
-                      SurfaceCase{"PEM", SurfaceClass::Paved},
-                      SurfaceCase{"TURF", SurfaceClass::Grass},
-                      SurfaceCase{"Turf", SurfaceClass::Grass},
-                      SurfaceCase{"GRS", SurfaceClass::Grass},
-                      SurfaceCase{"GRASSED BROWN CLAY", SurfaceClass::Grass},
-                      SurfaceCase{"TURF-GRVL", SurfaceClass::Grass},
-                      SurfaceCase{"GRVL-DIRT", SurfaceClass::Gravel},
-                      SurfaceCase{"DIRT", SurfaceClass::Gravel},
-                      SurfaceCase{"PIÇARRA", SurfaceClass::Gravel},
-                      SurfaceCase{"WATER-E", SurfaceClass::Water},
-                      SurfaceCase{"SNOW", SurfaceClass::SnowIce},
-                      SurfaceCase{"ICE", SurfaceClass::SnowIce},
-                      SurfaceCase{"UNK", SurfaceClass::Unknown},
-                      SurfaceCase{"X", SurfaceClass::Unknown},
-                      SurfaceCase{"", SurfaceClass::Unknown}));
+    ::testing::Values(
+        SurfaceCase{"ASP", SurfaceClass::Paved}, SurfaceCase{"Asphalt", SurfaceClass::Paved},
+        SurfaceCase{"ASPH-G", SurfaceClass::Paved}, SurfaceCase{"ASPH/ CONC", SurfaceClass::Paved},
+        SurfaceCase{"PEM", SurfaceClass::Paved}, SurfaceCase{"TURF", SurfaceClass::Grass},
+        SurfaceCase{"Turf", SurfaceClass::Grass}, SurfaceCase{"GRS", SurfaceClass::Grass},
+        SurfaceCase{"GRASSED BROWN CLAY", SurfaceClass::Grass},
+        SurfaceCase{"TURF-GRVL", SurfaceClass::Grass},
+        SurfaceCase{"GRVL-DIRT", SurfaceClass::Gravel}, SurfaceCase{"DIRT", SurfaceClass::Gravel},
+        SurfaceCase{"PIÇARRA", SurfaceClass::Gravel}, SurfaceCase{"WATER-E", SurfaceClass::Water},
+        SurfaceCase{"SNOW", SurfaceClass::SnowIce}, SurfaceCase{"ICE", SurfaceClass::SnowIce},
+        SurfaceCase{"UNK", SurfaceClass::Unknown}, SurfaceCase{"X", SurfaceClass::Unknown},
+        SurfaceCase{"", SurfaceClass::Unknown}));
 
 TEST(RunwayWindChoice, LeavesOutWaterAndHelipads) {
     EXPECT_TRUE(CountsForWind(SurfaceClass::Grass, ParseDesignator("09")));
@@ -179,9 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunwayWinds, LeavesOutEndsThatCannotBeChosen) {
-    const RunwayWindsResult r =
-        RunwayWinds({{270, false}, {90, true}, {std::nullopt, true}}, 270, 10, std::nullopt,
-                    std::nullopt);
+    const RunwayWindsResult r = RunwayWinds({{270, false}, {90, true}, {std::nullopt, true}}, 270,
+                                            10, std::nullopt, std::nullopt);
     EXPECT_EQ(r.Best, 1u);
     EXPECT_NEAR(r.Ends[0].Steady->Headwind, 10, 1e-9);
     EXPECT_FALSE(r.Ends[2].Steady.has_value());

@@ -39,12 +39,12 @@
 
 #include "MaskShapes.h"
 #include "aircraft/LoadingWindow.h"
-#include "airports/AirportWindow.h"
 #include "aircraft/SampleAircraft.h"
 #include "airdata/AtmosWindow.h"
 #include "airdata/CloudWindow.h"
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
+#include "airports/AirportWindow.h"
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/ClimbWindow.h"
@@ -455,7 +455,8 @@ std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
         {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new planning::NavLogWindow(r); }},
         {QStringLiteral("Surprise"), [](WindowRegistry&) { return new SurpriseWindow; }},
         {QStringLiteral("Loading"), loadingWindow},
-        {QStringLiteral("Airport"), [](WindowRegistry& r) { return new airports::AirportWindow(r); }},
+        {QStringLiteral("Airport"),
+         [](WindowRegistry& r) { return new airports::AirportWindow(r); }},
     };
 }
 
@@ -1153,8 +1154,8 @@ TEST_P(MonkeyTest, ShowsNothingButWhatTheWindowCanShow) {
 INSTANTIATE_TEST_SUITE_P(EveryWindow, MonkeyTest,
                          ::testing::Values("Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB",
                                            "Convert", "TSD", "Fuel", "FindWind", "RwyWind", "Climb",
-                                           "Atmos", "Cloud", "MagVar", "NavLog", "Loading", "Airport",
-                                           "About", "Main"),
+                                           "Atmos", "Cloud", "MagVar", "NavLog", "Loading",
+                                           "Airport", "About", "Main"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });
