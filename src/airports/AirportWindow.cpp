@@ -122,7 +122,11 @@ AirportWindow::AirportWindow(WindowRegistry& registry)
     buildMenus();
     setUpTables();
     clearPlace();
-    resize(sizeHint().expandedTo(QSize(1240, 700)));
+    // 1240 x 700 fits a 1366 x 768 screen in the standard font (17 px a line); a larger
+    // font gets a window larger in proportion.
+    const double scale = std::max(1.0, fontMetrics().height() / 17.0);
+    resize(minimumSizeHint().expandedTo(
+        QSize(static_cast<int>(1240 * scale), static_cast<int>(700 * scale))));
 
     showDataState();
     const QString last = platform::readSetting(kStore, kSection, kLastIdent);
