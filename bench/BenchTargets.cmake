@@ -77,3 +77,10 @@ if(TARGET aerolume_planning_widgets)
   target_link_libraries(aerolume-planning-bench PRIVATE
     aerolume_planning_widgets Qt6::Gui benchmark::benchmark aerolume_warnings)
 endif()
+
+# The airport data: look-ups as typed, the Airport window opening, an import.
+if(TARGET aerolume_airports_widgets)
+  add_executable(aerolume-airports-bench ${AEROLUME_BENCH_DIR}/airports/AirportBench.cpp)
+  target_link_libraries(aerolume-airports-bench PRIVATE
+    aerolume_airports_widgets Qt6::Widgets aerolume_warnings)
+endif()
