@@ -2,6 +2,7 @@
 #include "FlightProfile.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <variant>
 
@@ -16,10 +17,12 @@ constexpr double kSliver = 1e-9;
 // Altitudes closer than this many ft are one (what rounding leaves of an equal one).
 constexpr double kFeet = 1e-6;
 
-// One leg's ground speeds and gradients in climb and descent (0 where not flown).
+// One leg's ground speeds and gradients in climb and descent, once known.
 struct Rates {
+    bool climbKnown = false;
     double climbSpeed = 0;
     double climbGradient = 0;  // ft/NM
+    bool descentKnown = false;
     double descentSpeed = 0;
     double descentGradient = 0;
 };
@@ -63,38 +66,29 @@ public:
     Builder(const ProfileInput& input, FlightProfile& profile)
         : m_in(input), m_out(profile), m_rates(input.legs.size()) {}
 
-    // The ground speeds and gradients; false (with the status set) when a wind is too
-    // strong for the climb or the descent airspeed.
-    bool rates() {
-        for (std::size_t k = 0; k < m_in.legs.size(); ++k) {
-            const ProfileLeg& leg = m_in.legs[k];
-            // Either change's ground speed and gradient on this leg, when it is flown.
-            const auto fill = [&](const std::optional<ClimbFigures>& figures, double& speed,
-                                  double& slope) {
-                if (!figures) {
-                    return true;
-                }
-                const auto solved = groundSpeed(figures->trueAirspeed, leg);
-                speed = solved.value_or(0);
-                slope = solved ? gradient(*figures, *solved) : 0;
-                return solved.has_value();
-            };
-            Rates& r = m_rates[k];
-            if (!(*leg.distance > 0)) {
-                continue;
-            }
-            if (!fill(m_in.climb, r.climbSpeed, r.climbGradient)) {
-                return fail(ProfileStatus::ClimbWindTooStrong, k);
-            }
-            if (!fill(m_in.descent, r.descentSpeed, r.descentGradient)) {
-                return fail(ProfileStatus::DescentWindTooStrong, k);
-            }
+    // The ground speed and gradient of the climb (or the descent) on leg k, worked out
+    // the first time the profile climbs (descends) there; false, with the status set,
+    // when the leg's wind is too strong for that airspeed.
+    bool rates(std::size_t k, bool climb) {
+        Rates& r = m_rates[k];
+        bool& known = climb ? r.climbKnown : r.descentKnown;
+        if (known) {
+            return true;
         }
+        const ClimbFigures& figures = climb ? *m_in.climb : *m_in.descent;
+        const auto solved = groundSpeed(figures.trueAirspeed, m_in.legs[k]);
+        if (!solved) {
+            return fail(
+                climb ? ProfileStatus::ClimbWindTooStrong : ProfileStatus::DescentWindTooStrong, k);
+        }
+        (climb ? r.climbSpeed : r.descentSpeed) = *solved;
+        (climb ? r.climbGradient : r.descentGradient) = gradient(figures, *solved);
+        known = true;
         return true;
     }
 
     // f(x): the pieces of the forward profile, and the changes it leaves unfinished.
-    void forward() {
+    bool forward() {
         double a = m_in.departureElevation.value_or(0);
         std::optional<Pending> pending;
         for (std::size_t k = 0; k < m_in.legs.size(); ++k) {
@@ -116,6 +110,9 @@ public:
                     break;
                 }
                 const bool up = a < target;
+                if (!rates(k, up)) {
+                    return false;
+                }
                 const ClimbFigures& figures = up ? *m_in.climb : *m_in.descent;
                 const double speed = up ? m_rates[k].climbSpeed : m_rates[k].descentSpeed;
                 const double slope = up ? m_rates[k].climbGradient : -m_rates[k].descentGradient;
@@ -139,17 +136,35 @@ public:
         if (pending) {
             unfinished(*pending, a);
         }
+        return true;
     }
 
-    // g(x) at the start of every leg, from the destination backwards.
-    void descentLine() {
+    // g(x) at the start of every leg, from the destination backwards. Once it lies above
+    // every altitude the forward profile reaches, the legs before cannot hold the top of
+    // descent: their line is taken as infinitely high, and their descent is not worked
+    // out.
+    bool descentLine() {
         const std::size_t n = m_in.legs.size();
-        m_lineStart.assign(n, 0);
+        m_lineStart.assign(n, std::numeric_limits<double>::infinity());
+        if (!m_in.descent) {
+            return true;
+        }
+        double ceiling = m_in.departureElevation.value_or(0);
+        for (const ProfileLeg& leg : m_in.legs) {
+            ceiling = std::max(ceiling, leg.altitude);
+        }
         double g = m_in.destinationElevation.value_or(0) + m_in.patternAltitude;
-        for (std::size_t k = n; k-- > 0;) {
-            g += m_rates[k].descentGradient * *m_in.legs[k].distance;
+        for (std::size_t k = n; k-- > 0 && g <= ceiling;) {
+            const double length = *m_in.legs[k].distance;
+            if (length > 0) {
+                if (!rates(k, false)) {
+                    return false;
+                }
+                g += m_rates[k].descentGradient * length;
+            }
             m_lineStart[k] = g;
         }
+        return true;
     }
 
     double line(std::size_t leg, double along) const {
@@ -368,7 +383,8 @@ FlightProfile ComputeProfile(const ProfileInput& input) {
         }
     }
     Builder builder(input, profile);
-    if (!builder.rates()) {
+    builder.starts();
+    if (!builder.forward() || !builder.descentLine()) {
         return profile;
     }
     profile.status = ProfileStatus::Computed;
@@ -377,9 +393,6 @@ FlightProfile ComputeProfile(const ProfileInput& input) {
     const bool legs = !input.legs.empty();
     profile.departureElevationAssumed = legs && input.climb && !input.departureElevation;
     profile.destinationElevationAssumed = legs && input.descent && !input.destinationElevation;
-    builder.starts();
-    builder.forward();
-    builder.descentLine();
     builder.flown();
     builder.points();
     builder.sums();

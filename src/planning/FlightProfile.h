@@ -117,11 +117,13 @@ struct AltitudeNotReached {
 };
 
 enum class ProfileStatus {
-    Level,                 // no climb and no descent figures: every leg level, as before
-    Computed,              // the profile below applies
-    LegUnknown,            // a leg has no distance, course or ground speed: legs level
-    ClimbWindTooStrong,    // the climb airspeed cannot fly leg `windLeg` in its wind
-    DescentWindTooStrong,  // the descent airspeed cannot fly leg `windLeg` in its wind
+    Level,       // no climb and no descent figures: every leg level at its altitude
+    Computed,    // the profile below applies
+    LegUnknown,  // a leg has no distance, course or ground speed: legs level
+    // The climb (descent) airspeed cannot fly leg `windLeg`, where the profile would
+    // climb (descend), in that leg's wind: legs level.
+    ClimbWindTooStrong,
+    DescentWindTooStrong,
 };
 
 struct FlightProfile {

@@ -244,6 +244,9 @@ TEST(LevelLogTest, WithoutFiguresTheLogIsLevelAndUnchanged) {
     EXPECT_EQ(windy.profile.status, ProfileStatus::ClimbWindTooStrong);
     EXPECT_EQ(windy.profile.windLeg, 1U);
     EXPECT_NEAR(*windy.legs[1].time, 1, 1e-12);  // 20 NM at 20 kt
+    // A climb over before that leg needs no climb airspeed there.
+    plan.checkpoints.front().elevation = 4000;
+    EXPECT_EQ(ComputePlan(plan).profile.status, ProfileStatus::Computed);
 }
 
 }  // namespace
