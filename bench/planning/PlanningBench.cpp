@@ -7,6 +7,7 @@
 //   aerolume-planning-bench --pdf <file> [A4|Letter|A5|Statement|<width>x<height> mm]
 //                           [sample|tour|long|bare]   writes sample pages (10, 40 or 100
 //                           legs; bare: the 10 without time, profile, fuel plan or header)
+//   aerolume-planning-bench --loading-pdf <file>   writes a sample loading form
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "aircraft/LoadingPdf.h"
 #include "planning/PlanCore.h"
 #include "planning/PlanPrint.h"
 
@@ -168,7 +170,7 @@ Plan tourPlan() {
 // What the window would give the page from the airport data and the aircraft.
 PrintHeader sampleHeader(const Plan& plan) {
     PrintHeader header;
-    header.aircraft = QStringLiteral("C172S Skyhawk");
+    header.aircraft = QStringLiteral("Four-seat trainer");
     header.registration = QStringLiteral("N5201K");
     header.localZone = QTimeZone("America/Los_Angeles");
     if (plan.checkpoints.front().origin.identifier == "KSMO") {
@@ -179,7 +181,7 @@ PrintHeader sampleHeader(const Plan& plan) {
             QStringLiteral("ATIS 132.400"), QStringLiteral("APP 125.900"),
             QStringLiteral("TWR 119.900"), QStringLiteral("GND 121.100")};
     } else {
-        header.aircraft = QStringLiteral("PA-46 Malibu");
+        header.aircraft = QStringLiteral("Six-seat tourer");
         header.registration = QStringLiteral("N46TW");
         header.departureFrequencies = {QStringLiteral("CTAF 122.800")};
         header.destinationFrequencies = {QStringLiteral("ATIS 119.450"),
@@ -235,6 +237,45 @@ void BM_ExportPdfA4_100LegsClimbDescent(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportPdfA4_100LegsClimbDescent)->Unit(benchmark::kMillisecond);
 
+// A four-seat trainer with two wing tanks, loaded for a trip: the loading form's sample.
+bool writeLoadingSample(const QString& path) {
+    using namespace aircraft;
+    Aircraft a;
+    a.name = "Four-seat trainer";
+    a.registration = "N5201K";
+    a.emptyWeight = 1680;
+    a.emptyArm = 39.52;
+    a.stations = {{"Front seats", 37, {}},
+                  {"Rear seats", 73, {}},
+                  {"Baggage area 1", 95, 120.0},
+                  {"Baggage area 2", 123, 50.0}};
+    a.tanks = {{"Left wing", 48, 26.5, FuelType::AvGas, 0},
+               {"Right wing", 48, 26.5, FuelType::AvGas, 0}};
+    a.maxRampWeight = 2558;
+    a.maxTakeoffWeight = 2550;
+    a.maxLandingWeight = 2550;
+    a.normal = {{1500, 35}, {1950, 35}, {2550, 41}, {2550, 47.3}, {1500, 47.3}};
+    a.utility = {{1500, 35}, {1950, 35}, {2200, 37.5}, {2200, 40.5}, {1500, 40.5}};
+    const LoadingInput input{{340, 150, 40, 0}, {144, 144}, {46, 46}, 8};
+    const LoadingResult result = computeLoading(a, input);
+    LoadingReport report;
+    report.aircraft = a;
+    report.lines = loadingSheet(a, input, result);
+    report.verdicts = {QStringLiteral("Ramp: within every limit."),
+                       QStringLiteral("Take-off: within the normal envelope, outside the utility "
+                                      "envelope."),
+                       QStringLiteral("Landing: within the normal envelope.")};
+    report.date = QDate(2026, 6, 12);
+    report.graph = {a.normal,
+                    a.utility,
+                    EnvelopePoint{result.takeoff.weight, *result.takeoff.cg},
+                    EnvelopePoint{result.landing.weight, *result.landing.cg},
+                    QStringLiteral("lb"),
+                    QStringLiteral("in")};
+    QString error;
+    return writeLoadingPdf(path, report, &error);
+}
+
 }  // namespace
 }  // namespace aerolume::planning
 
@@ -242,6 +283,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     using namespace aerolume::planning;
+    if (argc >= 3 && std::strcmp(argv[1], "--loading-pdf") == 0) {
+        return writeLoadingSample(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     if (argc >= 3 && std::strcmp(argv[1], "--pdf") == 0) {
         QPageSize size(QPageSize::A5);
         if (argc >= 4) {
