@@ -44,7 +44,7 @@ QString departureText(const Plan& plan, const PrintHeader& header) {
     }
     const QDateTime utc(day, QTime(plan.departureTime->hour, plan.departureTime->minute),
                         QTimeZone::utc());
-    const QString text = tr("%1 UTC").arg(utc.toString(QStringLiteral("HH:mm")));
+    QString text = tr("%1 UTC").arg(utc.toString(QStringLiteral("HH:mm")));
     if (!header.localZone.isValid()) {
         return text;
     }

@@ -156,25 +156,22 @@ double LogTable::contentWidth(const Column& column, const Style& style) const {
 
 std::optional<std::vector<Column>> LogTable::fit(const std::vector<Column>& layout,
                                                  const Style& style) const {
+    // The checkpoint is every layout's first column.
     std::vector<Column> columns = layout;
     double others = 0;
-    Column* checkpoint = nullptr;
-    for (Column& column : columns) {
-        if (column.first == Field::Checkpoint) {
-            checkpoint = &column;
-            continue;
-        }
-        column.width = contentWidth(column, style);
-        others += column.width;
+    for (std::size_t c = 1; c < columns.size(); ++c) {
+        columns[c].width = contentWidth(columns[c], style);
+        others += columns[c].width;
     }
-    const double wanted = std::min(contentWidth(*checkpoint, style), m_width * kCheckpointShare);
+    Column& checkpoint = columns.front();
+    const double wanted = std::min(contentWidth(checkpoint, style), m_width * kCheckpointShare);
     const double least = std::min(wanted, kCheckpointEms * style.body.points);
     if (others + least > m_width) {
         return std::nullopt;
     }
-    checkpoint->width = std::clamp(m_width - others, least, std::max(least, wanted));
+    checkpoint.width = std::clamp(m_width - others, least, std::max(least, wanted));
     // What is left fills the page, shared in proportion to the widths.
-    const double stretch = m_width / (others + checkpoint->width);
+    const double stretch = m_width / (others + checkpoint.width);
     for (Column& column : columns) {
         column.width *= stretch;
     }
