@@ -2,7 +2,6 @@
 #include "PlanPrint.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <algorithm>
@@ -24,13 +23,8 @@ namespace {
 // A box for notes is at least this many lines tall.
 constexpr double kLeastNotes = 4;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PlanPrint", text);
-}
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using print::q;
+using print::tr;
 
 class Builder {
 public:

@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintHeading.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 
 #include "common/FormatMask.h"
 
 namespace aerolume::planning::print {
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("PlanPrint", text);
-}
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString placeName(const Checkpoint& point) {
     return point.origin.identifier.empty() ? q(oneLineName(point.name))

@@ -12,14 +12,6 @@
 namespace aerolume::planning::print {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PlanPrint", text);
-}
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString fixed(const std::optional<double>& value, int decimals) {
     return value ? q(formatFixed(*value, decimals)) : dash();
 }
@@ -98,6 +90,14 @@ CellText fuelRemainingText(const LogRow& row) {
 }
 
 }  // namespace
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("PlanPrint", text);
+}
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QString dash() {
     return QStringLiteral("–");

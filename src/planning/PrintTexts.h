@@ -16,6 +16,11 @@
 
 namespace aerolume::planning::print {
 
+// A text of the printed log, translated in its context ("PlanPrint"), and a text of the
+// plan as a QString.
+QString tr(const char* text);
+QString q(const std::string& text);
+
 enum class Field {
     Checkpoint,
     Altitude,

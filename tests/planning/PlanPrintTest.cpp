@@ -169,6 +169,17 @@ TEST(PrintedPageTest, DistancesToATenthAndEtasAfterMidnightSaySo) {
     EXPECT_TRUE(texts.count(QStringLiteral("23:10")));
 }
 
+TEST(PrintedPageTest, APlanWithoutLegsStillHasItsHeaderAndBoxes) {
+    for (const int checkpoints : {0, 1}) {
+        Plan p = plan(1);
+        p.checkpoints.resize(static_cast<std::size_t>(checkpoints));
+        const Printout out = print(p, QPageSize::A5);
+        EXPECT_EQ(out.pages, 1) << checkpoints;
+        EXPECT_TRUE(out.recorder->shows(0, QStringLiteral("Kneeboard check"))) << checkpoints;
+        EXPECT_TRUE(out.recorder->shows(0, QStringLiteral("Clearance"))) << checkpoints;
+    }
+}
+
 TEST(PrintedPageTest, TheRouteMapHasAStripOrAPageOfItsOwn) {
     std::vector<std::pair<int, QRectF>> drawn;
     planning::RouteMapHook map;
