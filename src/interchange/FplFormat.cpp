@@ -32,7 +32,7 @@ struct Reference {
 };
 
 QString identifierText(XmlInput& in) {
-    const QString identifier = in.text();
+    QString identifier = in.text();
     if (identifier.isEmpty() || identifier.size() > kMaxIdentifierLength ||
         identifier.contains(QLatin1Char(' '))) {
         in.fail(tr("\"%1\" is not an identifier (1 to %2 letters and digits).")
@@ -54,7 +54,7 @@ WaypointType typeText(XmlInput& in) {
 }
 
 QString countryText(XmlInput& in) {
-    const QString code = in.text();
+    QString code = in.text();
     if (code.size() > 2) {
         in.fail(
             tr("\"%1\" is not a country code of two letters or digits.").arg(oneLine(code, 40)));

@@ -160,14 +160,15 @@ std::variant<Route, QString> importRouteFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return tr("The route file %1 cannot be opened: %2.").arg(path, file.errorString());
     }
+    const QString tooLarge = tr("The route file cannot be read: it is larger than %1 MB.")
+                                 .arg(kMaxRouteFileBytes / kMegabyte);
     if (file.size() > kMaxRouteFileBytes) {
-        return tr("The route file cannot be read: it is larger than %1 MB.")
-            .arg(kMaxRouteFileBytes / (1024 * 1024));
+        return tooLarge;
     }
+    // Read no more than the limit allows, should the file grow while it is read.
     const QByteArray bytes = file.read(kMaxRouteFileBytes + 1);
     if (bytes.size() > kMaxRouteFileBytes) {
-        return tr("The route file cannot be read: it is larger than %1 MB.")
-            .arg(kMaxRouteFileBytes / (1024 * 1024));
+        return tooLarge;
     }
     return readRoute(bytes);
 }

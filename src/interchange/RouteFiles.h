@@ -20,7 +20,8 @@ enum class RouteFormat { Fpl, Gpx, Fms };
 
 // Larger files are refused unread: a file of kMaxImportPoints points with long names
 // stays well below.
-inline constexpr qint64 kMaxRouteFileBytes = 2 * 1024 * 1024;
+inline constexpr qint64 kMegabyte = qint64(1024) * 1024;
+inline constexpr qint64 kMaxRouteFileBytes = 2 * kMegabyte;
 
 // The file name suffix without the dot ("fpl", "gpx", "fms").
 QString routeFormatSuffix(RouteFormat format);

@@ -43,6 +43,9 @@ PointMatch matchPoint(const RoutePoint& point, const PointLookup& lookup) {
             bestSameCountry = sameCountry;
         }
     }
+    if (best == nullptr) {
+        return {};
+    }
     const MatchStatus status =
         bestDistance <= kMatchRadiusNm ? MatchStatus::Matched : MatchStatus::TooFar;
     return {status, *best, bestDistance};

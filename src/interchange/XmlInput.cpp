@@ -76,11 +76,11 @@ void XmlInput::readRoot(const QString& name, const QStringList& namespaces) {
                          .arg(m_document, m_reader.name().toString(), name));
             }
             if (!namespaces.contains(m_reader.namespaceUri().toString())) {
+                QStringList known = namespaces;
+                known.removeAll(QString());
                 fail(
-                    tr("the namespace \"%1\" is not one this program reads (\"%2\").")
-                        .arg(
-                            m_reader.namespaceUri().toString(),
-                            namespaces.filter(QStringLiteral(":")).join(QStringLiteral("\", \""))));
+                    tr("the namespace %1 is not one this program reads (%2).")
+                        .arg(m_reader.namespaceUri().toString(), known.join(QStringLiteral(", "))));
             }
             return;
         }

@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace aerolume::map {
 namespace {
 
 constexpr double kRadian = std::numbers::pi / 180;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // The farthest the drawing reaches round the globe from its centre.
 constexpr double kMaxClipRadius = 2 * std::numbers::pi / 3;
 
@@ -137,10 +139,10 @@ MapView fitView(const std::vector<GeoPoint>& track, double width, double height,
     for (int pass = 0; pass < 2; ++pass) {
         const MapView unit{view.centre, 1, 0, 0};
         const Projector projector(unit);
-        double minX = INFINITY;
-        double maxX = -INFINITY;
-        double minY = INFINITY;
-        double maxY = -INFINITY;
+        double minX = kInfinity;
+        double maxX = -kInfinity;
+        double minY = kInfinity;
+        double maxY = -kInfinity;
         for (const GeoPoint& p : track) {
             const ScreenPoint s = projector.toScreen(p);
             minX = std::min(minX, s.x);
@@ -155,9 +157,12 @@ MapView fitView(const std::vector<GeoPoint>& track, double width, double height,
     const double usableX = width > 3 * marginPx ? width - 2 * marginPx : width;
     const double usableY = height > 3 * marginPx ? height - 2 * marginPx : height;
     double scale = std::min(width, height) / 40;
-    if (spanX > 1e-6 || spanY > 1e-6) {
-        scale = std::min(spanX > 1e-6 ? usableX / spanX : INFINITY,
-                         spanY > 1e-6 ? usableY / spanY : INFINITY);
+    const bool wide = spanX > 1e-6;
+    const bool tall = spanY > 1e-6;
+    if (wide && tall) {
+        scale = std::min(usableX / spanX, usableY / spanY);
+    } else if (wide || tall) {
+        scale = wide ? usableX / spanX : usableY / spanY;
     }
     view.pixelsPerNm = std::clamp(scale, kMinPixelsPerNm, kMaxPixelsPerNm);
     return view;

@@ -26,6 +26,17 @@ constexpr std::size_t kMaxAirports = 300;
 constexpr std::size_t kNamedAirports = 60;
 constexpr double kNamedAirportScale = 2;  // pixels per NM
 constexpr int kMaxLabelLength = 24;
+// Points of the coasts and borders closer than this to the one before are left out: the
+// drawing cannot show them, and the fill and strokes cost by the point.
+constexpr double kMinStepPx = 1.0;
+
+// A line of the map's own (coast, border, graticule): one pixel wide at 96 dpi, cosmetic so
+// that the raster engine draws it on its fast path.
+QPen thinPen(const QColor& colour, double unit, Qt::PenStyle style) {
+    QPen pen(colour, unit, style);
+    pen.setCosmetic(true);
+    return pen;
+}
 
 QColor mix(const QColor& a, const QColor& b, double t) {
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
@@ -61,7 +72,7 @@ void drawLand(Frame& f, const WorldMap& world) {
         if (!f.clip.mayCross(r.shape.cap)) {
             continue;
         }
-        f.clip.ring(r.shape.points, 0.5 * f.unit, ring);
+        f.clip.ring(r.shape.points, kMinStepPx * f.unit, ring);
         if (ring.size() > 2) {
             land.addPolygon(polygonOf(ring));
             rings.push_back(ring);
@@ -75,14 +86,18 @@ void drawLand(Frame& f, const WorldMap& world) {
     if (insideEvenOdd(rings, probe) != world.isLand(f.projector.toGeo(probe))) {
         land.addPolygon(polygonOf(f.clip.circle()));
     }
+    // The coastline is stroked over the fill's edge, so the fill needs no antialiasing of
+    // its own, which would cost more than the rest of the map.
+    f.painter.setRenderHint(QPainter::Antialiasing, false);
     f.painter.fillPath(land, f.style.land);
+    f.painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
 void strokeLines(Frame& f, const std::vector<std::vector<Vec3>>& lines, const QPen& pen) {
     f.painter.setPen(pen);
     std::vector<std::vector<ScreenPoint>> pieces;
     for (const auto& line : lines) {
-        f.clip.line(line, 0.7 * f.unit, pieces);
+        f.clip.line(line, kMinStepPx * f.unit, pieces);
     }
     for (const auto& piece : pieces) {
         f.painter.drawPolyline(polygonOf(piece));
@@ -94,7 +109,7 @@ void strokeShapes(Frame& f, const std::vector<MapShape>& shapes, const QPen& pen
     std::vector<std::vector<ScreenPoint>> pieces;
     for (const MapShape& shape : shapes) {
         if (f.clip.mayCross(shape.cap)) {
-            f.clip.line(shape.points, 0.7 * f.unit, pieces);
+            f.clip.line(shape.points, kMinStepPx * f.unit, pieces);
         }
     }
     for (const auto& piece : pieces) {
@@ -156,14 +171,21 @@ std::vector<Placed> placeCheckpoints(Frame& f, const std::vector<MapCheckpoint>&
         p.at = QPointF(s.x, s.y);
         p.end = i == 0 || i + 1 == checkpoints.size();
         p.radius = (p.end ? 5 : 4) * f.unit;
-        taken.push_back(
-            QRectF(p.at - QPointF(p.radius, p.radius), QSizeF(2 * p.radius, 2 * p.radius)));
+        taken.emplace_back(p.at - QPointF(p.radius, p.radius), QSizeF(2 * p.radius, 2 * p.radius));
         QString name = checkpoints[i].name.simplified();
         if (name.size() > kMaxLabelLength) {
             name = name.left(kMaxLabelLength - 1) + QChar(0x2026);
         }
-        p.label = p.at + QPointF(p.radius + 2 * f.unit, -p.radius);
-        const QRectF box = metrics.boundingRect(name).translated(p.label);
+        // Right of the dot and above it, unless that runs off the drawing.
+        const QRectF size = metrics.boundingRect(name);
+        const double gap = p.radius + 2 * f.unit;
+        const double x = p.at.x() + gap + size.width() > f.view.width
+                             ? p.at.x() - gap - size.width()
+                             : p.at.x() + gap;
+        const double y = p.at.y() - p.radius + size.top() < 0 ? p.at.y() + p.radius - size.top()
+                                                              : p.at.y() - p.radius;
+        p.label = QPointF(x, y);
+        const QRectF box = size.translated(p.label);
         if (!name.isEmpty() && (p.end || !overlaps(taken, box))) {
             p.name = name;
             taken.push_back(box);
@@ -215,6 +237,7 @@ void drawAirports(Frame& f, const NearbyAirports& source, const std::vector<Plac
 void drawRoute(Frame& f, const std::vector<MapCheckpoint>& checkpoints,
                const std::vector<Placed>& placed) {
     std::vector<GeoPoint> positions;
+    positions.reserve(checkpoints.size());
     for (const MapCheckpoint& c : checkpoints) {
         positions.push_back(c.position);
     }
@@ -228,11 +251,19 @@ void drawRoute(Frame& f, const std::vector<MapCheckpoint>& checkpoints,
          {std::pair{f.style.halo, 6.0}, std::pair{f.style.route, 3.0}}) {
         f.painter.setPen(QPen(colour, width * f.unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         for (const auto& piece : pieces) {
-            f.painter.drawPolyline(polygonOf(piece));
+            QVector<QLineF> lines;
+            for (std::size_t i = 1; i < piece.size(); ++i) {
+                lines.append(QLineF(piece[i - 1].x, piece[i - 1].y, piece[i].x, piece[i].y));
+            }
+            f.painter.drawLines(lines);
         }
     }
+    // Dots as two fills, a disc of the halo under one of the colour: filling is far
+    // cheaper than stroking a rim.
+    f.painter.setPen(Qt::NoPen);
     for (const Placed& p : placed) {
-        f.painter.setPen(QPen(f.style.halo, 1.5 * f.unit));
+        f.painter.setBrush(f.style.halo);
+        f.painter.drawEllipse(p.at, p.radius + 1.5 * f.unit, p.radius + 1.5 * f.unit);
         f.painter.setBrush(p.end ? f.style.route : f.style.label);
         f.painter.drawEllipse(p.at, p.radius, p.radius);
     }
@@ -338,11 +369,10 @@ void drawMap(QPainter& painter, const QRectF& area, const MapView& view, const M
     if (content.world != nullptr) {
         drawLand(f, *content.world);
     }
-    strokeLines(f, graticule(view), QPen(style.graticule, 0.8 * unit));
+    strokeLines(f, graticule(view), thinPen(style.graticule, unit, Qt::SolidLine));
     if (content.world != nullptr) {
-        QPen border(style.border, 0.9 * unit, Qt::DashLine);
-        strokeShapes(f, content.world->borders(), border);
-        strokeShapes(f, content.world->coastlines(), QPen(style.coast, 1.0 * unit));
+        strokeShapes(f, content.world->borders(), thinPen(style.border, unit, Qt::DashLine));
+        strokeShapes(f, content.world->coastlines(), thinPen(style.coast, unit, Qt::SolidLine));
     }
     std::vector<QRectF> taken;
     const std::vector<Placed> placed = placeCheckpoints(f, content.checkpoints, taken);
@@ -363,6 +393,7 @@ void drawMap(QPainter& painter, const QRectF& area, const MapView& view, const M
 MapView fitCheckpoints(const std::vector<MapCheckpoint>& checkpoints, double width, double height,
                        double dotsPerInch) {
     std::vector<GeoPoint> positions;
+    positions.reserve(checkpoints.size());
     for (const MapCheckpoint& c : checkpoints) {
         positions.push_back(c.position);
     }

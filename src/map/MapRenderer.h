@@ -52,7 +52,7 @@ struct MapContent {
 };
 
 // How finely legs are sampled as rhumb lines: no piece longer than this on the drawing.
-inline constexpr double kLegStepPx = 4;
+inline constexpr double kLegStepPx = 24;
 
 // Draws `content` as `view` shows it into `area` of the painter's device; `view`'s width
 // and height are the area's, in device pixels. The painter's state is left as it was.

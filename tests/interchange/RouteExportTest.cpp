@@ -58,7 +58,7 @@ TEST(PrepareForExportTest, UserWaypointsTakeUniqueIdentifiersDataPointsKeepTheir
                        {"DTY", WaypointType::Vor, "E", 52.2, -1.1, "Daventry", std::nullopt}}};
     const auto prepared = prepareForExport(route);
     ASSERT_TRUE(std::holds_alternative<Route>(prepared));
-    const Route& r = std::get<Route>(prepared);
+    const auto& r = std::get<Route>(prepared);
     EXPECT_EQ(identifiers(r), (std::vector<std::string>{"EGTK", "LKELSN", "LKELSS", "LKELS1",
                                                         "EGTK1", "LKELSN", "FRMSTR", "DTY"}));
     EXPECT_EQ(r.points[0].countryCode, "EG");

@@ -101,7 +101,7 @@ TEST_P(SampleFileTest, ReadsTheRouteAsTheUnitWroteIt) {
     const SampleCase& c = GetParam();
     const auto result = readRoute(sample(c.file));
     ASSERT_TRUE(std::holds_alternative<Route>(result)) << std::get<QString>(result).toStdString();
-    const Route& route = std::get<Route>(result);
+    const auto& route = std::get<Route>(result);
     EXPECT_EQ(route.name, c.name);
     std::vector<std::string> identifiers;
     std::vector<WaypointType> types;
@@ -210,7 +210,7 @@ QByteArray gpx(const char* points) {
 QByteArray manyPoints(int count) {
     QByteArray points;
     for (int i = 0; i < count; ++i) {
-        points += "<rtept lat=\"1\" lon=\"2\"/>";
+        points += R"(<rtept lat="1" lon="2"/>)";
     }
     return gpx(points.constData());
 }
@@ -276,11 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
             {"line 6", "<route-point>", "VOR B EG"}},
         BadCase{"no waypoints", fpl(""), {"no waypoints"}},
         BadCase{"too many waypoints",
-                [] {
-                    QByteArray w;
-                    for (int i = 0; i < 1001; ++i) w += kGood;
-                    return fpl(w.constData());
-                }(),
+                fpl(QByteArray(kGood).repeated(1001).constData()),
                 {"more than 1000 waypoints"}},
         BadCase{"GPX point without lon",
                 gpx("<rtept lat=\"1\"><name>A</name></rtept>"),

@@ -72,7 +72,7 @@ std::string islandAcross180() {
 TEST(WorldMapTest, ReadsLandCoastsAndBorders) {
     const auto read = WorldMap::read(islandAcross180());
     ASSERT_TRUE(std::holds_alternative<WorldMap>(read)) << std::get<std::string>(read);
-    const WorldMap& map = std::get<WorldMap>(read);
+    const auto& map = std::get<WorldMap>(read);
     EXPECT_EQ(map.attribution(), "Test map");
     EXPECT_EQ(map.land().size(), 2U);
     EXPECT_EQ(map.borders().size(), 1U);
