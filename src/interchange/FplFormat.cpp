@@ -221,13 +221,8 @@ std::variant<Route, QString> readFpl(const QByteArray& bytes) {
 QByteArray writeFpl(const Route& route, const QDateTime& created) {
     QByteArray bytes;
     QXmlStreamWriter out(&bytes);
-    out.setAutoFormatting(true);
-    out.setAutoFormattingIndent(2);
-    out.writeStartDocument();
-    out.writeDefaultNamespace(QLatin1String(kFplNamespace));
-    out.writeStartElement(QLatin1String(kFplNamespace), QStringLiteral("flight-plan"));
-    out.writeTextElement(QStringLiteral("created"),
-                         created.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
+    startDocument(out, kFplNamespace, QStringLiteral("flight-plan"));
+    out.writeTextElement(QStringLiteral("created"), xmlTime(created));
     out.writeStartElement(QStringLiteral("waypoint-table"));
     QSet<QString> written;
     for (const RoutePoint& p : route.points) {

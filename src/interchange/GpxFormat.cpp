@@ -133,19 +133,14 @@ std::variant<Route, QString> readGpx(const QByteArray& bytes) {
 QByteArray writeGpx(const Route& route, const QDateTime& created) {
     QByteArray bytes;
     QXmlStreamWriter out(&bytes);
-    out.setAutoFormatting(true);
-    out.setAutoFormattingIndent(2);
-    out.writeStartDocument();
-    out.writeDefaultNamespace(QLatin1String(kGpxNamespace));
-    out.writeStartElement(QLatin1String(kGpxNamespace), QStringLiteral("gpx"));
+    startDocument(out, kGpxNamespace, QStringLiteral("gpx"));
     out.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
     out.writeAttribute(QStringLiteral("creator"), QStringLiteral("Aerolume"));
     out.writeStartElement(QStringLiteral("metadata"));
     if (!route.name.empty()) {
         out.writeTextElement(QStringLiteral("name"), QString::fromStdString(route.name));
     }
-    out.writeTextElement(QStringLiteral("time"),
-                         created.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
+    out.writeTextElement(QStringLiteral("time"), xmlTime(created));
     out.writeEndElement();
     out.writeStartElement(QStringLiteral("rte"));
     if (!route.name.empty()) {

@@ -165,6 +165,18 @@ void XmlInput::finish() {
     }
 }
 
+void startDocument(QXmlStreamWriter& out, const char* ns, const QString& root) {
+    out.setAutoFormatting(true);
+    out.setAutoFormattingIndent(2);
+    out.writeStartDocument();
+    out.writeDefaultNamespace(QLatin1String(ns));
+    out.writeStartElement(QLatin1String(ns), root);
+}
+
+QString xmlTime(const QDateTime& time) {
+    return time.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
+}
+
 QString oneLine(const QString& text, qsizetype length) {
     QString result = text.simplified();
     if (result.size() > length) {

@@ -2,15 +2,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 namespace aerolume::interchange {
 
-// The guarded XML reading the route formats share. The reader never fetches anything:
-// a document type declaration (DTD) is refused as soon as it is seen, so no entity is
-// ever declared, expanded or loaded; an undeclared entity is not well-formed XML. Every
+// The guarded XML reading the route formats share, and the little their writing shares. The reader
+// never fetches anything: a document type declaration (DTD) is refused as soon as it is seen, so no
+// entity is ever declared, expanded or loaded; an undeclared entity is not well-formed XML. Every
 // failure is thrown as XmlFault with a message that names the line, the column and the
 // element, and is caught by the format's reader.
 
@@ -61,6 +63,12 @@ private:
     QString m_document;
     Position m_start;
 };
+
+// Starts a document the formats write the same way: indented by two, the declaration,
+// then the root element `root` in the default namespace `ns`.
+void startDocument(QXmlStreamWriter& out, const char* ns, const QString& root);
+// A time as the files write it, in UTC ("2026-07-14T09:30:00Z").
+QString xmlTime(const QDateTime& time);
 
 // The text of a file, cut to `length` characters at most, with line breaks and tabs made
 // spaces and the ends trimmed.
