@@ -13,15 +13,24 @@ namespace aerolume::test {
 template <class Window>
 class MenuWindowTest : public WindowTest<Window> {
 protected:
-    MenuWindowTest(const char* name, const char* menuEntry, Names resultArea)
+    using Windows = std::vector<std::pair<QString, WindowRegistry::Factory>>;
+
+    // `others`: more windows of the program the test needs beside this one.
+    MenuWindowTest(const char* name, const char* menuEntry, Names resultArea, Windows others = {})
         : WindowTest<Window>(name, menuEntry, std::move(resultArea)),
           m_name(name),
-          m_entry(menuEntry) {}
+          m_entry(menuEntry),
+          m_others(std::move(others)) {}
 
-    void SetUp() override {
-        this->program =
-            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QString::fromLatin1(m_name), [](WindowRegistry& r) { return new Window(r); }}});
+    void SetUp() override { open(); }
+
+    // A new program with the launcher, the window and the others, the window opened
+    // from its menu entry.
+    void open() {
+        Windows windows = m_others;
+        windows.emplace_back(QString::fromLatin1(m_name),
+                             [](WindowRegistry& r) { return new Window(r); });
+        this->program = std::make_unique<TestProgram>(windows);
         ASSERT_TRUE(this->reopenFromMenu(m_entry));
         showAndActivate(this->window);
     }
@@ -91,6 +100,7 @@ private:
 
     const char* m_name;
     const char* m_entry;
+    Windows m_others;
 };
 
 }  // namespace aerolume::test
