@@ -38,7 +38,9 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults({}, {}, m_ui->ErrorLbl, 10, false);
+    setResultsAndMessage({}, {}, m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
+    styleMessageLabel(m_ui->lblWarnings);
     setHelp({tr("A navigation log: the route as checkpoints in flight order, and for every leg "
                 "(the line from one checkpoint to the next) its course, distance, wind "
                 "correction, headings, ground speed, time and fuel, with running totals."),

@@ -172,7 +172,7 @@ struct LegResult {
     std::optional<double> totalTime;
     std::optional<double> fuelUsed;       // by the legs so far, taxi fuel apart
     std::optional<double> fuelRemaining;  // fuel at start - taxi fuel - fuel used
-    bool belowReserve = false;            // fuel remaining below the reserve
+    bool belowReserve = false;            // fuel remaining below the reserve (beyond rounding)
 };
 
 struct PlanResult {
@@ -192,7 +192,7 @@ struct PlanResult {
 };
 
 // Computes every leg of the plan with the given conditions (one per leg, as
-// ResolveLegs gives them):
+// ResolveLegs gives them), its angles with the true pi (std::numbers::pi):
 //   course and distance: the rhumb line of the route core (navigation/RoutesCore.h);
 //     a leg between one position twice is ZeroLength (distance 0, time 0, fuel 0, no
 //     course);
@@ -204,7 +204,8 @@ struct PlanResult {
 //   magnetic heading = true heading - variation (west added, east subtracted);
 //   time = distance / ground speed, fuel = fuel flow * time;
 //   running totals from the first checkpoint; fuel remaining = fuel at start - taxi
-//     fuel - fuel used; below the reserve when less than fuel flow * reserve / 60.
+//     fuel - fuel used; below the reserve when less than fuel flow * reserve / 60 by
+//     more than a billionth of it (exactly the reserve is not below it).
 // A leg whose time is unknown leaves its fuel and every running total after it
 // unknown (the distances stay known when its course is).
 PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& conditions);

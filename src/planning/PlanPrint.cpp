@@ -51,21 +51,21 @@ struct Column {
 constexpr Column kColumns[] = {
     {QT_TRANSLATE_NOOP("PlanPrint", "Checkpoint\n"), 3.2},
     {QT_TRANSLATE_NOOP("PlanPrint", "TC\n"), 1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Wind\n(kt)"), 1.7},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Wind from\n(°/kt)"), 1.7},
     {QT_TRANSLATE_NOOP("PlanPrint", "TAS\n(kt)"), 1},
     {QT_TRANSLATE_NOOP("PlanPrint", "WCA\n"), 1},
     {QT_TRANSLATE_NOOP("PlanPrint", "TH\n"), 1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Var\n"), 1.2},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Var.\n"), 1.6},
     {QT_TRANSLATE_NOOP("PlanPrint", "MH\n"), 1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Dist\nleg"), 1.3},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Dist\nrem"), 1.3},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Dist.\nleg"), 1.3},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Dist.\nto go"), 1.3},
     {QT_TRANSLATE_NOOP("PlanPrint", "GS\n(kt)"), 1},
     {QT_TRANSLATE_NOOP("PlanPrint", "ETE\n"), 1.1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Fuel\nleg"), 1.1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Fuel\nrem"), 1.1},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Leg\nfuel"), 1.1},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Fuel\nleft"), 1.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "ETA\n"), 1.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "ATA\n"), 1.1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Act.\nfuel"), 1.1},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Actual\nfuel"), 1.1},
 };
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 
@@ -86,8 +86,7 @@ QStringList rowTexts(const Plan& plan, const PlanResult& result, std::size_t i) 
     cells << degrees(leg.trueCourse)
           << degrees(c.windDirection) + u'/' + q(formatFixed(c.windSpeed, 0))
           << q(formatFixed(c.trueAirspeed, 0)) << (leg.wca ? q(formatWca(*leg.wca)) : kDash)
-          << degrees(leg.trueHeading)
-          << q(formatVariation(c.variation)).remove(QStringLiteral("° ")).remove(u'°')
+          << degrees(leg.trueHeading) << q(formatVariation(c.variation))
           << degrees(leg.magneticHeading) << fixed(leg.distance, 1)
           << fixed(leg.distanceRemaining, 1) << fixed(leg.groundSpeed, 0) << minutes(leg.time)
           << fixed(leg.fuel, 1) << fixed(leg.fuelRemaining, 1) << QString() << QString()

@@ -180,7 +180,7 @@ TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
         {"RwyWind", "LblGustHeadwind", "Gust Head/Tailwind:"},
         {"RwyWind", "LblGustCrosswind", "Gust Crosswind:"},
         {"NavLog", "txtTAS", "TAS (kt):"},
-        {"NavLog", "txtVariation", "Mag. variation:"},
+        {"NavLog", "txtVariation", "Variation:"},
         {"NavLog", "txtReserve", "Reserve (min):"},
         {"NavLog", "tblLog", "Checkpoints"},
         {"NavLog", "lblTripFuel", "Trip fuel:"},

@@ -250,7 +250,7 @@ const Scenario kScenarios[] = {
     {"NavLog",
      "refused entry",
      {{"txtTAS", "0"}, {"txtTAS", "\r"}},
-     "Type the true airspeed (kt) from 1 to 1000."},
+     "Enter a true airspeed from 1 to 1000 kt!"},
     // The aircraft folder of the tests starts empty: the window says how to make one.
     {"Loading", "opened", {}, "No aircraft yet, make one with New or bring one in with Import."},
     {"Loading",
