@@ -133,19 +133,21 @@ void LoadingWindow::cmdPdf_Click() {
          m_ui->LblTakeoffMargin, m_ui->LblTakeoffVerdict},
         {m_ui->LblLandingWeight, m_ui->LblLandingMoment, m_ui->LblLandingCG, m_ui->LblLandingMAC,
          m_ui->LblLandingMargin, m_ui->LblLandingVerdict}};
-    report.headers = {QString(),
-                      m_ui->lblHdrWeight->text(),
-                      m_ui->lblHdrMoment->text(),
-                      m_ui->lblHdrCG->text(),
-                      m_ui->lblHdrMAC->text(),
-                      m_ui->lblHdrMargin->text()};
+    // The margins, too long for the table's columns, go with the verdicts.
+    report.headers = {QString(), m_ui->lblHdrWeight->text(), m_ui->lblHdrMoment->text(),
+                      m_ui->lblHdrCG->text(), m_ui->lblHdrMAC->text()};
+    const LoadPoint* points[] = {&m_result->ramp, &m_result->takeoff, &m_result->landing};
     for (qsizetype r = 0; r < rows.size(); ++r) {
         QStringList cells{captions.at(r)->text()};
-        for (qsizetype c = 0; c < 5; ++c) {
-            cells << (rows.at(r).at(c) ? rows.at(r).at(c)->text() : QString());
+        for (qsizetype c = 0; c < 4; ++c) {
+            cells << rows.at(r).at(c)->text();
         }
         report.rows << cells;
-        report.verdicts << captions.at(r)->text() + u' ' + rows.at(r).at(5)->text();
+        QString verdict = captions.at(r)->text() + u' ' + rows.at(r).at(5)->text();
+        if (rows.at(r).at(4) != nullptr && points[r]->margin) {
+            verdict = tr("%1; margin %2").arg(verdict, rows.at(r).at(4)->text());
+        }
+        report.verdicts << verdict;
     }
     report.entries << m_fields->entries(m_ui->lblTaxiUnit->text());
     if (!m_ui->txtTaxi->text().isEmpty()) {

@@ -254,6 +254,13 @@ std::optional<std::vector<double>> LoadingWindow::readFuel(const QList<QLineEdit
 
 bool LoadingWindow::compute() {
     beginRun();
+    // Until the entries pass, the graph shows no loading either.
+    m_result.reset();
+    GraphData cleared = m_ui->graphEnvelope->data();
+    cleared.takeoff.reset();
+    cleared.landing.reset();
+    m_ui->graphEnvelope->setData(cleared);
+    m_ui->graphEnvelope->setAccessibleDescription(QString());
     const Aircraft* a = selected();
     if (a == nullptr) {
         cboAircraft_Change();  // says why

@@ -28,7 +28,7 @@ FuelWindow::FuelWindow(WindowRegistry& registry)
                 "decimals: 7.5 is 0:07:30."),
              tr("Fuel amount in the chosen unit, from 0 to 999999."),
              tr("Volume and weight by the fuel's standard density: AvGas 6.0 lb per US gallon, "
-                "Jet A 6.7 lb per US gallon; 1 US gallon = 3.785411784 litres, 1 lb = "
+                "Jet A 6.7 lb per US gallon; 1 US gal = 3.785411784 L, 1 lb = "
                 "0.45359237 kg. The density of real fuel varies with its temperature.")});
 
     addField(m_ui->txtFlow, kPointSlashDigits, m_ui->txtTime);

@@ -181,7 +181,7 @@ void NavLogWindow::cboFuelUnit_Click(int index) {
     m_model->editDefaults(d);
 }
 
-void NavLogWindow::showFields() {
+void NavLogWindow::showFields(bool evenFocused) {
     const Plan& plan = m_model->plan();
     const PlanDefaults& d = plan.defaults;
     const std::pair<QLineEdit*, QString> fields[] = {
@@ -198,7 +198,7 @@ void NavLogWindow::showFields() {
         {m_ui->txtReserve, number(d.reserveMinutes)}};
     for (const auto& [field, text] : fields) {
         // A field with an entry being typed (or refused) keeps it.
-        if (!field->hasFocus() && field->text() != text) {
+        if ((evenFocused || !field->hasFocus()) && field->text() != text) {
             field->setText(text);
         }
     }

@@ -92,6 +92,7 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
         m_model->resetPlan(std::get<Plan>(plan));
         beginRun();
         showPlan();
+        showFields(true);
         if (m_model->rowCount() > 0) {
             m_ui->tblLog->setCurrentIndex(m_model->index(0, 0));
         }
@@ -101,6 +102,7 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     const auto reset = [this] {
         m_model->resetPlan(newPlan());
         beginRun();
+        showFields(true);
     };
     m_document = new DocumentCommands(this, &m_stack, std::move(kind), read, write, reset);
 
@@ -153,7 +155,11 @@ void NavLogWindow::showPlan() {
     m_ui->lblLandingFuel->setText(
         legs ? amount(r.legs.empty() ? std::nullopt : r.legs.back().fuelRemaining, 1, unit)
              : QString());
-    m_ui->lblGreatCircle->setText(legs ? amount(r.greatCircleDistance, 1, tr("NM")) : QString());
+    // No great circle joins a route's end to its start, nor antipodes.
+    m_ui->lblGreatCircle->setText(!legs ? QString()
+                                  : r.greatCircleDistance
+                                      ? amount(r.greatCircleDistance, 1, tr("NM"))
+                                      : tr("none"));
 
     QStringList warnings;
     const QString model = tr("World Magnetic Model 2025");

@@ -49,9 +49,9 @@ struct Column {
 };
 
 constexpr Column kColumns[] = {
-    {QT_TRANSLATE_NOOP("PlanPrint", "Checkpoint\n"), 3.2},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Checkpoint\n"), 2.8},
     {QT_TRANSLATE_NOOP("PlanPrint", "TC\n"), 1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Wind from\n(°/kt)"), 1.7},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Wind from\n(°/kt)"), 2.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "TAS\n(kt)"), 1},
     {QT_TRANSLATE_NOOP("PlanPrint", "WCA\n"), 1},
     {QT_TRANSLATE_NOOP("PlanPrint", "TH\n"), 1},
@@ -65,7 +65,7 @@ constexpr Column kColumns[] = {
     {QT_TRANSLATE_NOOP("PlanPrint", "Fuel\nleft"), 1.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "ETA\n"), 1.1},
     {QT_TRANSLATE_NOOP("PlanPrint", "ATA\n"), 1.1},
-    {QT_TRANSLATE_NOOP("PlanPrint", "Actual\nfuel"), 1.1},
+    {QT_TRANSLATE_NOOP("PlanPrint", "Actual\nfuel"), 1.4},
 };
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 
@@ -135,7 +135,8 @@ int paintPlanPages(QPagedPaintDevice& device, const Plan& plan, const PlanResult
                  amount(plan.defaults.fuelAtStart, 1, unitName),
                  amount(result.reserveFuel, 1, unitName),
                  q(formatFixed(plan.defaults.reserveMinutes, 0)),
-                 amount(result.greatCircleDistance, 1, tr("NM")))
+                 result.greatCircleDistance ? amount(result.greatCircleDistance, 1, tr("NM"))
+                                            : tr("none"))
             .arg(unitName);
     const QString name = plan.name.empty() ? tr("Navigation log") : q(plan.name);
 

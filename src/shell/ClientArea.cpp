@@ -43,13 +43,18 @@ double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips)
 }
 
 void refitClientArea(QMainWindow* window) {
-    const QVariant design = window->property(kDesignTwips);
     QWidget* client = window->centralWidget();
-    if (!design.isValid() || client == nullptr) {
+    if (client == nullptr) {
         return;
     }
     const QSize needed = neededAt(client, client->width());
     if (client->width() >= needed.width() && client->height() >= needed.height()) {
+        return;
+    }
+    const QVariant design = window->property(kDesignTwips);
+    if (!design.isValid()) {
+        // A window sized by its layout (a document window) grows by what it lacks.
+        window->resize(window->size() + (needed - client->size()).expandedTo(QSize(0, 0)));
         return;
     }
     const QSizeF twips = design.toSizeF();

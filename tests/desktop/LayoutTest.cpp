@@ -15,14 +15,21 @@
 #include <QMainWindow>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <optional>
 #include <vector>
 
 #include "ProgramWindows.h"
+#include "aircraft/AircraftStore.h"
+#include "aircraft/LoadingWindow.h"
+#include "aircraft/SampleAircraft.h"
+#include "planning/NavLogWindow.h"
+#include "planning/PlanFile.h"
 #include "platform/Twips.h"
 #include "shell/LauncherWindow.h"
 #include "shell/SurpriseWindow.h"
+#include "support/WindowTestKit.h"
 
 namespace aerolume::test {
 namespace {
@@ -451,6 +458,65 @@ TEST_P(LayoutTest, EveryWindowInEveryStateIsLaidOutWhole) {
         }
         settleEvents();
     }
+}
+
+// The navigation log with a plan and the loading window with an aircraft, computed,
+// refused and out of limits (with AEROLUME_SHOTS set, their PDF pages are written there
+// too).
+TEST_P(LayoutTest, DocumentWindowsWithTheirContentAreLaidOutWhole) {
+    const QString shots = qEnvironmentVariable("AEROLUME_SHOTS");
+    QTemporaryDir folder;
+    planning::Plan plan;
+    plan.name = "Equator & back";
+    plan.date = planning::PlanDate{2026, 7, 1};
+    plan.defaults.windDirection = 320;
+    plan.defaults.windSpeed = 18;
+    plan.checkpoints = {{"Home", 0, 0, {}},
+                        {"East 1", 0.5, 1, {}},
+                        {"Turn", 1, 1.5, {{}, {}, {}, {}, 2.5}},
+                        {"Home", 0, 0, {}}};
+    const QString planPath = folder.filePath(QStringLiteral("trip.aerolume-plan"));
+    ASSERT_TRUE(planning::savePlanFile(planPath, plan).isEmpty());
+    auto* log = qobject_cast<planning::NavLogWindow*>(open(QStringLiteral("NavLog")));
+    ASSERT_NE(log, nullptr);
+    ASSERT_TRUE(log->openFile(planPath));
+    check(QStringLiteral("NavLog"), log, "a plan of three legs");
+    if (!shots.isEmpty() && GetParam() == 1.0) {
+        log->exportPdf(QDir(shots).filePath(QStringLiteral("navlog-page.pdf")));
+    }
+    log->close();
+    settleEvents();
+
+    QDir(aircraft::AircraftStore::defaultFolder()).removeRecursively();
+    QString error;
+    ASSERT_TRUE(aircraft::AircraftStore().save(aircraft::test::circularAircraft(), {}, &error));
+    QWidget* loading = open(QStringLiteral("Loading"));
+    ASSERT_NE(loading, nullptr);
+    check(QStringLiteral("Loading"), loading, "an aircraft picked");
+    const struct {
+        const char* state;
+        const char* entries[7];
+    } states[] = {{"refused burn", {"17", "340", "170", "100", "10", "25", ""}},
+                  {"out of limits twice", {"17", "170", "500", "100", "40", "", ""}},
+                  {"within limits", {"17", "340", "170", "100", "38", "25", "2"}}};
+    for (const auto& state : states) {
+        typeFields(loading,
+                   {"txtStation1", "txtStation2", "txtStation3", "txtStation4", "txtFuel1",
+                    "txtBurn1", "txtTaxi"},
+                   state.entries);
+        child<QAbstractButton>(loading, QStringLiteral("Command2"))->click();
+        check(QStringLiteral("Loading"), loading, state.state);
+    }
+    if (!shots.isEmpty() && GetParam() == 1.0) {
+        auto* window = qobject_cast<aircraft::LoadingWindow*>(loading);
+        window->setFileChooser([&shots](aircraft::LoadingWindow::FileRole, const QString&) {
+            return QDir(shots).filePath(QStringLiteral("loading-page.pdf"));
+        });
+        window->cmdPdf_Click();
+    }
+    loading->close();
+    settleEvents();
+    QDir(aircraft::AircraftStore::defaultFolder()).removeRecursively();
 }
 
 TEST_P(LayoutTest, LauncherShowsEveryThanksCaptionWhole) {

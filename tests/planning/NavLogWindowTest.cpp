@@ -147,6 +147,15 @@ protected:
     }
 };
 
+TEST_F(NavLogTest, AnOpenedPlanShowsItsValuesInEveryFieldEvenTheFocusedOne) {
+    QLineEdit* name = child<QLineEdit>(window, QStringLiteral("txtPlanName"));
+    name->setFocus();
+    ASSERT_TRUE(window->openFile(writeFile("sample.aerolume-plan", kSample)));
+    EXPECT_EQ(name->text(), QStringLiteral("Equator run"));
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtVariation"))->text(),
+              QStringLiteral("10W"));
+}
+
 TEST_F(LoadedTest, EditingAPlanValueOrALegMovesEveryTotal) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Navigation Log - sample.aerolume-plan[*]"));
     EXPECT_FALSE(window->isWindowModified());
