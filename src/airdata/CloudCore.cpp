@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CloudCore.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace aerolume {
@@ -22,10 +23,12 @@ std::optional<CloudResult> ComputeCloud(const CloudInput& input) {
     CloudResult result{};
     const double base = (input.TemperatureC - input.DewPointC) * kFeetPerDegreeOfSpread;
     result.BaseAboveField = toHundreds(base);
-    result.BaseAboveSeaLevel = toHundreds(input.FieldFeet + base);
+    const auto aboveSeaLevel = [&input](double height) {
+        return std::max(toHundreds(input.FieldFeet + height), input.FieldFeet);
+    };
+    result.BaseAboveSeaLevel = aboveSeaLevel(base);
     if (input.TemperatureC > 0) {
-        result.FreezingLevel =
-            toHundreds(input.FieldFeet + input.TemperatureC / kLapsePerThousandFeet * 1000);
+        result.FreezingLevel = aboveSeaLevel(input.TemperatureC / kLapsePerThousandFeet * 1000);
     }
     return result;
 }

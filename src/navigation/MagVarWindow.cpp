@@ -87,7 +87,7 @@ MagVarWindow::MagVarWindow(WindowRegistry& registry)
     m_ui->txtDate->setText(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     connect(m_ui->Command2, &QPushButton::clicked, this, &MagVarWindow::Command2_Click);
     m_ui->txtLatDeg->setFocus(Qt::OtherFocusReason);
-    fitClientArea(this, 6600, 4400);
+    fitClientArea(this, 6600, 3900);
 }
 
 MagVarWindow::~MagVarWindow() = default;

@@ -138,7 +138,7 @@ TEST_P(CloudTable, BaseAndFreezingLevelByTheRules) {
     }
 }
 
-// Each height to the nearest 100 ft, half away from zero.
+// Each height to the nearest 100 ft, half away from zero, never below the field.
 INSTANTIATE_TEST_SUITE_P(ByHand, CloudTable,
                          ::testing::Values(CloudCase{{20, 10, 0}, 4000, 4000, 10100},
                                            CloudCase{{15, 15, 1000}, 0, 1000, 8600},
@@ -147,6 +147,8 @@ INSTANTIATE_TEST_SUITE_P(ByHand, CloudTable,
                                            CloudCase{{-3, -4, 2000}, 400, 2400, -2e6},
                                            CloudCase{{2.625, 0.5, 0}, 900, 900, 1300},
                                            CloudCase{{0.5, 0.375, -1050}, 100, -1000, -800},
+                                           // Rounded, never below the field.
+                                           CloudCase{{0.05, 0.05, 1201}, 0, 1201, 1201},
                                            CloudCase{{60, -60, 20000}, 48000, 68000, 50300}));
 
 TEST(CloudCore, ADewPointAboveTheTemperatureGivesNoResult) {
