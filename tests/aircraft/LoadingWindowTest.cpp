@@ -320,6 +320,42 @@ TEST_F(LoadingWindowTest, TheGraphDrawsTheTakeoffPointInsideTheEnvelopeInEverySc
     EXPECT_FALSE(aft.outlineRight);
 }
 
+// The weight axis's title stands clear above the frame, and without an envelope there
+// are no axes to label.
+TEST(EnvelopeGraphTest, TheWeightTitleClearsTheFrameAndNoEnvelopeDrawsNoAxes) {
+    EnvelopeGraph graph;
+    graph.resize(600, 400);
+    const QColor base = graph.palette().color(QPalette::Base);
+    const auto inked = [&base](const QImage& image, int y, int fromX, int toX) {
+        for (int x = fromX; x < toX; ++x) {
+            if (image.pixelColor(x, y) != base) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const QImage empty = graph.grab().toImage();
+    EXPECT_FALSE(inked(empty, 5, 0, empty.width()));  // no title, no frame at the top
+    EXPECT_FALSE(inked(empty, empty.height() - 5, 0, empty.width()));
+
+    const aircraft::Aircraft a = aircraft::test::circularAircraft();
+    graph.setData(
+        {a.normal, {}, std::nullopt, std::nullopt, QStringLiteral("lb"), QStringLiteral("in")});
+    const QImage drawn = graph.grab().toImage();
+    const int top = qRound(graph.frame().plot().top() * drawn.devicePixelRatio());
+    const int left = qRound(graph.frame().plot().left() * drawn.devicePixelRatio());
+    // Above the frame's top left corner, where the title stands (no tick is that high
+    // in this envelope): the title's ink, then a clear row, then the frame.
+    int lastTitleRow = -1;
+    for (int y = 0; y < top - 1; ++y) {
+        if (inked(drawn, y, 0, left + 12)) {
+            lastTitleRow = y;
+        }
+    }
+    EXPECT_GE(lastTitleRow, 0) << "no title";
+    EXPECT_LT(lastTitleRow, top - 2);
+}
+
 TEST_F(LoadingWindowTest, ADamagedFileIsListedWithItsReasonAndKept) {
     const QString path =
         AircraftStore::defaultFolder() + QStringLiteral("/broken.aerolume-aircraft");

@@ -147,6 +147,24 @@ protected:
     }
 };
 
+TEST_F(NavLogTest, EnterTakesThePlanValuesAndMovesOnWithoutABeep) {
+    BeepCounter beeps;
+    typeAlongEnterChain(window,
+                        {"txtPlanName", "txtDate", "txtAltitude", "txtTAS", "txtWindDir",
+                         "txtWindSpeed", "txtVariation"},
+                        {"Trip", "2026-07-01", "5500", "95", "270", "15", "3W"});
+    pressEnter(child<QLineEdit>(window, QStringLiteral("txtVariation")));
+    typeAlongEnterChain(window, {"txtFuelFlow", "txtFuelStart", "txtTaxiFuel", "txtReserve"},
+                        {"9", "48", "2", "30"});
+    pressEnter(child<QLineEdit>(window, QStringLiteral("txtReserve")));
+    EXPECT_EQ(beeps.count(), 0);
+    EXPECT_TRUE(table->hasFocus());
+    const planning::PlanDefaults& d = model->plan().defaults;
+    EXPECT_EQ(d.trueAirspeed, 95);
+    EXPECT_EQ(d.variation, -3);
+    EXPECT_EQ(d.reserveMinutes, 30);
+}
+
 TEST_F(NavLogTest, AnOpenedPlanShowsItsValuesInEveryFieldEvenTheFocusedOne) {
     QLineEdit* name = child<QLineEdit>(window, QStringLiteral("txtPlanName"));
     name->setFocus();
