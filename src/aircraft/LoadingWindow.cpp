@@ -297,7 +297,7 @@ bool LoadingWindow::compute() {
             const double held =
                 strictValue(m_fields->takeoffFuel().at(static_cast<qsizetype>(i))).value_or(0);
             return fail(
-                tr("More fuel burned from %1 than it held at take-off (%2 %3)!")
+                tr("More fuel burned from %1 than the %2 %3 it held at take-off!")
                     .arg(QString::fromStdString(a->tanks[i].name),
                          QString::fromStdString(formatFixed(held, 1)), m_ui->lblTaxiUnit->text()),
                 field, OnField::SelectAndFocus);

@@ -128,15 +128,15 @@ bool ClimbWindow::compute() {
     const QString groundSpeed = entry(*speed) + tr(" kt");
     if (given->rate != ClimbRate::VerticalSpeed &&
         (r.VerticalSpeed < kClimbMinVerticalSpeed || r.VerticalSpeed > kClimbMaxVerticalSpeed)) {
-        return fail(tr("%1 at %2 is %3, outside the 1 to 10000 ft/min this window takes: check "
-                       "the ground speed and the rate!")
+        return fail(tr("The vertical speed for %1 at %2 is %3, outside the 1 to 10000 ft/min "
+                       "this window takes: check the ground speed and the rate!")
                         .arg(givenRate, groundSpeed, verticalSpeed),
                     given->field, OnField::SelectAndFocus);
     }
     if (given->rate == ClimbRate::VerticalSpeed &&
         (r.Gradient < kClimbMinGradient || r.Gradient > kClimbMaxGradient)) {
-        return fail(tr("%1 at %2 is %3, outside the 1 to 3500 ft/NM this window takes: check the "
-                       "ground speed and the vertical speed!")
+        return fail(tr("The gradient for %1 at %2 is %3, outside the 1 to 3500 ft/NM this "
+                       "window takes: check the ground speed and the vertical speed!")
                         .arg(givenRate, groundSpeed, gradient),
                     given->field, OnField::SelectAndFocus);
     }

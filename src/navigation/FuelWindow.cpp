@@ -98,20 +98,20 @@ bool FuelWindow::compute() {
     const QString total = amount(result->Amount, symbol);
     // A result the window would refuse as an entry is no answer: the entries are off.
     if (!input.Flow && result->Flow > kFuelMaxFlow) {
-        return fail(tr("%1 in %2 is %3, outside the 0 to 99999 %4 this window takes: check the "
-                       "fuel amount and the time!")
+        return fail(tr("The fuel flow that burns %1 in %2 is %3, outside the 0 to 99999 %4 this "
+                       "window takes: check the fuel amount and the time!")
                         .arg(total, time, flow, perHour),
                     m_ui->txtAmount, OnField::SelectAndFocus);
     }
     if (!input.Hours && result->Hours >= kFuelHoursBelow) {
-        return fail(tr("%1 at %2 lasts %3, outside the 0:00:00 to 99:59:59 this window takes: "
-                       "check the fuel amount and the fuel flow!")
+        return fail(tr("The time %1 lasts at %2 is %3, outside the 0:00:00 to 99:59:59 this "
+                       "window takes: check the fuel amount and the fuel flow!")
                         .arg(total, flow, time),
                     m_ui->txtAmount, OnField::SelectAndFocus);
     }
     if (!input.Amount && result->Amount > kFuelMaxAmount) {
-        return fail(tr("%1 for %2 is %3, outside the 0 to 999999 %4 this window takes: check the "
-                       "fuel flow and the time!")
+        return fail(tr("The fuel burned at %1 for %2 is %3, outside the 0 to 999999 %4 this "
+                       "window takes: check the fuel flow and the time!")
                         .arg(flow, time, total, symbol),
                     m_ui->txtTime, OnField::SelectAndFocus);
     }

@@ -72,20 +72,20 @@ bool TsdWindow::compute() {
     const QString time = QString::fromStdString(formatDuration(result->Hours));
     // A result the window would refuse as an entry is no answer: the entries are off.
     if (!input.Distance && result->Distance > kTsdMaxDistance) {
-        return fail(tr("%1 for %2 is %3, outside the 0 to 20000 NM this window takes: check "
-                       "the ground speed and the time!")
+        return fail(tr("The distance flown at %1 for %2 is %3, outside the 0 to 20000 NM this "
+                       "window takes: check the ground speed and the time!")
                         .arg(speed, time, distance),
                     m_ui->txtTime, OnField::SelectAndFocus);
     }
     if (!input.GroundSpeed && result->GroundSpeed > kTsdMaxGroundSpeed) {
-        return fail(tr("%1 in %2 is %3, outside the 0 to 2000 kt this window takes: check the "
-                       "distance and the time!")
+        return fail(tr("The ground speed to fly %1 in %2 is %3, outside the 0 to 2000 kt this "
+                       "window takes: check the distance and the time!")
                         .arg(distance, time, speed),
                     m_ui->txtTime, OnField::SelectAndFocus);
     }
     if (!input.Hours && result->Hours >= kTsdHoursBelow) {
-        return fail(tr("%1 at %2 takes %3, outside the 0:00:00 to 99:59:59 this window takes: "
-                       "check the distance and the ground speed!")
+        return fail(tr("The time to fly %1 at %2 is %3, outside the 0:00:00 to 99:59:59 this "
+                       "window takes: check the distance and the ground speed!")
                         .arg(distance, speed, time),
                     m_ui->txtGS, OnField::SelectAndFocus);
     }

@@ -182,10 +182,10 @@ INSTANTIATE_TEST_SUITE_P(
         InputError{{"", "", "", "", "", "", "1/"}, "Enter a number for the taxi fuel!", "txtTaxi"},
         // No tank burns more than it held at take-off.
         InputError{{"17", "170", "", "", "10", "15", ""},
-                   "More fuel burned from Main than it held at take-off (10.0 US gal)!",
+                   "More fuel burned from Main than the 10.0 US gal it held at take-off!",
                    "txtBurn1"},
         InputError{{"17", "170", "", "", "", "0.1", ""},
-                   "More fuel burned from Main than it held at take-off (0.0 US gal)!",
+                   "More fuel burned from Main than the 0.0 US gal it held at take-off!",
                    "txtBurn1"}));
 
 TEST_F(LoadingWindowTest, FieldsTakeDigitsAndAPointOnly) {

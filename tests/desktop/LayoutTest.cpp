@@ -168,8 +168,8 @@ const Scenario kScenarios[] = {
     {"TSD",
      "longest error",
      {{"txtDist", "20000"}, {"txtGS", "0.1"}, {"txtTime", ""}, {"Command2"}},
-     "20000.0 NM at 0.1 kt takes 200000:00:00, outside the 0:00:00 to 99:59:59 this window "
-     "takes: check the distance and the ground speed!"},
+     "The time to fly 20000.0 NM at 0.1 kt is 200000:00:00, outside the 0:00:00 to 99:59:59 this "
+     "window takes: check the distance and the ground speed!"},
     {"Fuel", "opened", {}},
     {"Fuel",
      "longest results",
@@ -177,8 +177,8 @@ const Scenario kScenarios[] = {
     {"Fuel",
      "longest error",
      {{"txtFlow", "0.1"}, {"txtTime", ""}, {"txtAmount", "999999"}, {"Command2"}},
-     "999999.0 US gal at 0.1 US gal/h lasts 9999990:00:00, outside the 0:00:00 to 99:59:59 this "
-     "window takes: check the fuel amount and the fuel flow!"},
+     "The time 999999.0 US gal lasts at 0.1 US gal/h is 9999990:00:00, outside the 0:00:00 to "
+     "99:59:59 this window takes: check the fuel amount and the fuel flow!"},
     {"FindWind", "opened", {}},
     {"FindWind",
      "longest results",
@@ -241,8 +241,8 @@ const Scenario kScenarios[] = {
     {"Climb",
      "longest error",
      {{"txtFrom", "0"}, {"txtTo", "5000"}, {"txtGS", "1"}, {"txtVS", "10000"}, {"Command2"}},
-     "10000 ft/min at 1 kt is 600000 ft/NM, outside the 1 to 3500 ft/NM this window takes: check "
-     "the ground speed and the vertical speed!"},
+     "The gradient for 10000 ft/min at 1 kt is 600000 ft/NM, outside the 1 to 3500 ft/NM this "
+     "window takes: check the ground speed and the vertical speed!"},
     {"Atmos", "opened", {}},
     {"Atmos",
      "results",

@@ -129,20 +129,20 @@ INSTANTIATE_TEST_SUITE_P(
                    "txtTo"},
         // Rates the window would refuse as entries.
         ClimbError{{"0", "5000", "1", "10000", "", ""},
-                   "10000 ft/min at 1 kt is 600000 ft/NM, outside the 1 to 3500 ft/NM this window "
-                   "takes: check the ground speed and the vertical speed!",
+                   "The gradient for 10000 ft/min at 1 kt is 600000 ft/NM, outside the 1 to 3500 "
+                   "ft/NM this window takes: check the ground speed and the vertical speed!",
                    "txtVS"},
         ClimbError{{"0", "5000", "1000", "", "30", ""},
-                   "30° at 1000 kt is 58467 ft/min, outside the 1 to 10000 ft/min this window "
-                   "takes: check the ground speed and the rate!",
+                   "The vertical speed for 30° at 1000 kt is 58467 ft/min, outside the 1 to 10000 "
+                   "ft/min this window takes: check the ground speed and the rate!",
                    "txtAngle"},
         ClimbError{{"60000", "-2000", "1", "", "0.1", ""},
-                   "0.1° at 1 kt is 0 ft/min, outside the 1 to 10000 ft/min this window takes: "
-                   "check the ground speed and the rate!",
+                   "The vertical speed for 0.1° at 1 kt is 0 ft/min, outside the 1 to 10000 ft/min "
+                   "this window takes: check the ground speed and the rate!",
                    "txtAngle"},
         ClimbError{{"0", "100", "1", "", "", "1"},
-                   "1 ft/NM at 1 kt is 0 ft/min, outside the 1 to 10000 ft/min this window takes: "
-                   "check the ground speed and the rate!",
+                   "The vertical speed for 1 ft/NM at 1 kt is 0 ft/min, outside the 1 to 10000 "
+                   "ft/min this window takes: check the ground speed and the rate!",
                    "txtGradient"}));
 
 TEST_F(ClimbWindowTest, AfterAnErrorTheNextRunShowsResultsAgain) {

@@ -105,17 +105,18 @@ INSTANTIATE_TEST_SUITE_P(
         FuelError{{"0", "", "10"}, "The time needs a fuel flow above 0!", "txtFlow"},
         FuelError{{"", "0", "10"}, "The fuel flow needs a time above 0!", "txtTime"},
         // Results the window would refuse as entries.
-        FuelError{{"", "0:00:01", "999999"},
-                  "999999.0 US gal in 0:00:01 is 3599996400.0 US gal/h, outside the 0 to 99999 "
-                  "US gal/h this window takes: check the fuel amount and the time!",
-                  "txtAmount"},
+        FuelError{
+            {"", "0:00:01", "999999"},
+            "The fuel flow that burns 999999.0 US gal in 0:00:01 is 3599996400.0 US gal/h, outside "
+            "the 0 to 99999 US gal/h this window takes: check the fuel amount and the time!",
+            "txtAmount"},
         FuelError{{"0.1", "", "999999"},
-                  "999999.0 US gal at 0.1 US gal/h lasts 9999990:00:00, outside the 0:00:00 to "
-                  "99:59:59 this window takes: check the fuel amount and the fuel flow!",
+                  "The time 999999.0 US gal lasts at 0.1 US gal/h is 9999990:00:00, outside the "
+                  "0:00:00 to 99:59:59 this window takes: check the fuel amount and the fuel flow!",
                   "txtAmount"},
         FuelError{{"99999", "99:59:59", ""},
-                  "99999.0 US gal/h for 99:59:59 is 9999872.2 US gal, outside the 0 to 999999 "
-                  "US gal this window takes: check the fuel flow and the time!",
+                  "The fuel burned at 99999.0 US gal/h for 99:59:59 is 9999872.2 US gal, outside "
+                  "the 0 to 999999 US gal this window takes: check the fuel flow and the time!",
                   "txtTime"}));
 
 TEST_F(FuelWindowTest, TheMessagesNameTheChosenUnit) {

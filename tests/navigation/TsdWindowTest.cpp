@@ -87,16 +87,16 @@ INSTANTIATE_TEST_SUITE_P(
         TsdError{"10", "", "0:00", "The ground speed needs a time above 0!", "txtTime"},
         // Results the window would refuse as entries.
         TsdError{"20000", "", "0:00:01",
-                 "20000.0 NM in 0:00:01 is 72000000.0 kt, outside the 0 to 2000 kt this window "
-                 "takes: check the distance and the time!",
+                 "The ground speed to fly 20000.0 NM in 0:00:01 is 72000000.0 kt, outside the 0 to "
+                 "2000 kt this window takes: check the distance and the time!",
                  "txtTime"},
         TsdError{"", "2000", "99:59:59",
-                 "2000.0 kt for 99:59:59 is 199999.4 NM, outside the 0 to 20000 NM this window "
-                 "takes: check the ground speed and the time!",
+                 "The distance flown at 2000.0 kt for 99:59:59 is 199999.4 NM, outside the 0 to "
+                 "20000 NM this window takes: check the ground speed and the time!",
                  "txtTime"},
         TsdError{"20000", "0.1", "",
-                 "20000.0 NM at 0.1 kt takes 200000:00:00, outside the 0:00:00 to 99:59:59 this "
-                 "window takes: check the distance and the ground speed!",
+                 "The time to fly 20000.0 NM at 0.1 kt is 200000:00:00, outside the 0:00:00 to "
+                 "99:59:59 this window takes: check the distance and the ground speed!",
                  "txtGS"}));
 
 TEST_F(TsdWindowTest, EnterMovesAlongTheFieldsAndComputesWithoutABeep) {
