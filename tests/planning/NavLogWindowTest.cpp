@@ -166,7 +166,7 @@ TEST_F(NavLogTest, EnterTakesThePlanValuesAndMovesOnWithoutABeep) {
 }
 
 TEST_F(NavLogTest, AnOpenedPlanShowsItsValuesInEveryFieldEvenTheFocusedOne) {
-    QLineEdit* name = child<QLineEdit>(window, QStringLiteral("txtPlanName"));
+    auto* name = child<QLineEdit>(window, QStringLiteral("txtPlanName"));
     name->setFocus();
     ASSERT_TRUE(window->openFile(writeFile("sample.aerolume-plan", kSample)));
     EXPECT_EQ(name->text(), QStringLiteral("Equator run"));
