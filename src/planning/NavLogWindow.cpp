@@ -132,6 +132,11 @@ NavLogWindow::~NavLogWindow() {
     // The stack, a member, goes before the file commands, a child, and says on its way
     // that it is clean: the caption of a window being destroyed is not written.
     m_stack.disconnect(m_document);
+    // A cell being typed into commits its entry as its editor goes (the program ending
+    // with the window open): the table goes first, while the stack it commits to is
+    // still there, and the model tells this window nothing more.
+    m_model->disconnect(this);
+    delete takeCentralWidget();
 }
 
 void NavLogWindow::showPlan() {

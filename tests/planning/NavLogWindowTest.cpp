@@ -147,6 +147,28 @@ protected:
     }
 };
 
+// A cell being typed into when the window closes, or goes with the program: its entry
+// may be taken on the way out, but nothing the window no longer has is reached.
+class TypingWhenClosedTest : public LoadedTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TypingWhenClosedTest, EndsCleanly) {
+    table->setFocus();
+    table->setCurrentIndex(model->index(1, NavLogModel::Name));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Mid"));
+    ASSERT_NE(QApplication::focusWidget(), table);  // the cell's editor
+    window->undoStack()->setClean();
+    if (GetParam()) {
+        closeWindow(window, CloseBy::CloseBox);
+        EXPECT_TRUE(program->main()->isVisible());
+    } else {
+        program.reset();
+    }
+    window = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(ByCloseBoxAndWithTheProgram, TypingWhenClosedTest,
+                         ::testing::Values(true, false));
+
 TEST_F(NavLogTest, EnterTakesThePlanValuesAndMovesOnWithoutABeep) {
     BeepCounter beeps;
     typeAlongEnterChain(window,

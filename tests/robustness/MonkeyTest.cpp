@@ -158,12 +158,14 @@ std::map<QString, QStringList> loadingResults() {
     const QString broken =
         QStringLiteral("[A-Za-z][A-Za-z -]* by (?:%1|%2|[0-9]+\\.[0-9] US gal)").arg(weight, arm);
     const QString verdict =
-        QStringLiteral("Within limits|Within limits in the normal category only: outside the "
-                       "utility envelope by (?:%1|%2)|Out of limits: %3(?:(?:, | and )%3)*")
+        QStringLiteral(
+            "Within limits|Within limits in the normal category only: outside the "
+            "utility envelope by (?:%1|%2)|Out of limits: %3(?:(?:, | and )%3)*")
             .arg(weight, arm, broken);
     const QString margin =
-        QStringLiteral("%1 to the (?:forward|aft) limit, %2 (?:below the maximum weight|below "
-                       "the envelope's top|above the envelope's bottom)")
+        QStringLiteral(
+            "%1 to the (?:forward|aft) limit, %2 (?:below the maximum weight|below "
+            "the envelope's top|above the envelope's bottom)")
             .arg(arm, weight);
     std::map<QString, QStringList> rules;
     for (const char* point : {"Ramp", "Takeoff", "Landing"}) {
@@ -611,7 +613,7 @@ private:
             m_initial[label] = label->text();
         }
         for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
-            m_maxLength[field] = field->maxLength();
+            m_maxLength[field] = {field, field->maxLength()};
             m_allowance.remove(field);
         }
     }
@@ -1066,7 +1068,12 @@ private:
             QRegularExpression::anchoredPattern(QStringLiteral("[-./0-9:]*")));
         ASSERT_TRUE(typeable.match(text).hasMatch())
             << name.toStdString() << " holds \"" << text.toStdString() << "\"" << recent();
-        const int limit = m_maxLength.value(field, field->maxLength());
+        // A field remembered when its window opened; one built since (the loading window's
+        // rows for another aircraft) may stand where a deleted one stood.
+        const auto remembered = m_maxLength.constFind(field);
+        const int limit = remembered != m_maxLength.cend() && remembered->field == field
+                              ? remembered->maxLength
+                              : field->maxLength();
         if (text.size() <= limit) {
             m_allowance.remove(field);  // the field is back to its typing limit
             return;
@@ -1102,7 +1109,11 @@ private:
     QPointer<QWidget> m_window;
     std::map<QString, Compiled> m_compiled;
     QHash<const QLabel*, QString> m_initial;
-    QHash<const QLineEdit*, int> m_maxLength;
+    struct Remembered {
+        QPointer<QLineEdit> field;
+        int maxLength = 0;
+    };
+    QHash<const QLineEdit*, Remembered> m_maxLength;
     QHash<const QLineEdit*, int> m_allowance;
     std::deque<QString> m_recent;
     int m_exits = 0;
