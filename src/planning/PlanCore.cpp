@@ -96,8 +96,9 @@ LegStatus wind(LegResult& leg) {
     return LegStatus::Ok;
 }
 
-// Fuel below the reserve by more than the rounding of the sums that led to it: a plan
-// that lands with exactly its reserve (60 NM at 120 kt four times over) is not below it.
+// Fuel below the reserve (or below empty, a reserve of 0) by more than the rounding of
+// the sums that led to it: a plan that lands with exactly its reserve (60 NM at 120 kt
+// four times over) is not below it, nor one that lands with its tanks exactly empty.
 bool belowReserve(double fuel, double reserve) {
     return fuel < reserve - 1e-9 * std::max(1.0, std::fabs(reserve));
 }
@@ -307,7 +308,7 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
             if (leg.belowReserve && !result.firstBelowReserve) {
                 result.firstBelowReserve = i + 1;
             }
-            if (!result.fuelExhaustion && remaining < 0) {
+            if (!result.fuelExhaustion && belowReserve(remaining, 0)) {
                 result.fuelExhaustion =
                     exhaustionOn(i, leg, result.fuelAfterTaxi - *fuelBefore, result.profile);
                 result.fuelExhaustion->distance =
