@@ -8,6 +8,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -60,25 +63,77 @@ QString direction(std::optional<double> degrees, bool derived) {
            (derived ? QStringLiteral("*") : QString());
 }
 
+// Each cell carries its text as its tooltip too, so a cut-off name can still be read.
 void fillTable(QTableWidget* table, const QList<QStringList>& rows) {
     table->clearContents();
     table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size() && c < table->columnCount(); ++c) {
-            table->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+            auto* item = new QTableWidgetItem(rows[r][c]);
+            item->setToolTip(rows[r][c]);
+            table->setItem(r, c, item);
         }
     }
-    table->resizeColumnsToContents();
+    if (table->wordWrap()) {
+        table->resizeRowsToContents();
+    }
 }
+
+// Holds the form at the window's size, or at the form's least size where the window is
+// smaller (a large scale or font on a small screen): there it scrolls.
+class FormScroller final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QScrollArea::resizeEvent(event);
+        fit();
+    }
+    // A message or a note shown needs room at once.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool handled = QScrollArea::eventFilter(watched, event);
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            fit();
+        }
+        return handled;
+    }
+
+private:
+    void fit() {
+        QWidget* form = widget();
+        QSize room = maximumViewportSize();
+        QSize least = form->minimumSizeHint().expandedTo(form->minimumSize());
+        // Wrapped notes need the more height the narrower the form.
+        auto leastHeight = [&] {
+            least.setHeight(std::max(least.height(), form->layout()->totalMinimumHeightForWidth(
+                                                         std::max(room.width(), least.width()))));
+        };
+        leastHeight();
+        if (least.height() > room.height()) {
+            room.rwidth() -= verticalScrollBar()->sizeHint().width();
+            leastHeight();
+        }
+        if (least.width() > room.width()) {
+            room.rheight() -= horizontalScrollBar()->sizeHint().height();
+        }
+        form->resize(room.expandedTo(least));
+    }
+};
 
 }  // namespace
 
 AirportWindow::AirportWindow(WindowRegistry& registry)
     : CalculatorWindow(registry, tr("Airport Information")),
       m_ui(std::make_unique<Ui::AirportForm>()) {
-    auto* form = new QWidget(this);
+    auto* form = new QWidget;
     m_ui->setupUi(form);
-    setForm(form);
+    // On a screen too small for the form (a large scale or font) the form scrolls.
+    auto* scroller = new FormScroller(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidget(form);
+    setForm(scroller);
     setResults({}, {}, m_ui->ErrorLbl, 10, true);
     setHelp(
         {tr("   Type an identifier (EGTK, the IATA code OXF, the VOR SAM) or words of a name or "
@@ -122,11 +177,7 @@ AirportWindow::AirportWindow(WindowRegistry& registry)
     buildMenus();
     setUpTables();
     clearPlace();
-    // 1240 x 700 fits a 1366 x 768 screen in the standard font (17 px a line); a larger
-    // font gets a window larger in proportion.
-    const double scale = std::max(1.0, fontMetrics().height() / 17.0);
-    resize(minimumSizeHint().expandedTo(
-        QSize(static_cast<int>(1240 * scale), static_cast<int>(700 * scale))));
+    fitTo(screen()->availableGeometry().size());
 
     showDataState();
     const QString last = platform::readSetting(kStore, kSection, kLastIdent);
@@ -145,6 +196,22 @@ AirportWindow::AirportWindow(WindowRegistry& registry)
 }
 
 AirportWindow::~AirportWindow() = default;
+
+void AirportWindow::fitTo(QSize screenRoom) {
+    // 1320 x 700 in the standard font, where a crosswind "12 kt from the right" takes
+    // 118 px, larger in proportion with a larger font; within the room less a window
+    // frame and title bar. The form is never squeezed below 1150 x 600 (in proportion),
+    // where every column still shows: a smaller window scrolls it.
+    const double scale =
+        std::max(1.0, fontMetrics().horizontalAdvance(tr("12 kt from the right")) / 118.0);
+    auto scaled = [scale](int width, int height) {
+        return QSize(static_cast<int>(width * scale), static_cast<int>(height * scale));
+    };
+    centralWidget()
+        ->findChild<QWidget*>(QStringLiteral("AirportForm"))
+        ->setMinimumSize(scaled(1150, 600));
+    resize(scaled(1320, 700).boundedTo(screenRoom - QSize(16, 48)));
+}
 
 void AirportWindow::buildMenus() {
     auto* menu = new QMenu(tr("&Data"), menuBar());
@@ -169,40 +236,77 @@ void AirportWindow::buildMenus() {
 }
 
 void AirportWindow::setUpTables() {
+    // Every column as wide as its texts but one, which takes the room left: a name or a
+    // description cut off with "..." (its tooltip has it whole), or the runway winds'
+    // notes, which wrap.
     const struct {
         QTableWidget* table;
         QString name;
         QStringList headers;
+        int roomy;
     } tables[] = {
         {m_ui->tblRunways,
          tr("Runways"),
          {tr("Runway"), tr("Length"), tr("Width"), tr("Surface"), tr("Lighted"),
-          tr("True headings"), tr("Magnetic headings"), tr("Status")}},
-        {m_ui->tblFrequencies, tr("Frequencies"), {tr("Type"), tr("Description"), tr("Frequency")}},
+          tr("True headings"), tr("Magnetic headings"), tr("Status")},
+         3},
+        {m_ui->tblFrequencies,
+         tr("Frequencies"),
+         {tr("Type"), tr("Description"), tr("Frequency")},
+         1},
         {m_ui->tblNavaids,
          tr("Navaids within 40 NM"),
          {tr("Identifier"), tr("Name"), tr("Kind"), tr("Frequency"), tr("Bearing (true)"),
-          tr("Distance")}},
+          tr("Distance")},
+         1},
         {m_ui->tblRunwayWinds,
          tr("Wind on every runway end"),
          {tr("End"), tr("Magnetic heading"), tr("Headwind"), tr("Crosswind"), tr("Gust headwind"),
-          tr("Gust crosswind"), tr("Note")}},
+          tr("Gust crosswind"), tr("Note")},
+         6},
     };
     for (const auto& t : tables) {
         t.table->setColumnCount(static_cast<int>(t.headers.size()));
         t.table->setHorizontalHeaderLabels(t.headers);
         t.table->verticalHeader()->hide();
         t.table->verticalHeader()->setDefaultSectionSize(t.table->fontMetrics().height() + 6);
-        t.table->horizontalHeader()->setStretchLastSection(true);
+        QHeaderView* header = t.table->horizontalHeader();
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(t.roomy, QHeaderView::Stretch);
         t.table->setAccessibleName(t.name);
+        t.table->setWordWrap(false);
         t.table->setMinimumHeight(t.table->verticalHeader()->defaultSectionSize() * 4);
+        // Its height is the room its row of the form gets by the rows' stretch, never
+        // its own preference: the tables keep their heights as notes beside them wrap.
+        t.table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     }
+    // A note that wraps makes its row taller.
+    m_ui->tblRunwayWinds->setWordWrap(true);
+    connect(m_ui->tblRunwayWinds->horizontalHeader(), &QHeaderView::sectionResized,
+            m_ui->tblRunwayWinds, [this] { m_ui->tblRunwayWinds->resizeRowsToContents(); });
     m_ui->lstMatches->setAccessibleName(tr("Matches"));
-    m_ui->lstMatches->setMinimumHeight(m_ui->lstMatches->fontMetrics().height() * 8);
-    m_ui->lstMatches->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->lstMatches->setMinimumHeight(m_ui->lstMatches->fontMetrics().height() * 6);
+    m_ui->lstMatches->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    QHeaderView* matches = m_ui->lstMatches->header();
+    matches->setStretchLastSection(false);
+    matches->setSectionResizeMode(QHeaderView::ResizeToContents);
+    matches->setSectionResizeMode(1, QHeaderView::Stretch);
     for (QLabel* note :
          {m_ui->LblDataCredit, m_ui->LblDataNotice, m_ui->LblRunwayNote, m_ui->LblWindNote}) {
         note->setAccessibleName(note == m_ui->LblDataCredit ? tr("Data credit") : QString());
+    }
+    // A navaid's frequency and airport keep their room while an airport is shown, so the
+    // tables below stay where they are.
+    for (QWidget* w : navaidOnly()) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    // Room for two lines of each note, so the tables keep their height as notes come
+    // and go.
+    for (QLabel* note : {m_ui->LblRunwayNote, m_ui->LblWindNote}) {
+        note->setMinimumHeight(2 * note->fontMetrics().lineSpacing());
+        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     m_ui->LblDataNotice->setAccessibleName(tr("Data notice"));
     m_ui->LblRunwayNote->setAccessibleName(tr("Runway headings"));
@@ -210,6 +314,10 @@ void AirportWindow::setUpTables() {
     QPalette red = m_ui->LblDataNotice->palette();
     red.setColor(QPalette::WindowText, QColor(128, 0, 0));
     m_ui->LblDataNotice->setPalette(red);
+}
+
+QList<QWidget*> AirportWindow::navaidOnly() const {
+    return {m_ui->Label7, m_ui->LblFrequency, m_ui->Label8, m_ui->LblServes};
 }
 
 AirportDatabase* AirportWindow::data() {
@@ -240,6 +348,9 @@ void AirportWindow::txtSearch_Change() {
     for (const Place& p : std::as_const(m_matches)) {
         auto* item = new QTreeWidgetItem({fromStd(p.Ident), fromStd(p.Name), fromStd(p.Town),
                                           fromStd(p.Country), kindCaption(p)});
+        for (int column = 0; column < item->columnCount(); ++column) {
+            item->setToolTip(column, item->text(column));
+        }
         m_ui->lstMatches->addTopLevelItem(item);
     }
     if (!m_matches.isEmpty()) {
@@ -325,9 +436,7 @@ void AirportWindow::showAirport(const AirportInfo& airport) {
     m_ui->LblVariation->setText(
         now ? tr("%1 today (World Magnetic Model)").arg(fromStd(planning::formatVariation(*now)))
             : tr("unknown: too near the magnetic pole"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->LblFrequency),
-          static_cast<QWidget*>(m_ui->Label8), static_cast<QWidget*>(m_ui->LblServes)}) {
+    for (QWidget* w : navaidOnly()) {
         w->hide();
     }
     m_airport = airport;
@@ -419,9 +528,7 @@ void AirportWindow::showNavaid(const NavaidInfo& navaid) {
         }
     }
     m_ui->LblServes->setText(serves);
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->LblFrequency),
-          static_cast<QWidget*>(m_ui->Label8), static_cast<QWidget*>(m_ui->LblServes)}) {
+    for (QWidget* w : navaidOnly()) {
         w->show();
     }
     m_ui->LblRunwayNote->setText(
@@ -536,13 +643,16 @@ bool AirportWindow::computeWinds() {
                             notes.join(QStringLiteral("; "))};
     }
     fillTable(m_ui->tblRunwayWinds, rows);
-    QString note =
-        tr("The wind as the tower gives it (magnetic) against each end's magnetic "
-           "heading; * the heading is derived.");
+    const bool derived = std::any_of(ends.cbegin(), ends.cend(),
+                                     [](const End& end) { return end.heading.Derived(); });
+    QString note = derived ? tr("The wind as the tower gives it (magnetic) against each end's "
+                                "magnetic heading; * the heading is derived.")
+                           : tr("The wind as the tower gives it (magnetic) against each end's "
+                                "magnetic heading.");
     if (RoundsToCalm(*speed)) {
-        note += QLatin1Char(' ') + tr("Calm: any runway.");
+        note += QLatin1Char('\n') + tr("Calm: any runway.");
     } else if (!winds.Best) {
-        note += QLatin1Char(' ') + tr("No runway end here can be chosen into the wind.");
+        note += QLatin1Char('\n') + tr("No runway end here can be chosen into the wind.");
     }
     m_ui->LblWindNote->setText(note);
     return true;

@@ -29,6 +29,9 @@ public:
     explicit AirportWindow(WindowRegistry& registry);
     ~AirportWindow() override;
 
+    // Sizes the window for a screen with that much room for windows: its full size when
+    // it fits, else as large as fits, the form scrolling.
+    void fitTo(QSize screenRoom);
     // Shows the place with that identifier (the first that it names); false when the
     // data has none.
     bool showIdent(const QString& ident);
@@ -46,6 +49,8 @@ public:
 private:
     void buildMenus();
     void setUpTables();
+    // The captions and labels only a navaid fills.
+    QList<QWidget*> navaidOnly() const;
     // Opens the data if needed and shows its credit or why there is none.
     AirportDatabase* data();
     void showDataState();

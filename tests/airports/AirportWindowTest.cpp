@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Airport window through real keys: search, choose, runway winds, the last airport
 // remembered, and an import refused; on the test database of real rows.
+#include <QApplication>
 #include <QFile>
+#include <QHeaderView>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -150,6 +154,24 @@ INSTANTIATE_TEST_SUITE_P(Winds, RunwayWindsTest,
                                       {"10 kt tailwind", "10 kt headwind"},
                                       {"2 kt from the right", "2 kt from the left"},
                                       {"", "best into the wind"}}));
+
+// On a 1366 x 768 screen the window shows every column of every table without scrolling.
+TEST_F(AirportWindowTest, EveryColumnShowsOnA1366By768Screen) {
+    qobject_cast<AirportWindow*>(window)->fitTo(QSize(1366, 768));
+    search("EGTK");
+    typeAlongEnterChain(window, {"txtWindDir", "txtWindSpeed", "txtGust", "txtXwindLimit"},
+                        {"240", "15", "25", "15"});
+    pressEnter(field("txtXwindLimit"));
+    QApplication::processEvents();
+    const auto* form = window->findChild<QScrollArea*>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_FALSE(form->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(form->verticalScrollBar()->isVisible());
+    for (const char* name : {"tblRunways", "tblFrequencies", "tblNavaids", "tblRunwayWinds"}) {
+        EXPECT_LE(table(name)->horizontalHeader()->length(), table(name)->viewport()->width())
+            << name;
+    }
+}
 
 TEST_F(AirportWindowTest, WindChecksInOrder) {
     search("KSMO");
