@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -50,7 +51,11 @@ bool readText(const QString& path, std::string* text, QString* error) {
     const char* message = gzerror(file, &code);
     const bool ok = got == 0 && (code == Z_OK || code == Z_STREAM_END);
     if (!ok) {
-        *error = tr("Cannot read %1: %2.").arg(path, QString::fromUtf8(message));
+        // zlib's message starts with the path again.
+        QString why = QString::fromUtf8(message);
+        why.remove(QRegularExpression(QStringLiteral("^.*: ")));
+        *error = code == Z_BUF_ERROR ? tr("Cannot read %1: it is cut short (%2).").arg(path, why)
+                                     : tr("Cannot read %1: it is damaged (%2).").arg(path, why);
     }
     gzclose(file);
     return ok;
@@ -194,8 +199,6 @@ public:
         m_airportInsert = w.prepare(QStringLiteral(
             "INSERT INTO airports VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         m_identInsert = w.prepare(QStringLiteral("INSERT INTO idents VALUES (?, ?, ?, ?)"));
-        m_nameInsert = w.prepare(
-            QStringLiteral("INSERT INTO place_names(rowid, name, town) VALUES (?, ?, ?)"));
         for (const DataFile file : kDataFiles) {
             for (int i = 0; i < m_loaded.size(); ++i) {
                 if (m_loaded[i].file.file == file &&
@@ -204,11 +207,21 @@ public:
                 }
             }
         }
-        for (const QString& statement : indexStatements()) {
-            w.exec(statement);
+        const QStringList indexes = indexStatements();
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            w.exec(indexes[i]);
+            if (!share(kRowsShare + (1 - kRowsShare) * static_cast<double>(i + 1) /
+                                        static_cast<double>(indexes.size()))) {
+                return false;
+            }
         }
         return true;
     }
+
+    // The files read were the first tenth of the work, their rows the bulk, the indexes
+    // the rest.
+    static constexpr double kReadShare = 0.1;
+    static constexpr double kRowsShare = 0.8;
 
 private:
     bool readFile(Writer& w, Loaded& loaded, FileTally& tally) {
@@ -260,12 +273,11 @@ private:
     }
 
     bool report(std::size_t offset) {
-        if (!m_progress || m_totalBytes <= 0) {
-            return true;
-        }
-        // Reading the files was the first tenth of the work.
-        return m_progress(0.1 + 0.9 * (m_doneBytes + static_cast<double>(offset)) / m_totalBytes);
+        return m_totalBytes <= 0 ||
+               share(kReadShare + (kRowsShare - kReadShare) *
+                                      (m_doneBytes + static_cast<double>(offset)) / m_totalBytes);
     }
+    bool share(double done) const { return !m_progress || m_progress(done); }
 
     std::optional<SkipReason> store(DataFile file, const CsvColumns& c,
                                     const std::vector<std::string>& row, QSqlQuery& insert) {
@@ -322,7 +334,6 @@ private:
                             {value(key), kAirportPlace, id, QString::fromLatin1(kind)});
             }
         }
-        Writer::run(m_nameInsert, {id, value(a.name), value(a.municipality)});
         return std::nullopt;
     }
 
@@ -396,7 +407,6 @@ private:
                      airport == m_airports.end() ? QVariant() : QVariant(airport->second.id)});
         Writer::run(m_identInsert,
                     {value(upper(n.ident)), kNavaidPlace, id, QStringLiteral("ident")});
-        Writer::run(m_nameInsert, {-id, value(n.name), QString()});
         return std::nullopt;
     }
 
@@ -412,7 +422,7 @@ private:
     std::unordered_map<std::string, AirportKey> m_airports;
     qint64 m_navaids = 0;
     std::optional<double> m_variationYear;
-    QSqlQuery m_airportInsert, m_identInsert, m_nameInsert;
+    QSqlQuery m_airportInsert, m_identInsert;
 };
 
 ImportSummary failed(ImportSummary summary, ImportSummary::Outcome outcome,
@@ -524,10 +534,14 @@ ImportSummary importAirportData(const QList<ImportFile>& files, const QString& t
             for (const std::string& name : l.columns.missing) {
                 names << QString::fromStdString(name);
             }
-            return failed(summary, ImportSummary::Outcome::Refused,
-                          tr("%1 is not OurAirports %2 data: it has no column %3.")
-                              .arg(fileName(file.path), dataFileTitle(file.file),
-                                   names.join(QStringLiteral(", "))));
+            const QString missing =
+                names.size() == 1
+                    ? tr("its column %1 is missing").arg(names.constFirst())
+                    : tr("its columns %1 are missing").arg(names.join(QStringLiteral(", ")));
+            return failed(
+                summary, ImportSummary::Outcome::Refused,
+                tr("%1 is not OurAirports %2 data: %3.")
+                    .arg(QDir::toNativeSeparators(file.path), dataFileTitle(file.file), missing));
         }
         const QFileInfo info(file.path);
         const QString folder = info.absolutePath();
@@ -550,7 +564,7 @@ ImportSummary importAirportData(const QList<ImportFile>& files, const QString& t
         }
         summary.files.append(tally);
         loaded.append(std::move(l));
-        if (progress && !progress(0.1 * static_cast<double>(loaded.size()) /
+        if (progress && !progress(Import::kReadShare * static_cast<double>(loaded.size()) /
                                   static_cast<double>(files.size()))) {
             return failed(summary, ImportSummary::Outcome::Cancelled, {});
         }
@@ -587,9 +601,12 @@ ImportSummary importAirportData(const QList<ImportFile>& files, const QString& t
                     Writer::run(meta, {QStringLiteral("version"), kDatabaseVersion});
                     Writer::run(meta, {QStringLiteral("built"),
                                        QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
-                    w.exec(QStringLiteral("COMMIT"));
-                    w.exec(QStringLiteral("PRAGMA user_version = %1").arg(kDatabaseVersion));
-                    complete = true;
+                    // A Cancel pressed while the indexes were built still counts.
+                    if (!progress || progress(1)) {
+                        w.exec(QStringLiteral("COMMIT"));
+                        w.exec(QStringLiteral("PRAGMA user_version = %1").arg(kDatabaseVersion));
+                        complete = true;
+                    }
                 }
             } catch (const QString& message) {
                 error = tr("Cannot write %1: %2").arg(part, message);

@@ -46,6 +46,13 @@ QStringList schemaStatements() {
 
 QStringList indexStatements() {
     return {
+        // The names' full-text index in one pass over the rows, in rising rowid order
+        // (navaids' negative ones first): FTS5 writes a segment whenever a rowid is
+        // lower than the one before.
+        QStringLiteral("INSERT INTO place_names(rowid, name, town) SELECT -id, name, '' FROM "
+                       "navaids ORDER BY id DESC"),
+        QStringLiteral("INSERT INTO place_names(rowid, name, town) SELECT id, name, "
+                       "municipality FROM airports ORDER BY id"),
         QStringLiteral("CREATE INDEX idents_code ON idents(code)"),
         QStringLiteral("CREATE INDEX airports_position ON airports(latitude, longitude)"),
         QStringLiteral("CREATE INDEX runways_airport ON runways(airport_id)"),

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -34,6 +36,7 @@ const QString kLastIdent = QStringLiteral("LastIdent");
 const QString kLastType = QStringLiteral("LastType");
 const QString kLastLatitude = QStringLiteral("LastLatitude");
 const QString kLastLongitude = QStringLiteral("LastLongitude");
+const QString kLastImportFolder = QStringLiteral("LastImportFolder");
 
 constexpr double kNavaidRadiusNm = 40;
 constexpr int kMatchesShown = 50;
@@ -658,12 +661,20 @@ bool AirportWindow::computeWinds() {
     return true;
 }
 
+QString AirportWindow::importFolder() const {
+    const QString last = platform::readSetting(kStore, kSection, kLastImportFolder);
+    return !last.isEmpty() && QFileInfo(last).isDir()
+               ? last
+               : QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+}
+
 void AirportWindow::mnuImportFolder_Click() {
-    const QString folder =
-        QFileDialog::getExistingDirectory(this, tr("Import the OurAirports Files of a Folder"));
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Import the OurAirports Files of a Folder"), importFolder());
     if (folder.isEmpty()) {
         return;
     }
+    platform::writeSettings(kStore, kSection, {{kLastImportFolder, folder}});
     QList<ImportFile> files;
     const QString problem = dataFilesIn(folder, &files);
     if (!problem.isEmpty()) {
@@ -675,11 +686,13 @@ void AirportWindow::mnuImportFolder_Click() {
 
 void AirportWindow::mnuImportFiles_Click() {
     const QStringList paths =
-        QFileDialog::getOpenFileNames(this, tr("Import OurAirports Files"), QString(),
+        QFileDialog::getOpenFileNames(this, tr("Import OurAirports Files"), importFolder(),
                                       tr("OurAirports files (*.csv *.csv.gz);;All files (*)"));
     if (paths.isEmpty()) {
         return;
     }
+    platform::writeSettings(kStore, kSection,
+                            {{kLastImportFolder, QFileInfo(paths.constFirst()).absolutePath()}});
     QList<ImportFile> files;
     const QString problem = checkSelection(paths, &files);
     if (!problem.isEmpty()) {
@@ -767,6 +780,12 @@ void AirportWindow::reportImport(const ImportSummary& summary) {
 }
 
 void AirportWindow::mnuBundled_Click() {
+    if (QMessageBox::question(this, tr("Use the Bundled Data"),
+                              tr("Go back to the airport data installed with the program? The "
+                                 "data you imported is removed; you can import the files "
+                                 "again.")) != QMessageBox::Yes) {
+        return;
+    }
     QString error;
     if (!AirportData::instance().useBundled(&error)) {
         QMessageBox::warning(this, tr("Use the Bundled Data"), error);
@@ -779,8 +798,6 @@ void AirportWindow::mnuBundled_Click() {
     if (!shown.isEmpty()) {
         showIdent(shown);
     }
-    QMessageBox::information(this, tr("Use the Bundled Data"),
-                             tr("The airport data installed with the program is in use again."));
 }
 
 }  // namespace aerolume::airports

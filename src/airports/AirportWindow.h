@@ -61,6 +61,8 @@ private:
     void clearPlace();
     bool computeWinds();
     void reportImport(const ImportSummary& summary);
+    // Where the import dialogs open: the folder last imported from, else Downloads.
+    QString importFolder() const;
 
     std::unique_ptr<Ui::AirportForm> m_ui;
     QList<Place> m_matches;

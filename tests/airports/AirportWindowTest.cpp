@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Airport window through real keys: search, choose, runway winds, the last airport
 // remembered, and an import refused; on the test database of real rows.
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "airports/AirportData.h"
@@ -25,11 +31,18 @@ protected:
 
     void SetUp() override {
         removeStore();
+        removeImported();
         ComputeMenuWindowTest::SetUp();
     }
     void TearDown() override {
         program.reset();
         removeStore();
+        removeImported();
+    }
+    // No data imported by an earlier test.
+    static void removeImported() {
+        airports::AirportData::instance().reload();
+        QFile::remove(airports::AirportData::importedPath());
     }
 
     QTableWidget* table(const char* name) const {
@@ -204,9 +217,83 @@ TEST_F(AirportWindowTest, AFolderThatIsNotTheDataIsRefusedAndTheDataStays) {
         EXPECT_EQ(qobject_cast<AirportWindow*>(window)->importFiles(files),
                   airports::ImportSummary::Outcome::Refused);
     });
-    EXPECT_TRUE(seen.text.contains("is not OurAirports airports.csv data: it has no column ident"));
+    EXPECT_TRUE(
+        seen.text.contains("airports.csv is not OurAirports airports.csv data: its columns "
+                           "ident, type, latitude_deg, longitude_deg are missing."));
     EXPECT_TRUE(seen.text.endsWith("The airport data is as it was."));
     EXPECT_EQ(airports::AirportData::instance().origin(), airports::AirportData::Origin::Bundled);
+    EXPECT_EQ(text("LblIdent"), "EGTK (also OXF)");
+}
+
+// Files of the test rows, as the Data menu's folder command finds them.
+QList<airports::ImportFile> testRows() {
+    QList<airports::ImportFile> files;
+    EXPECT_EQ(airports::dataFilesIn(QStringLiteral(AEROLUME_TEST_ROWS), &files), QString());
+    return files;
+}
+
+// Presses a button of the first window `find` finds, as soon as it is on screen.
+void pressOnceShown(const std::function<QAbstractButton*()>& find) {
+    auto* watch = new QTimer;
+    watch->setInterval(0);
+    QObject::connect(watch, &QTimer::timeout, watch, [watch, find] {
+        if (QAbstractButton* button = find()) {
+            watch->stop();
+            watch->deleteLater();
+            click(button);
+        }
+    });
+    watch->start();
+}
+
+QAbstractButton* importCancel() {
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->isVisible() && shown->objectName() == QLatin1String("dlgImport")) {
+            return shown->findChild<QPushButton*>();
+        }
+    }
+    return nullptr;
+}
+
+QAbstractButton* questionYes() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    return box != nullptr ? box->button(QMessageBox::Yes) : nullptr;
+}
+
+TEST_F(AirportWindowTest, CancelDuringTheImportLeavesTheDataAsItWas) {
+    search("EGTK");
+    // The progress dialog's Cancel, pressed as it first shows.
+    pressOnceShown(importCancel);
+    const MessageBoxSeen seen = captureMessageBox([&] {
+        EXPECT_EQ(qobject_cast<AirportWindow*>(window)->importFiles(testRows()),
+                  airports::ImportSummary::Outcome::Cancelled);
+    });
+    EXPECT_EQ(seen.text, "The import was cancelled. The airport data is as it was.");
+    EXPECT_EQ(airports::AirportData::instance().origin(), airports::AirportData::Origin::Bundled);
+    EXPECT_EQ(text("LblIdent"), "EGTK (also OXF)");
+    EXPECT_EQ(QDir(QFileInfo(airports::AirportData::importedPath()).path()).entryList(QDir::Files),
+              QStringList());
+}
+
+TEST_F(AirportWindowTest, DataUseTheBundledDataGoesBackFromAnImport) {
+    search("EGTK");
+    captureMessageBox([&] {
+        EXPECT_EQ(qobject_cast<AirportWindow*>(window)->importFiles(testRows()),
+                  airports::ImportSummary::Outcome::Done);
+    });
+    EXPECT_TRUE(text("LblDataCredit").find("imported by you") != std::string::npos);
+    auto* bundled = child<QAction>(window, QStringLiteral("mnuBundled"));
+    ASSERT_TRUE(bundled->isEnabled());
+    // The question answered No: the imported data stays; Yes: it is gone.
+    const MessageBoxSeen asked = captureMessageBox([&] { bundled->trigger(); });
+    EXPECT_TRUE(asked.text.startsWith("Go back to the airport data installed with the program?"));
+    EXPECT_EQ(airports::AirportData::instance().origin(), airports::AirportData::Origin::Imported);
+    pressOnceShown(questionYes);
+    bundled->trigger();
+    EXPECT_EQ(airports::AirportData::instance().origin(), airports::AirportData::Origin::Bundled);
+    EXPECT_FALSE(QFile::exists(airports::AirportData::importedPath()));
+    EXPECT_FALSE(bundled->isEnabled());
+    EXPECT_EQ(text("LblDataCredit").find("imported by you"), std::string::npos);
     EXPECT_EQ(text("LblIdent"), "EGTK (also OXF)");
 }
 
