@@ -45,7 +45,22 @@ QStringList schemaStatements() {
 }
 
 QStringList indexStatements() {
+    // Every code of an airport once (upper case), under the first kind that gives it:
+    // ident, ICAO, GPS, IATA, local; SQLite takes the bare code_kind from the row of the
+    // least rank.
+    const QString airportCodes = QStringLiteral(
+        "INSERT INTO idents SELECT code, %1, id, kind FROM (SELECT id, code, kind, min(rank) "
+        "FROM (SELECT id, upper(ident) AS code, 'ident' AS kind, 0 AS rank FROM airports "
+        "UNION ALL SELECT id, upper(icao), 'icao', 1 FROM airports WHERE icao <> '' "
+        "UNION ALL SELECT id, upper(gps), 'gps', 2 FROM airports WHERE gps <> '' "
+        "UNION ALL SELECT id, upper(iata), 'iata', 3 FROM airports WHERE iata <> '' "
+        "UNION ALL SELECT id, upper(local), 'local', 4 FROM airports WHERE local <> '') "
+        "GROUP BY id, code) ORDER BY id");
     return {
+        airportCodes.arg(kAirportPlace),
+        QStringLiteral("INSERT INTO idents SELECT upper(ident), %1, id, 'ident' FROM navaids "
+                       "ORDER BY id")
+            .arg(kNavaidPlace),
         // The names' full-text index in one pass over the rows, in rising rowid order
         // (navaids' negative ones first): FTS5 writes a segment whenever a rowid is
         // lower than the one before.
