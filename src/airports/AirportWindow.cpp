@@ -20,6 +20,7 @@
 #include "AirportCaptions.h"
 #include "navigation/EntryChecks.h"
 #include "navigation/MagneticModel.h"
+#include "navigation/RunwayWindWindow.h"
 #include "navigation/WindCaptions.h"
 #include "planning/Coordinates.h"
 #include "planning/PlanText.h"
@@ -568,21 +569,14 @@ bool AirportWindow::computeWinds() {
     if (!m_airport) {
         return fail(tr("Choose an airport first!"), m_ui->txtSearch, OnField::FocusOnly);
     }
-    const auto from = numberIn(m_ui->txtWindDir, 0, 360);
-    if (!from) {
-        return fail(tr("Enter a wind direction from 0 to 360°!"), m_ui->txtWindDir,
-                    OnField::SelectAndFocus);
+    const auto reading =
+        RunwayWindWindow::readWind(m_ui->txtWindDir, m_ui->txtWindSpeed, m_ui->txtGust);
+    if (!reading.wind) {
+        return fail(reading.message, reading.field, OnField::SelectAndFocus);
     }
-    const auto speed = numberIn(m_ui->txtWindSpeed, 0, 200);
-    if (!speed) {
-        return fail(tr("Enter a wind speed from 0 to 200 kt!"), m_ui->txtWindSpeed,
-                    OnField::SelectAndFocus);
-    }
-    std::optional<double> gust;
-    if (!isEmpty(m_ui->txtGust) && !(gust = numberIn(m_ui->txtGust, *speed, 200))) {
-        return fail(tr("Enter a gust from the wind speed to 200 kt!"), m_ui->txtGust,
-                    OnField::SelectAndFocus);
-    }
+    const double from = reading.wind->direction;
+    const double speed = reading.wind->speed;
+    const std::optional<double> gust = reading.wind->gust;
     std::optional<double> limit;
     if (!isEmpty(m_ui->txtXwindLimit) && !(limit = numberIn(m_ui->txtXwindLimit, 0, 99))) {
         return fail(tr("Enter a crosswind limit from 0 to 99 kt!"), m_ui->txtXwindLimit,
@@ -620,7 +614,7 @@ bool AirportWindow::computeWinds() {
             inputs.push_back({h.Magnetic, CountsForWind(r.surfaceClass, own.designator)});
         }
     }
-    const RunwayWindsResult winds = RunwayWinds(inputs, *from, *speed, gust, limit);
+    const RunwayWindsResult winds = RunwayWinds(inputs, from, speed, gust, limit);
     QList<QStringList> rows;
     for (int i = 0; i < ends.size(); ++i) {
         const EndWind& w = winds.Ends[static_cast<std::size_t>(i)];
@@ -652,7 +646,7 @@ bool AirportWindow::computeWinds() {
                                 "magnetic heading; * the heading is derived.")
                            : tr("The wind as the tower gives it (magnetic) against each end's "
                                 "magnetic heading.");
-    if (RoundsToCalm(*speed)) {
+    if (RoundsToCalm(speed)) {
         note += QLatin1Char('\n') + tr("Calm: any runway.");
     } else if (!winds.Best) {
         note += QLatin1Char('\n') + tr("No runway end here can be chosen into the wind.");
@@ -671,30 +665,27 @@ QString AirportWindow::importFolder() const {
 void AirportWindow::mnuImportFolder_Click() {
     const QString folder = QFileDialog::getExistingDirectory(
         this, tr("Import the OurAirports Files of a Folder"), importFolder());
-    if (folder.isEmpty()) {
-        return;
+    if (!folder.isEmpty()) {
+        QList<ImportFile> files;
+        const QString problem = dataFilesIn(folder, &files);
+        importChosen(folder, problem, files);
     }
-    platform::writeSettings(kStore, kSection, {{kLastImportFolder, folder}});
-    QList<ImportFile> files;
-    const QString problem = dataFilesIn(folder, &files);
-    if (!problem.isEmpty()) {
-        QMessageBox::warning(this, tr("Import Airport Data"), problem);
-        return;
-    }
-    importFiles(files);
 }
 
 void AirportWindow::mnuImportFiles_Click() {
     const QStringList paths =
         QFileDialog::getOpenFileNames(this, tr("Import OurAirports Files"), importFolder(),
                                       tr("OurAirports files (*.csv *.csv.gz);;All files (*)"));
-    if (paths.isEmpty()) {
-        return;
+    if (!paths.isEmpty()) {
+        QList<ImportFile> files;
+        const QString problem = checkSelection(paths, &files);
+        importChosen(QFileInfo(paths.constFirst()).absolutePath(), problem, files);
     }
-    platform::writeSettings(kStore, kSection,
-                            {{kLastImportFolder, QFileInfo(paths.constFirst()).absolutePath()}});
-    QList<ImportFile> files;
-    const QString problem = checkSelection(paths, &files);
+}
+
+void AirportWindow::importChosen(const QString& folder, const QString& problem,
+                                 const QList<ImportFile>& files) {
+    platform::writeSettings(kStore, kSection, {{kLastImportFolder, folder}});
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, tr("Import Airport Data"), problem);
         return;
@@ -734,13 +725,7 @@ ImportSummary::Outcome AirportWindow::importFiles(const QList<ImportFile>& files
     progress.close();
     if (summary.outcome == ImportSummary::Outcome::Done) {
         AirportData::instance().reload();
-        showDataState();
-        const QString shown = m_airport ? fromStd(m_airport->place.Ident) : QString();
-        clearPlace();
-        txtSearch_Change();
-        if (!shown.isEmpty()) {
-            showIdent(shown);
-        }
+        dataChanged();
     }
     reportImport(summary);
     return summary.outcome;
@@ -791,6 +776,10 @@ void AirportWindow::mnuBundled_Click() {
         QMessageBox::warning(this, tr("Use the Bundled Data"), error);
         return;
     }
+    dataChanged();
+}
+
+void AirportWindow::dataChanged() {
     showDataState();
     const QString shown = m_airport ? fromStd(m_airport->place.Ident) : QString();
     clearPlace();

@@ -61,8 +61,14 @@ private:
     void clearPlace();
     bool computeWinds();
     void reportImport(const ImportSummary& summary);
+    // Other data in use: its credit, the matches and the airport shown, from it.
+    void dataChanged();
     // Where the import dialogs open: the folder last imported from, else Downloads.
     QString importFolder() const;
+    // The files chosen in `folder`: imported, or refused with `problem` when it is not
+    // empty; the folder is where the dialogs open next time.
+    void importChosen(const QString& folder, const QString& problem,
+                      const QList<ImportFile>& files);
 
     std::unique_ptr<Ui::AirportForm> m_ui;
     QList<Place> m_matches;

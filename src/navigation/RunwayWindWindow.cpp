@@ -40,6 +40,25 @@ RunwayWindWindow::RunwayWindWindow(WindowRegistry& registry)
 
 RunwayWindWindow::~RunwayWindWindow() = default;
 
+RunwayWindWindow::WindReading RunwayWindWindow::readWind(QLineEdit* direction, QLineEdit* speed,
+                                                         QLineEdit* gust) {
+    WindEntry entry;
+    if (const auto from = numberIn(direction, 0, 360)) {
+        entry.direction = *from;
+    } else {
+        return {std::nullopt, direction, tr("Enter a wind direction from 0 to 360°!")};
+    }
+    if (const auto knots = numberIn(speed, 0, 200)) {
+        entry.speed = *knots;
+    } else {
+        return {std::nullopt, speed, tr("Enter a wind speed from 0 to 200 kt!")};
+    }
+    if (!isEmpty(gust) && !(entry.gust = numberIn(gust, entry.speed, 200))) {
+        return {std::nullopt, gust, tr("Enter a gust from the wind speed to 200 kt!")};
+    }
+    return {entry, nullptr, {}};
+}
+
 void RunwayWindWindow::Command2_Click() {
     compute();
 }
@@ -51,22 +70,13 @@ bool RunwayWindWindow::compute() {
         return fail(tr("Enter a runway number from 1 to 36!"), m_ui->txtRwy,
                     OnField::SelectAndFocus);
     }
-    const auto direction = numberIn(m_ui->txtWindDir, 0, 360);
-    if (!direction) {
-        return fail(tr("Enter a wind direction from 0 to 360°!"), m_ui->txtWindDir,
-                    OnField::SelectAndFocus);
+    const WindReading reading = readWind(m_ui->txtWindDir, m_ui->txtWindSpeed, m_ui->txtGust);
+    if (!reading.wind) {
+        return fail(reading.message, reading.field, OnField::SelectAndFocus);
     }
-    const auto speed = numberIn(m_ui->txtWindSpeed, 0, 200);
-    if (!speed) {
-        return fail(tr("Enter a wind speed from 0 to 200 kt!"), m_ui->txtWindSpeed,
-                    OnField::SelectAndFocus);
-    }
-    std::optional<double> gust;
-    if (!isEmpty(m_ui->txtGust) && !(gust = numberIn(m_ui->txtGust, *speed, 200))) {
-        return fail(tr("Enter a gust from the wind speed to 200 kt!"), m_ui->txtGust,
-                    OnField::SelectAndFocus);
-    }
-    const RunwayWindResult wind = RunwayWind({static_cast<int>(*runway), *direction, *speed, gust});
+    const WindEntry& entry = *reading.wind;
+    const RunwayWindResult wind =
+        RunwayWind({static_cast<int>(*runway), entry.direction, entry.speed, entry.gust});
     m_ui->LblHeadwind->setText(headwindCaption(wind.Steady.Headwind));
     m_ui->LblCrosswind->setText(crosswindCaption(wind.Steady.Crosswind));
     m_ui->LblGustHeadwind->setText(wind.Gust ? headwindCaption(wind.Gust->Headwind) : QString());
