@@ -445,7 +445,7 @@ QString AirportData::importedPath() {
 }
 
 QString AirportData::bundledPath() {
-    const QString chosen = qEnvironmentVariable("AEROLUME_AIRPORT_DATABASE");
+    QString chosen = qEnvironmentVariable("AEROLUME_AIRPORT_DATABASE");
     if (!chosen.isEmpty()) {
         return chosen;
     }

@@ -139,7 +139,7 @@ struct AirportKey {
 // Writes the rows into an open database; a failed statement throws its message.
 class Writer {
 public:
-    explicit Writer(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit Writer(const QSqlDatabase& db) : m_db(db) {}
 
     void exec(const QString& sql) {
         QSqlQuery query(m_db);

@@ -54,6 +54,7 @@ protected:
     std::vector<std::string> column(const char* name, int col) const {
         std::vector<std::string> cells;
         QTableWidget* t = table(name);
+        cells.reserve(static_cast<std::size_t>(t->rowCount()));
         for (int r = 0; r < t->rowCount(); ++r) {
             cells.push_back(t->item(r, col) != nullptr ? t->item(r, col)->text().toStdString()
                                                        : "");
