@@ -568,7 +568,7 @@ ImportSummary importAirportData(const QList<ImportFile>& files, const QString& t
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(part);
         if (!db.open()) {
-            error = tr("Cannot write %1: %2").arg(part, db.lastError().text());
+            error = tr("Cannot write %1: %2.").arg(part, db.lastError().text());
         } else {
             Writer w(db);
             try {
@@ -596,7 +596,7 @@ ImportSummary importAirportData(const QList<ImportFile>& files, const QString& t
                     }
                 }
             } catch (const QString& message) {
-                error = tr("Cannot write %1: %2").arg(part, message);
+                error = tr("Cannot write %1: %2.").arg(part, message);
             }
             db.close();
         }
@@ -614,7 +614,7 @@ ImportSummary importAirportData(const QList<ImportFile>& files, const QString& t
         QFile::remove(part);
         return failed(
             summary, ImportSummary::Outcome::Failed,
-            tr("Cannot replace %1: %2").arg(target, QString::fromStdString(renamed.message())));
+            tr("Cannot replace %1: %2.").arg(target, QString::fromStdString(renamed.message())));
     }
     summary.outcome = ImportSummary::Outcome::Done;
     return summary;

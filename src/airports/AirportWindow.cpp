@@ -207,7 +207,7 @@ void AirportWindow::fitTo(QSize screenRoom) {
     // frame and title bar. The form is never squeezed below 1150 x 600 (in proportion),
     // where every column still shows: a smaller window scrolls it.
     const double scale =
-        std::max(1.0, fontMetrics().horizontalAdvance(tr("12 kt from the right")) / 118.0);
+        std::max(1.0, fontMetrics().horizontalAdvance(crosswindCaption(12)) / 118.0);
     auto scaled = [scale](int width, int height) {
         return QSize(static_cast<int>(width * scale), static_cast<int>(height * scale));
     };
