@@ -423,7 +423,9 @@ std::vector<WindowRules> allWindows() {
                            "pole)")
                 .arg(kVariation)}},
           {QStringLiteral("LblFrequency"),
-           {kNavaidFrequency + QStringLiteral("(?:, DME channel [0-9]+[XY])?")}},
+           // Empty while an airport is shown.
+           {QStringLiteral("(?:(?:") + kNavaidFrequency +
+            QStringLiteral(")(?:, DME channel [0-9]+[XY])?)?")}},
           {QStringLiteral("LblRunwayNote"),
            {QStringLiteral("Magnetic headings: the true heading less today's variation\\.(?: \\* "
                            "Derived: [^\\n]+\\.)?"),
