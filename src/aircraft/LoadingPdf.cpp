@@ -2,21 +2,18 @@
 #include "LoadingPdf.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "platform/SafeFile.h"
+
 namespace aerolume::aircraft {
 
-bool writeLoadingPdf(const QString& path, const LoadingReport& report, QString* error) {
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) {
-        *error = probe.errorString();
-        return false;
-    }
-    probe.close();
-    QPdfWriter writer(path);
+namespace {
+
+bool paintLoading(QPdfWriter& writer, const LoadingReport& report, QString* error) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(40, 40, 40, 40), QPageLayout::Point));
     writer.setTitle(QObject::tr("Loading of %1").arg(report.aircraft));
@@ -99,6 +96,23 @@ bool writeLoadingPdf(const QString& path, const LoadingReport& report, QString* 
     }
     painter.end();
     return true;
+}
+
+}  // namespace
+
+bool writeLoadingPdf(const QString& path, const LoadingReport& report, QString* error) {
+    // Laid out in memory and written in one checked step, so a failed export leaves
+    // any file of that name as it was.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        if (!paintLoading(writer, report, error)) {
+            return false;
+        }
+    }
+    *error = platform::writeFileAtomically(path, pdf.data());
+    return error->isEmpty();
 }
 
 }  // namespace aerolume::aircraft

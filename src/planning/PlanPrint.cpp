@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanPrint.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include "PlanText.h"
 #include "common/Durations.h"
 #include "common/FormatMask.h"
+#include "platform/SafeFile.h"
 
 namespace aerolume::planning {
 namespace {
@@ -230,19 +231,21 @@ int paintPlanPages(QPagedPaintDevice& device, const Plan& plan, const PlanResult
 
 QString writePlanPdf(const QString& path, const Plan& plan, const PlanResult& result,
                      const QPageSize& size, const QDate& date) {
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) {
-        return tr("The PDF file %1 cannot be written: %2.").arg(path, probe.errorString());
+    // Laid out in memory and written in one checked step, so a failed export leaves
+    // any file of that name as it was.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(300);
+        writer.setCreator(QStringLiteral("Aerolume"));
+        writer.setTitle(plan.name.empty() ? tr("Navigation log") : q(plan.name));
+        writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(22, 22, 22, 22),
+                                         QPageLayout::Point));
+        paintPlanPages(writer, plan, result, date);
     }
-    probe.close();
-    QPdfWriter writer(path);
-    writer.setResolution(300);
-    writer.setCreator(QStringLiteral("Aerolume"));
-    writer.setTitle(plan.name.empty() ? tr("Navigation log") : q(plan.name));
-    writer.setPageLayout(
-        QPageLayout(size, QPageLayout::Portrait, QMarginsF(22, 22, 22, 22), QPageLayout::Point));
-    paintPlanPages(writer, plan, result, date);
-    return {};
+    const QString failure = platform::writeFileAtomically(path, pdf.data());
+    return failure.isEmpty() ? QString() : platform::saveFailureMessage(path, failure);
 }
 
 }  // namespace aerolume::planning

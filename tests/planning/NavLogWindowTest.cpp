@@ -180,6 +180,7 @@ TEST_F(LoadedTest, AnAircraftGivesThePlanItsCruiseSpeedAndFuelFlowUndoably) {
     ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
     a.name = "Metric";
     a.units = aircraft::Units::KilogramMetre;
+    a.macLength = 1.6;
     a.cruiseTas = 95;
     a.fuelFlow = 30;
     ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
