@@ -1,6 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// How the loading window is put together.
+// The window (LoadingWindow.cpp) lists the aircraft folder (AircraftStore.h) in its
+// aircraft box; picking an aircraft builds its station and tank rows (LoadingFields.h).
+// Compute! reads the rows and the taxi fuel in the window's order, calls the pure
+// loading core (LoadingCore.h) and writes each point's weight, moment, CG, margin and
+// verdict (LoadingResults.cpp) and the graph. From Navigation Log takes the open log's
+// trip fuel. The aircraft commands New, Edit, Duplicate, Delete, Import and Export, and
+// the PDF of the loading, are in LoadingCommands.cpp.
+
 #include <QList>
 #include <functional>
 #include <memory>
@@ -9,6 +18,7 @@
 
 #include "AircraftStore.h"
 #include "LoadingCore.h"
+#include "LoadingFields.h"
 #include "shell/CalculatorWindow.h"
 
 class QDialog;
@@ -54,32 +64,36 @@ public:
     void cmdPdf_Click();
 
 private:
+    // LoadingWindow.cpp
     // Lists the aircraft folder and selects the file at `path` (or the first).
     void reloadAircraft(const QString& path = {});
     void cboAircraft_Change();
     void optWeight_Change();
-    // Builds the station and tank fields for the selected aircraft.
+    // Builds the station and tank rows for the selected aircraft and wires their keys.
     void buildFields();
     const Aircraft* selected() const;
     bool compute();
     // The take-off fuel or burn of each tank, by weight; nothing when a check failed.
     std::optional<std::vector<double>> readFuel(const QList<QLineEdit*>& fields,
                                                 const QString& message);
+
+    // LoadingResults.cpp
     void showPoint(const LoadPoint& point, QLabel* weight, QLabel* moment, QLabel* cg, QLabel* mac,
                    QLabel* margin, QLabel* verdict);
     QString verdictText(const LoadPoint& point) const;
     QString weightText(double weight) const;
     QString armText(double arm) const;
+
+    // LoadingCommands.cpp
     bool editAircraft(Aircraft& aircraft, const QString& title);
+    // Saves the aircraft under `path` (a new file when empty) and selects it.
+    void storeAircraft(const Aircraft& aircraft, const QString& path);
     void showMessage(const QString& message) { fail(message); }
 
     std::unique_ptr<Ui::LoadingForm> m_ui;
     AircraftStore m_store;
     QList<AircraftEntry> m_entries;
-    QList<QLineEdit*> m_stationFields;
-    QList<QLineEdit*> m_fuelFields;
-    QList<QLineEdit*> m_burnFields;
-    QList<QWidget*> m_built;  // the controls made for the selected aircraft
+    std::unique_ptr<LoadingFields> m_fields;  // the rows of the selected aircraft
     std::optional<LoadingResult> m_result;
     DialogRunner m_runDialog;
     FileChooser m_chooseFile;

@@ -1,62 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NavLogModel.h"
 
-#include <QBrush>
-#include <QColor>
-#include <QFont>
 #include <QUndoCommand>
 #include <algorithm>
-#include <cmath>
 
 #include "Coordinates.h"
+#include "NavLogCells.h"
 #include "PlanText.h"
-#include "common/Durations.h"
-#include "common/FormatMask.h"
 
 namespace aerolume::planning {
 namespace {
-
-const QString kUnknown = QStringLiteral("—");
-const char* const kModelName =
-    QT_TRANSLATE_NOOP("aerolume::planning::NavLogModel", "World Magnetic Model 2025");
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QString number(const std::optional<double>& value, int decimals, const QString& unit) {
-    if (!value) {
-        return kUnknown;
-    }
-    return text(formatFixed(*value, decimals)) + u' ' + unit;
-}
-
-QString duration(const std::optional<double>& hours) {
-    return hours ? text(formatDuration(*hours)) : kUnknown;
-}
-
-QString direction(const std::optional<double>& degrees) {
-    return degrees ? text(formatDirection(*degrees)) : kUnknown;
-}
-
-bool isOverride(int column) {
-    return column >= NavLogModel::Altitude && column <= NavLogModel::Variation;
-}
-
-std::optional<double>& overrideOf(LegOverrides& leg, int column) {
-    switch (column) {
-        case NavLogModel::Altitude:
-            return leg.altitude;
-        case NavLogModel::TrueAirspeed:
-            return leg.trueAirspeed;
-        case NavLogModel::WindDirection:
-            return leg.windDirection;
-        case NavLogModel::WindSpeed:
-            return leg.windSpeed;
-        default:
-            return leg.variation;
-    }
-}
 
 Range rangeOf(int column) {
     switch (column) {
@@ -182,196 +135,15 @@ int NavLogModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QString NavLogModel::displayText(int row, int column) const {
-    const Checkpoint& point = m_plan.checkpoints[static_cast<std::size_t>(row)];
-    const QString fuelUnit = QString::fromLatin1(fuelUnitLabel(m_plan.defaults.fuelUnit));
-    switch (column) {
-        case Name:
-            return text(point.name);
-        case Latitude:
-            return text(formatCoordinate(point.latitude, true));
-        case Longitude:
-            return text(formatCoordinate(point.longitude, false));
-        default:
-            break;
-    }
-    if (row == 0) {
-        // The departure: no leg ends here; the totals start.
-        switch (column) {
-            case TotalDistance:
-                return number(0.0, 1, tr("NM"));
-            case DistanceRemaining:
-                return number(m_result.totalDistance, 1, tr("NM"));
-            case TotalTime:
-                return duration(0.0);
-            case FuelUsed:
-                return number(0.0, 1, fuelUnit);
-            case FuelRemaining:
-                return number(m_result.fuelAfterTaxi, 1, fuelUnit);
-            default:
-                return {};
-        }
-    }
-    const LegResult& leg = m_result.legs[static_cast<std::size_t>(row - 1)];
-    const LegConditions& c = leg.conditions;
-    switch (column) {
-        case Altitude:
-            return number(c.altitude, 0, tr("ft"));
-        case TrueAirspeed:
-            return number(c.trueAirspeed, 0, tr("kt"));
-        case WindDirection:
-            return direction(c.windDirection);
-        case WindSpeed:
-            return number(c.windSpeed, 0, tr("kt"));
-        case Variation:
-            return text(formatVariation(c.variation));
-        case TrueCourse:
-            return direction(leg.trueCourse);
-        case Wca:
-            return leg.wca ? text(formatWca(*leg.wca)) : kUnknown;
-        case TrueHeading:
-            return direction(leg.trueHeading);
-        case MagneticHeading:
-            return direction(leg.magneticHeading);
-        case Distance:
-            return number(leg.distance, 1, tr("NM"));
-        case GroundSpeed:
-            return number(leg.groundSpeed, 0, tr("kt"));
-        case Time:
-            return duration(leg.time);
-        case TotalDistance:
-            return number(leg.totalDistance, 1, tr("NM"));
-        case DistanceRemaining:
-            return number(leg.distanceRemaining, 1, tr("NM"));
-        case TotalTime:
-            return duration(leg.totalTime);
-        case Fuel:
-            return number(leg.fuel, 1, fuelUnit);
-        case FuelUsed:
-            return number(leg.fuelUsed, 1, fuelUnit);
-        case FuelRemaining:
-            return number(leg.fuelRemaining, 1, fuelUnit);
-        default:
-            return {};
-    }
-}
-
 QVariant NavLogModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const int row = index.row();
-    const int column = index.column();
-    const Checkpoint& point = m_plan.checkpoints[static_cast<std::size_t>(row)];
-    const LegResult* leg = row > 0 ? &m_result.legs[static_cast<std::size_t>(row - 1)] : nullptr;
-    const bool belowReserve =
-        m_result.firstBelowReserve && row >= 0 &&
-        ((row == 0 && *m_result.firstBelowReserve == 0) || (leg != nullptr && leg->belowReserve));
-    switch (role) {
-        case Qt::DisplayRole:
-            return displayText(row, column);
-        case Qt::AccessibleTextRole: {
-            const QString shown = displayText(row, column);
-            if (fromModel(row, column)) {
-                return tr("%1 (%2)").arg(shown, tr(kModelName));
-            }
-            return shown == kUnknown ? tr("unknown") : shown;
-        }
-        case Qt::EditRole: {
-            if (column == Name) {
-                return text(point.name);
-            }
-            if (column == Latitude || column == Longitude) {
-                return displayText(row, column);
-            }
-            if (!isOverride(column)) {
-                return {};
-            }
-            const std::optional<double> value =
-                overrideOf(const_cast<LegOverrides&>(point.leg), column);
-            if (!value) {
-                return QString();
-            }
-            if (column == Variation) {
-                return *value == 0
-                           ? QStringLiteral("0")
-                           : text(formatFixed(std::fabs(*value), 1)) + (*value > 0 ? u'E' : u'W');
-            }
-            return text(formatFixed(*value, 0));
-        }
-        case Qt::TextAlignmentRole:
-            return column == Name ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                  : QVariant(Qt::AlignRight | Qt::AlignVCenter);
-        case Qt::ForegroundRole:
-            // A leg value taken from the plan is grey; a typed one is black.
-            if (row > 0 && isOverride(column) &&
-                !overrideOf(const_cast<LegOverrides&>(point.leg), column)) {
-                return QBrush(QColor(110, 110, 110));
-            }
-            return {};
-        case Qt::FontRole:
-            if (fromModel(row, column)) {
-                QFont font;
-                font.setItalic(true);
-                return font;
-            }
-            return {};
-        case Qt::BackgroundRole:
-            if (leg != nullptr && leg->status != LegStatus::Ok) {
-                return QBrush(leg->status == LegStatus::ZeroLength ? QColor(255, 244, 190)
-                                                                   : QColor(255, 214, 170));
-            }
-            if (belowReserve && column >= FuelUsed) {
-                return QBrush(QColor(255, 190, 190));
-            }
-            return {};
-        case Qt::ToolTipRole:
-            if (leg != nullptr && leg->status != LegStatus::Ok) {
-                return tr(legWarning(leg->status));
-            }
-            if (belowReserve && column >= FuelUsed) {
-                return tr("Fuel remaining below the reserve");
-            }
-            if (fromModel(row, column)) {
-                return tr(kModelName);
-            }
-            return {};
-        default:
-            return {};
-    }
+    return NavLogCells(m_plan, m_result).data(index.row(), index.column(), role);
 }
 
 QVariant NavLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole) {
-        return {};
-    }
-    if (orientation == Qt::Vertical) {
-        return QString::number(section + 1);
-    }
-    static const char* const kHeaders[ColumnCount] = {
-        QT_TR_NOOP("Checkpoint"),  QT_TR_NOOP("Latitude"),    QT_TR_NOOP("Longitude"),
-        QT_TR_NOOP("Altitude"),    QT_TR_NOOP("TAS"),         QT_TR_NOOP("Wind from"),
-        QT_TR_NOOP("Wind speed"),  QT_TR_NOOP("Variation"),   QT_TR_NOOP("TC"),
-        QT_TR_NOOP("WCA"),         QT_TR_NOOP("TH"),          QT_TR_NOOP("MH"),
-        QT_TR_NOOP("Distance"),    QT_TR_NOOP("GS"),          QT_TR_NOOP("ETE"),
-        QT_TR_NOOP("Total dist."), QT_TR_NOOP("Dist. to go"), QT_TR_NOOP("Total time"),
-        QT_TR_NOOP("Leg fuel"),    QT_TR_NOOP("Fuel used"),   QT_TR_NOOP("Fuel left")};
-    static const char* const kSpoken[ColumnCount] = {
-        QT_TR_NOOP("Checkpoint"),         QT_TR_NOOP("Latitude"),
-        QT_TR_NOOP("Longitude"),          QT_TR_NOOP("Altitude"),
-        QT_TR_NOOP("True airspeed"),      QT_TR_NOOP("Wind direction"),
-        QT_TR_NOOP("Wind speed"),         QT_TR_NOOP("Magnetic variation"),
-        QT_TR_NOOP("True course"),        QT_TR_NOOP("Wind correction angle"),
-        QT_TR_NOOP("True heading"),       QT_TR_NOOP("Magnetic heading"),
-        QT_TR_NOOP("Leg distance"),       QT_TR_NOOP("Ground speed"),
-        QT_TR_NOOP("Time en route"),      QT_TR_NOOP("Total distance"),
-        QT_TR_NOOP("Distance remaining"), QT_TR_NOOP("Total time"),
-        QT_TR_NOOP("Leg fuel"),           QT_TR_NOOP("Fuel used"),
-        QT_TR_NOOP("Fuel remaining")};
-    if (section < 0 || section >= ColumnCount) {
-        return {};
-    }
-    return role == Qt::DisplayRole ? tr(kHeaders[section]) : tr(kSpoken[section]);
+    return NavLogCells::headerData(section, orientation, role);
 }
 
 Qt::ItemFlags NavLogModel::flags(const QModelIndex& index) const {
@@ -380,12 +152,6 @@ Qt::ItemFlags NavLogModel::flags(const QModelIndex& index) const {
         flags |= Qt::ItemIsEditable;
     }
     return flags;
-}
-
-bool NavLogModel::fromModel(int row, int column) const {
-    return column == Variation && row > 0 &&
-           m_result.legs[static_cast<std::size_t>(row - 1)].conditions.variationSource ==
-               VariationSource::Model;
 }
 
 bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -10,10 +10,9 @@ namespace aerolume::planning {
 
 // The navigation log as a table: one row per checkpoint, its name and position, the
 // leg that ends at it (its overrides and its results) and the running totals there.
-// An override cell left empty shows the plan's value in grey; a variation from the
-// magnetic model is grey and italic, with the model named in its tooltip and its
-// spoken text. Every edit is a command
-// on the undo stack; the results are recomputed after each.
+// What each cell shows is NavLogCells' (NavLogCells.h); this class holds the plan and
+// its results and edits them: every edit is a command on the undo stack, and the
+// results are recomputed after each.
 class NavLogModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -87,9 +86,6 @@ Q_SIGNALS:
     void touched(int row, int column);
 
 private:
-    QString displayText(int row, int column) const;
-    // The cell is a leg's variation taken from the magnetic model.
-    bool fromModel(int row, int column) const;
     void recompute();
 
     QUndoStack* m_stack;

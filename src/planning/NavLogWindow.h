@@ -1,6 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// How the navigation log is put together.
+// The window (NavLogWindow.cpp) holds the plan in a NavLogModel over the pure plan core
+// (PlanCore.h), whose cells NavLogCells.h describes, and shows it in a table view; it
+// writes the totals and warnings below the table whenever the plan changes. Its plan
+// values above the table (NavLogFields.cpp) are fields whose entry, when done by Enter
+// or by leaving the field, is checked and becomes one command on the model's undo
+// stack. Its menus (NavLogMenus.cpp) give the file commands, the table's edits and the
+// aircraft the plan can take its cruise figures from. The file commands New, Open,
+// Save, Save As and the question before unsaved changes are lost are the program's
+// DocumentCommands (shell/DocumentCommands.h), which keep the file's path and the
+// caption; this window gives them the plan file's reader and writer (PlanFile.h).
+// Export as PDF and CSV and printing (NavLogExport.cpp) draw the plan through
+// PlanPrint.h and PlanText.h.
+
+#include <QDate>
 #include <QPageSize>
 #include <QUndoStack>
 #include <QVariant>
@@ -8,6 +23,7 @@
 
 #include "NavLogModel.h"
 #include "shell/CalculatorWindow.h"
+#include "shell/DocumentCommands.h"
 
 namespace Ui {
 class NavLogForm;
@@ -43,7 +59,7 @@ public:
 
     NavLogModel* model() const { return m_model; }
     QUndoStack* undoStack() { return &m_stack; }
-    QString filePath() const { return m_path; }
+    QString filePath() const { return m_document->path(); }
 
     // The file commands without their dialogs. Each returns whether it succeeded; a
     // failure has been reported in a message box and nothing open was changed.
@@ -81,27 +97,33 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // NavLogMenus.cpp
     void buildMenus();
+    // NavLogFields.cpp
     void setUpFields();
     // A plan field's entry is done (by Enter, or by leaving the field): a valid value
     // becomes a command; anything else is reported.
     bool field_Change(QLineEdit* field, bool byEnter);
     // The flight date's entry is done: a valid date (or none) becomes a command.
     bool date_Change(bool byEnter);
+    // Reports a refused entry; returns false.
+    bool refuseEntry(QLineEdit* field, const QString& message, bool byEnter);
     void cboFuelUnit_Click(int index);
+    // Shows the plan's values in the fields that are not being typed in.
+    void showFields();
+
+    // NavLogWindow.cpp
+    // Shows the plan: its values, its totals and its warnings.
     void showPlan();
-    void showCaption();
-    // Asks what to do with unsaved changes; false when the pilot cancels.
-    bool maybeSave();
-    // A file name from a file dialog, or "" when cancelled; remembers the folder.
-    QString askFile(bool save, const QString& title, const QString& filter, const QString& suffix);
     void report(const QString& message);
     int currentRow() const;
+    // The plan's flight date, or a null date.
+    QDate flightDate() const;
 
     std::unique_ptr<Ui::NavLogForm> m_ui;
     QUndoStack m_stack;
     NavLogModel* m_model = nullptr;
-    QString m_path;
+    DocumentCommands* m_document = nullptr;
 };
 
 }  // namespace aerolume::planning

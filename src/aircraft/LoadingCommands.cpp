@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The loading window's aircraft commands (New, Edit, Duplicate, Delete, Import, Export)
+// and the PDF of the loading.
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "AircraftEditor.h"
+#include "LoadingPdf.h"
+#include "LoadingWindow.h"
+#include "ui_LoadingWindow.h"
+
+namespace aerolume::aircraft {
+
+bool LoadingWindow::editAircraft(Aircraft& aircraft, const QString& title) {
+    AircraftEditor editor(aircraft, this);
+    editor.setWindowTitle(title);
+    if (m_runDialog(editor) != QDialog::Accepted) {
+        return false;
+    }
+    aircraft = editor.aircraft();
+    return true;
+}
+
+void LoadingWindow::storeAircraft(const Aircraft& aircraft, const QString& path) {
+    QString error;
+    if (const auto saved = m_store.save(aircraft, path, &error)) {
+        reloadAircraft(*saved);
+    } else {
+        fail(tr("The aircraft could not be saved, %1.").arg(error));
+    }
+}
+
+void LoadingWindow::cmdNew_Click() {
+    Aircraft aircraft;
+    aircraft.name = tr("New aircraft").toStdString();
+    if (editAircraft(aircraft, tr("New Aircraft"))) {
+        storeAircraft(aircraft, {});
+    }
+}
+
+void LoadingWindow::cmdEdit_Click() {
+    const Aircraft* a = selected();
+    if (a == nullptr) {
+        cboAircraft_Change();
+        return;
+    }
+    Aircraft aircraft = *a;
+    const QString path = m_entries.at(m_ui->cboAircraft->currentIndex()).path;
+    if (editAircraft(aircraft, tr("Edit Aircraft"))) {
+        storeAircraft(aircraft, path);
+    }
+}
+
+void LoadingWindow::cmdDuplicate_Click() {
+    const Aircraft* a = selected();
+    if (a == nullptr) {
+        cboAircraft_Change();
+        return;
+    }
+    Aircraft copy = *a;
+    copy.name = tr("%1 (copy)").arg(QString::fromStdString(a->name)).toStdString();
+    storeAircraft(copy, {});
+}
+
+void LoadingWindow::cmdDelete_Click() {
+    const int i = m_ui->cboAircraft->currentIndex();
+    if (i < 0 || i >= m_entries.size()) {
+        cboAircraft_Change();
+        return;
+    }
+    QMessageBox ask(QMessageBox::Question, tr("Delete Aircraft"),
+                    tr("Delete %1 and its file?").arg(m_ui->cboAircraft->currentText()),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName(QStringLiteral("askDelete"));
+    ask.setDefaultButton(QMessageBox::No);
+    if (m_runDialog(ask) != QMessageBox::Yes) {
+        return;
+    }
+    QString error;
+    if (m_store.remove(m_entries.at(i).path, &error)) {
+        reloadAircraft();
+    } else {
+        fail(tr("The file could not be deleted, %1.").arg(error));
+    }
+}
+
+void LoadingWindow::cmdImport_Click() {
+    const QString source = m_chooseFile(FileRole::Import, {});
+    if (source.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (const auto path = m_store.importFile(source, &error)) {
+        reloadAircraft(*path);
+    } else {
+        fail(tr("The file could not be imported, %1.").arg(error));
+    }
+}
+
+void LoadingWindow::cmdExport_Click() {
+    const Aircraft* a = selected();
+    if (a == nullptr) {
+        cboAircraft_Change();
+        return;
+    }
+    const QString target =
+        m_chooseFile(FileRole::Export,
+                     QFileInfo(m_entries.at(m_ui->cboAircraft->currentIndex()).path).fileName());
+    if (target.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (!m_store.exportFile(*a, target, &error)) {
+        fail(tr("The file could not be written, %1.").arg(error));
+    }
+}
+
+void LoadingWindow::cmdPdf_Click() {
+    if (!compute()) {
+        return;
+    }
+    const QString target = m_chooseFile(FileRole::Pdf, tr("loading.pdf"));
+    if (target.isEmpty()) {
+        return;
+    }
+    LoadingReport report;
+    report.aircraft = m_ui->cboAircraft->currentText();
+    const QList<QLabel*> captions = {m_ui->lblRowRamp, m_ui->lblRowTakeoff, m_ui->lblRowLanding};
+    const QList<QList<QLabel*>> rows = {
+        {m_ui->LblRampWeight, m_ui->LblRampMoment, m_ui->LblRampCG, m_ui->LblRampMAC, nullptr,
+         m_ui->LblRampVerdict},
+        {m_ui->LblTakeoffWeight, m_ui->LblTakeoffMoment, m_ui->LblTakeoffCG, m_ui->LblTakeoffMAC,
+         m_ui->LblTakeoffMargin, m_ui->LblTakeoffVerdict},
+        {m_ui->LblLandingWeight, m_ui->LblLandingMoment, m_ui->LblLandingCG, m_ui->LblLandingMAC,
+         m_ui->LblLandingMargin, m_ui->LblLandingVerdict}};
+    report.headers = {QString(),
+                      m_ui->lblHdrWeight->text(),
+                      m_ui->lblHdrMoment->text(),
+                      m_ui->lblHdrCG->text(),
+                      m_ui->lblHdrMAC->text(),
+                      m_ui->lblHdrMargin->text()};
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        QStringList cells{captions.at(r)->text()};
+        for (qsizetype c = 0; c < 5; ++c) {
+            cells << (rows.at(r).at(c) ? rows.at(r).at(c)->text() : QString());
+        }
+        report.rows << cells;
+        report.verdicts << captions.at(r)->text() + u' ' + rows.at(r).at(5)->text();
+    }
+    report.entries << m_fields->entries(m_ui->lblTaxiUnit->text());
+    if (!m_ui->txtTaxi->text().isEmpty()) {
+        report.entries
+            << tr("Taxi fuel: %1 %2").arg(m_ui->txtTaxi->text(), m_ui->lblTaxiUnit->text());
+    }
+    report.graph = m_ui->graphEnvelope->data();
+    QString error;
+    if (!writeLoadingPdf(target, report, &error)) {
+        fail(tr("The PDF could not be written, %1.").arg(error));
+    }
+}
+
+}  // namespace aerolume::aircraft

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The navigation log's plan values: the fields above the table, their keys, their
+// checks and the commands their entries become.
+#include <QComboBox>
+#include <algorithm>
+#include <cmath>
+
+#include "NavLogWindow.h"
+#include "PlanText.h"
+#include "platform/Beep.h"
+#include "ui_NavLogWindow.h"
+
+namespace aerolume::planning {
+namespace {
+
+constexpr FuelUnit kFuelUnits[] = {FuelUnit::UsGallons, FuelUnit::Litres, FuelUnit::Pounds,
+                                   FuelUnit::Kilograms};
+const QPageSize::PageSizeId kPageSizes[] = {QPageSize::A4, QPageSize::Letter, QPageSize::A5,
+                                            QPageSize::Statement};
+
+QString number(double value) {
+    return QString::number(value, 'g', 10);
+}
+
+QString variationText(double value) {
+    if (value == 0) {
+        return QStringLiteral("0");
+    }
+    return number(std::fabs(value)) + (value > 0 ? u'E' : u'W');
+}
+
+}  // namespace
+
+void NavLogWindow::setUpFields() {
+    for (FuelUnit unit : kFuelUnits) {
+        m_ui->cboFuelUnit->addItem(tr(fuelUnitLabel(unit)));
+    }
+    m_ui->cboPageSize->addItems(
+        {tr("A4"), tr("Letter"), tr("A5 (kneeboard)"), tr("5.5 × 8.5 in (kneeboard)")});
+    const std::pair<QLineEdit*, QWidget*> chain[] = {
+        {m_ui->txtPlanName, m_ui->txtDate},      {m_ui->txtDate, m_ui->txtAltitude},
+        {m_ui->txtAltitude, m_ui->txtTAS},       {m_ui->txtTAS, m_ui->txtWindDir},
+        {m_ui->txtWindDir, m_ui->txtWindSpeed},  {m_ui->txtWindSpeed, m_ui->txtVariation},
+        {m_ui->txtVariation, m_ui->cboFuelUnit}, {m_ui->txtFuelFlow, m_ui->txtFuelStart},
+        {m_ui->txtFuelStart, m_ui->txtTaxiFuel}, {m_ui->txtTaxiFuel, m_ui->txtReserve},
+        {m_ui->txtReserve, m_ui->tblLog}};
+    for (const auto& [field, next] : chain) {
+        // The plan name and the variation take letters; the numbers and the date take
+        // digits, the point and a minus. Enter takes the entry and moves on when it is valid.
+        const bool letters = field == m_ui->txtPlanName || field == m_ui->txtVariation;
+        const KeyRange accepted = letters ? KeyRange{32, 0x10FFFF} : kMinusPointSlashDigits;
+        addCustomField(field, accepted, [this, field = field, next = next, accepted](int& key) {
+            if (key == kKeyEnter) {
+                // Taken here, so the field does not end its editing a second time.
+                key = 0;
+                if (field_Change(field, true)) {
+                    next->setFocus(Qt::TabFocusReason);
+                }
+                return;
+            }
+            if (!keyPasses(key, accepted)) {
+                key = 0;
+                platform::beep();
+            }
+        });
+        connect(field, &QLineEdit::editingFinished, this,
+                [this, field = field] { field_Change(field, false); });
+    }
+    m_ui->txtPlanName->setMinimumWidth(180);
+    m_ui->txtDate->setToolTip(
+        tr("The day of the flight, year-month-day: the date of the World Magnetic Model's "
+           "variations."));
+    m_ui->txtVariation->setToolTip(
+        tr("The variation of the legs without their own where the World Magnetic Model "
+           "gives none: a plan without a date, or near the magnetic poles."));
+    connect(m_ui->cboFuelUnit, &QComboBox::activated, this, &NavLogWindow::cboFuelUnit_Click);
+    QWidget::setTabOrder(m_ui->txtReserve, m_ui->cboPageSize);
+    QWidget::setTabOrder(m_ui->cboPageSize, m_ui->tblLog);
+}
+
+bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
+    const Plan& plan = m_model->plan();
+    if (field == m_ui->txtPlanName) {
+        m_model->editName(field->text().trimmed());
+        return true;
+    }
+    if (field == m_ui->txtDate) {
+        return date_Change(byEnter);
+    }
+    PlanDefaults d = plan.defaults;
+    const std::string typed = field->text().toStdString();
+    struct Entry {
+        QLineEdit* field;
+        double* value;
+        Range range;
+        QString name;
+    };
+    const Entry entries[] = {
+        {m_ui->txtAltitude, &d.altitude, kAltitudeRange, tr("cruise altitude (ft)")},
+        {m_ui->txtTAS, &d.trueAirspeed, kAirspeedRange, tr("true airspeed (kt)")},
+        {m_ui->txtWindDir, &d.windDirection, kWindDirectionRange, tr("wind direction (°)")},
+        {m_ui->txtWindSpeed, &d.windSpeed, kWindSpeedRange, tr("wind speed (kt)")},
+        {m_ui->txtFuelFlow, &d.fuelFlow, kFuelFlowRange, tr("fuel flow per hour")},
+        {m_ui->txtFuelStart, &d.fuelAtStart, kFuelRange, tr("fuel at start")},
+        {m_ui->txtTaxiFuel, &d.taxiFuel, kFuelRange, tr("taxi fuel")},
+        {m_ui->txtReserve, &d.reserveMinutes, kReserveMinutesRange, tr("reserve in minutes")}};
+    const auto refuse = [&](const QString& message) {
+        return refuseEntry(field, message, byEnter);
+    };
+    if (field == m_ui->txtVariation) {
+        const auto value = parseVariation(typed);
+        if (!value) {
+            return refuse(
+                tr("Type the variation as degrees east or west (12.5E, 3W, or -3 "
+                   "for west), at most 180°."));
+        }
+        d.variation = *value;
+    }
+    for (const Entry& e : entries) {
+        if (e.field != field) {
+            continue;
+        }
+        const auto value = parseInRange(typed, e.range);
+        if (!value) {
+            return refuse(tr("Type the %1 from %2 to %3.")
+                              .arg(e.name, number(e.range.min), number(e.range.max)));
+        }
+        *e.value = *value;
+    }
+    beginRun();
+    m_model->editDefaults(d);
+    showPlan();
+    return true;
+}
+
+bool NavLogWindow::refuseEntry(QLineEdit* field, const QString& message, bool byEnter) {
+    // Enter on a wrong entry keeps it selected in its field; leaving the field puts the
+    // plan's value back, so that only one field is ever wrong.
+    if (byEnter) {
+        fail(message, field, OnField::SelectAndFocus);
+    } else {
+        fail(message, nullptr, OnField::Untouched);
+        showPlan();
+    }
+    return false;
+}
+
+bool NavLogWindow::date_Change(bool byEnter) {
+    QLineEdit* field = m_ui->txtDate;
+    const QString typed = field->text().trimmed();
+    std::optional<PlanDate> date;
+    if (!typed.isEmpty()) {
+        const QDate read = QDate::fromString(typed, Qt::ISODate);
+        if (!read.isValid() || typed.size() != 10 || read.year() < kMinPlanYear ||
+            read.year() > kMaxPlanYear) {
+            const QString message =
+                tr("Type the flight date as year-month-day (2026-07-14), from %1 to %2, or "
+                   "leave it empty for the plan's variation on every leg.")
+                    .arg(kMinPlanYear)
+                    .arg(kMaxPlanYear);
+            return refuseEntry(field, message, byEnter);
+        }
+        date = PlanDate{read.year(), read.month(), read.day()};
+    }
+    beginRun();
+    m_model->editDate(date);
+    showPlan();
+    return true;
+}
+
+void NavLogWindow::cboFuelUnit_Click(int index) {
+    PlanDefaults d = m_model->plan().defaults;
+    d.fuelUnit = kFuelUnits[std::clamp(index, 0, 3)];
+    m_model->editDefaults(d);
+}
+
+void NavLogWindow::showFields() {
+    const Plan& plan = m_model->plan();
+    const PlanDefaults& d = plan.defaults;
+    const std::pair<QLineEdit*, QString> fields[] = {
+        {m_ui->txtPlanName, QString::fromStdString(plan.name)},
+        {m_ui->txtDate, flightDate().toString(Qt::ISODate)},
+        {m_ui->txtAltitude, number(d.altitude)},
+        {m_ui->txtTAS, number(d.trueAirspeed)},
+        {m_ui->txtWindDir, number(d.windDirection)},
+        {m_ui->txtWindSpeed, number(d.windSpeed)},
+        {m_ui->txtVariation, variationText(d.variation)},
+        {m_ui->txtFuelFlow, number(d.fuelFlow)},
+        {m_ui->txtFuelStart, number(d.fuelAtStart)},
+        {m_ui->txtTaxiFuel, number(d.taxiFuel)},
+        {m_ui->txtReserve, number(d.reserveMinutes)}};
+    for (const auto& [field, text] : fields) {
+        // A field with an entry being typed (or refused) keeps it.
+        if (!field->hasFocus() && field->text() != text) {
+            field->setText(text);
+        }
+    }
+    m_ui->cboFuelUnit->setCurrentIndex(static_cast<int>(d.fuelUnit));
+}
+
+QPageSize NavLogWindow::pageSize() const {
+    return QPageSize(kPageSizes[std::clamp(m_ui->cboPageSize->currentIndex(), 0, 3)]);
+}
+
+}  // namespace aerolume::planning

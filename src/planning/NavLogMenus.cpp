@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The navigation log's menus: File, Edit and its Use Aircraft list.
+#include <QMenuBar>
+#include <algorithm>
+
+#include "NavLogWindow.h"
+#include "aircraft/AircraftStore.h"
+
+namespace aerolume::planning {
+
+void NavLogWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    QAction* helpMenu = bar->actions().value(0);
+    auto addMenu = [&](const QString& title, const char* name) {
+        auto* menu = new QMenu(title, bar);
+        menu->setObjectName(QString::fromLatin1(name));
+        bar->insertMenu(helpMenu, menu);
+        return menu;
+    };
+    auto add = [](QMenu* menu, const QString& text, const char* name, const QKeySequence& key) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        return action;
+    };
+    QMenu* file = addMenu(tr("&File"), "menuFile");
+    connect(add(file, tr("&New"), "mnuNew", QKeySequence::New), &QAction::triggered, this,
+            &NavLogWindow::mnuNew_Click);
+    connect(add(file, tr("&Open..."), "mnuOpen", QKeySequence::Open), &QAction::triggered, this,
+            &NavLogWindow::mnuOpen_Click);
+    connect(add(file, tr("&Save"), "mnuSave", QKeySequence::Save), &QAction::triggered, this,
+            &NavLogWindow::mnuSave_Click);
+    connect(add(file, tr("Save &As..."), "mnuSaveAs", QKeySequence::SaveAs), &QAction::triggered,
+            this, &NavLogWindow::mnuSaveAs_Click);
+    file->addSeparator();
+    connect(add(file, tr("Export &PDF..."), "mnuExportPdf", QKeySequence()), &QAction::triggered,
+            this, &NavLogWindow::mnuExportPdf_Click);
+    connect(add(file, tr("Export &CSV..."), "mnuExportCsv", QKeySequence()), &QAction::triggered,
+            this, &NavLogWindow::mnuExportCsv_Click);
+    connect(add(file, tr("P&rint..."), "mnuPrint", QKeySequence::Print), &QAction::triggered, this,
+            &NavLogWindow::mnuPrint_Click);
+
+    QMenu* edit = addMenu(tr("&Edit"), "menuEdit");
+    QAction* undo = m_stack.createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_stack.createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    connect(add(edit, tr("&Insert Checkpoint"), "mnuInsert", QKeySequence(Qt::CTRL | Qt::Key_I)),
+            &QAction::triggered, this, &NavLogWindow::mnuInsert_Click);
+    connect(
+        add(edit, tr("&Delete Checkpoint"), "mnuDelete", QKeySequence(Qt::CTRL | Qt::Key_Delete)),
+        &QAction::triggered, this, &NavLogWindow::mnuDelete_Click);
+    connect(add(edit, tr("Move &Up"), "mnuMoveUp", QKeySequence(Qt::ALT | Qt::Key_Up)),
+            &QAction::triggered, this, &NavLogWindow::mnuMoveUp_Click);
+    connect(add(edit, tr("Move Do&wn"), "mnuMoveDown", QKeySequence(Qt::ALT | Qt::Key_Down)),
+            &QAction::triggered, this, &NavLogWindow::mnuMoveDown_Click);
+    edit->addSeparator();
+    QMenu* aircraft = edit->addMenu(tr("Use &Aircraft"));
+    aircraft->setObjectName(QStringLiteral("menuAircraft"));
+    connect(aircraft, &QMenu::aboutToShow, this, &NavLogWindow::menuAircraft_Show);
+}
+
+void NavLogWindow::menuAircraft_Show() {
+    auto* menu = findChild<QMenu*>(QStringLiteral("menuAircraft"));
+    menu->clear();
+    for (const aircraft::AircraftSummary& a : aircraft::AircraftStore::list()) {
+        if (!a.damage.isEmpty() || !a.cruiseTasKt || !a.fuelFlow) {
+            continue;
+        }
+        const QString text =
+            a.registration.isEmpty() ? a.name : tr("%1 (%2)").arg(a.name, a.registration);
+        connect(menu->addAction(text), &QAction::triggered, this,
+                [this, path = a.path] { useAircraft(path); });
+    }
+    if (menu->isEmpty()) {
+        menu->addAction(tr("No aircraft with a cruise speed and fuel flow yet: make one in "
+                           "Loading & Envelope"))
+            ->setEnabled(false);
+    }
+}
+
+void NavLogWindow::useAircraft(const QString& path) {
+    for (const aircraft::AircraftSummary& a : aircraft::AircraftStore::list()) {
+        if (a.path != path || !a.cruiseTasKt || !a.fuelFlow) {
+            continue;
+        }
+        PlanDefaults d = m_model->plan().defaults;
+        d.trueAirspeed = std::clamp(*a.cruiseTasKt, kAirspeedRange.min, kAirspeedRange.max);
+        d.fuelFlow = std::clamp(*a.fuelFlow, kFuelFlowRange.min, kFuelFlowRange.max);
+        d.fuelUnit = a.fuelFlowUnit == QLatin1String("L") ? FuelUnit::Litres : FuelUnit::UsGallons;
+        beginRun();
+        m_model->editDefaults(d);
+        showPlan();
+    }
+}
+
+}  // namespace aerolume::planning
