@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "AircraftFile.h"
 #include "EnvelopeGraph.h"
 #include "common/FieldReading.h"
 #include "common/FormatMask.h"
@@ -253,6 +254,10 @@ std::optional<Aircraft> AircraftEditor::read(QString* fault) const {
     a.normal = envelopeOf(m_ui->tblEnvelope, fault, tr("envelope"));
     a.utility = envelopeOf(m_ui->tblUtility, fault, tr("utility envelope"));
     if (!fault->isEmpty()) {
+        return std::nullopt;
+    }
+    if (const auto error = checkNames(a)) {
+        *fault = tr("%1 %2.").arg(error->first, error->second);
         return std::nullopt;
     }
     if (const auto error = checkAircraft(a)) {

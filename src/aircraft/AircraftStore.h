@@ -68,14 +68,14 @@ public:
     std::optional<QString> save(const Aircraft& aircraft, const QString& path, QString* error,
                                 const QByteArray& readStamp = {}) const;
     bool remove(const QString& path, QString* error) const;
+    // The path a new file for an aircraft of this name gets.
+    QString newPath(const QString& name) const;
     // Adds a readable aircraft file from elsewhere to the folder, as a new file.
     std::optional<QString> importFile(const QString& source, QString* error) const;
     // Writes the aircraft's file to `target`.
     bool exportFile(const Aircraft& aircraft, const QString& target, QString* error) const;
 
 private:
-    QString newPath(const QString& name) const;
-
     QString m_folder;
 };
 

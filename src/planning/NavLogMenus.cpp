@@ -62,6 +62,7 @@ void NavLogWindow::buildMenus() {
     edit->addSeparator();
     QMenu* aircraft = edit->addMenu(tr("Use &Aircraft"));
     aircraft->setObjectName(QStringLiteral("menuAircraft"));
+    aircraft->setToolTipsVisible(true);  // the whole of a long name
     connect(aircraft, &QMenu::aboutToShow, this, &NavLogWindow::menuAircraft_Show);
 }
 
@@ -74,8 +75,9 @@ void NavLogWindow::menuAircraft_Show() {
         }
         const QString text =
             a.registration.isEmpty() ? a.name : tr("%1 (%2)").arg(a.name, a.registration);
-        connect(menu->addAction(text), &QAction::triggered, this,
-                [this, path = a.path] { useAircraft(path); });
+        QAction* entry = menu->addAction(elidedName(menu, text));
+        entry->setToolTip(text);
+        connect(entry, &QAction::triggered, this, [this, path = a.path] { useAircraft(path); });
     }
     if (menu->isEmpty()) {
         menu->addAction(tr("No aircraft with a cruise speed and fuel flow yet: make one in "

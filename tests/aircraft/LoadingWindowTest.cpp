@@ -11,7 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "SampleAircraft.h"
+#include "aircraft/AircraftFile.h"
 #include "aircraft/AircraftStore.h"
 #include "aircraft/EnvelopeGraph.h"
 #include "aircraft/LoadingWindow.h"
@@ -404,7 +407,7 @@ TEST_F(LoadingWindowTest, DuplicateDeleteImportExportAndPdf) {
     notes.close();
     click(button("cmdImport"));
     EXPECT_EQ(text("ErrorLbl"),
-              "The file could not be imported, not a JSON file (illegal value at character 1).");
+              "Could not import notes.txt: not a JSON file (illegal value at character 1).");
     EXPECT_EQ(combo->count(), 2);
 
     load({"17", "340", "170", "100", "40", "25", ""});
@@ -414,6 +417,123 @@ TEST_F(LoadingWindowTest, DuplicateDeleteImportExportAndPdf) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_GT(pdf.size(), 2000);
+}
+
+// The aircraft shown, as another program changes it on disk.
+QString shownFile() {
+    return AircraftStore().entries().constFirst().path;
+}
+
+void writeAsAnotherProgram(const aircraft::Aircraft& a) {
+    QString error;
+    ASSERT_TRUE(AircraftStore().exportFile(a, shownFile(), &error)) << error.toStdString();
+}
+
+TEST_F(LoadingWindowTest, AnAircraftChangedOnDiskIsReadAgainBeforeAnyComputation) {
+    load({"17", "340", "170", "100", "40", "25", ""});
+    const std::string before = text("LblTakeoffWeight");
+    aircraft::Aircraft heavier = aircraft::test::circularAircraft();
+    heavier.emptyWeight += 100;
+    writeAsAnotherProgram(heavier);
+    click(compute());
+    EXPECT_EQ(text("ErrorLbl"),
+              "AC-43-13-1B-example.aerolume-aircraft was changed on disk and "
+              "has been read again: check the loads and compute again.");
+    EXPECT_EQ(text("LblTakeoffWeight"), "");
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtStation2"))->text(), "340");
+    click(compute());
+    EXPECT_FALSE(errorShown());
+    EXPECT_NE(text("LblTakeoffWeight"), before);
+
+    ASSERT_TRUE(QFile::remove(shownFile()));
+    click(compute());
+    EXPECT_EQ(text("ErrorLbl"),
+              "AC-43-13-1B-example.aerolume-aircraft was removed from the "
+              "aircraft folder by another program.");
+    EXPECT_EQ(child<QComboBox>(window, QStringLiteral("cboAircraft"))->count(), 0);
+}
+
+TEST_F(LoadingWindowTest, EditsNeverGoOverAFileChangedOrRemovedWhileTheEditorWasOpen) {
+    const struct {
+        bool remove;
+        int answer;
+        int files;  // in the folder afterwards
+    } rows[] = {{false, QMessageBox::No, 1},
+                {false, QMessageBox::Yes, 2},
+                {true, QMessageBox::No, 0},
+                {true, QMessageBox::Yes, 1}};
+    for (const auto& row : rows) {
+        QDir(AircraftStore::defaultFolder()).removeRecursively();
+        QString error;
+        ASSERT_TRUE(AircraftStore().save(aircraft::test::circularAircraft(), {}, &error));
+        reopenLoading(CloseBy::Button);
+        const QString path = shownFile();
+        aircraft::Aircraft other = aircraft::test::circularAircraft();
+        other.registration = "N99999";
+        QStringList asked;
+        loading()->setDialogRunner([&](QDialog& dialog) {
+            if (dialog.objectName() == QLatin1String("askChangedOnDisk")) {
+                asked << static_cast<QMessageBox&>(dialog).text();
+                return row.answer;
+            }
+            if (row.remove) {
+                QFile::remove(path);
+            } else {
+                writeAsAnotherProgram(other);
+            }
+            dialog.show();
+            typeFields(&dialog, {"txtEmptyWeight"}, {"1200"});
+            click(child<QDialogButtonBox>(&dialog, QStringLiteral("buttonBox"))
+                      ->button(QDialogButtonBox::Ok));
+            return dialog.result();
+        });
+        click(button("cmdEdit"));
+        EXPECT_EQ(asked.size(), 1);
+        EXPECT_EQ(AircraftStore().entries().size(), row.files);
+        if (!row.remove) {
+            const auto kept = aircraft::readAircraftFile(path);
+            ASSERT_TRUE(kept.aircraft);
+            EXPECT_EQ(kept.aircraft->registration, "N99999");  // the other program's
+            EXPECT_EQ(kept.aircraft->emptyWeight, 1169);
+        } else if (row.answer == QMessageBox::No) {
+            EXPECT_FALSE(QFile::exists(path));  // not made again unasked
+        }
+    }
+}
+
+TEST_F(LoadingWindowTest, LongNamesAreCutWithTheWholeNameInTheirTooltip) {
+    const int width = window->sizeHint().width();
+    aircraft::Aircraft a = aircraft::test::circularAircraft();
+    a.name = std::string(100, 'W');
+    a.stations[1].name = std::string(100, 'S');
+    a.tanks[0].name = std::string(100, 'T');
+    QString error;
+    ASSERT_TRUE(AircraftStore().save(a, {}, &error));
+    reopenLoading(CloseBy::Button);
+    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
+    combo->setCurrentIndex(
+        combo->findData(QStringLiteral("W").repeated(100) + " (N43131)", Qt::ToolTipRole));
+    ASSERT_GE(combo->currentIndex(), 0);
+    EXPECT_LT(combo->currentText().size(), 60);
+    auto* station = child<QLabel>(window, QStringLiteral("lblStation2"));
+    EXPECT_LT(station->text().size(), 60);
+    EXPECT_EQ(station->toolTip(), QStringLiteral("S").repeated(100) + " (lb):");
+    EXPECT_TRUE(child<QLabel>(window, QStringLiteral("lblTank1"))
+                    ->toolTip()
+                    .startsWith(QStringLiteral("T").repeated(100)));
+    EXPECT_LE(window->sizeHint().width(), width + 40);
+}
+
+TEST_F(LoadingWindowTest, APipeInTheFolderIsListedAsDamagedAndNeverOpened) {
+    const QByteArray pipe =
+        QFile::encodeName(AircraftStore::defaultFolder() + "/pipe.aerolume-aircraft");
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    reopenLoading(CloseBy::Button);
+    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
+    ASSERT_EQ(combo->count(), 2);
+    combo->setCurrentIndex(1);
+    EXPECT_EQ(text("ErrorLbl"),
+              "This aircraft file cannot be read, it is a named pipe, not a file.");
 }
 
 TEST_F(LoadingWindowTest, WithoutAircraftTheWindowSaysHowToMakeOne) {
