@@ -360,6 +360,21 @@ TEST_F(LoadedTest, APipeOrADeviceGivenAsAPlanIsRefusedAtOnce) {
     EXPECT_FALSE(registry.isLoaded(QStringLiteral("NavLog")));
 }
 
+TEST_F(LoadedTest, NamesAreCountedInCharactersAsAPersonSeesThem) {
+    // "é" typed as e and a combining accent: two code points, one character.
+    const QString accented = QString::fromUtf16(u"e\u0301");
+    auto* name = child<QLineEdit>(window, QStringLiteral("txtPlanName"));
+    name->setText(accented.repeated(200));
+    pressEnter(name);
+    EXPECT_EQ(QString::fromStdString(model->plan().name), accented.repeated(200));
+    name->setText(accented.repeated(201));
+    pressEnter(name);
+    EXPECT_EQ(label("ErrorLbl"), QStringLiteral("A plan name has at most 200 characters."));
+    EXPECT_EQ(QString::fromStdString(model->plan().name), accented.repeated(200));
+    EXPECT_TRUE(model->setData(model->index(0, NavLogModel::Name), accented.repeated(200), Qt::EditRole));
+    EXPECT_FALSE(model->setData(model->index(0, NavLogModel::Name), accented.repeated(201), Qt::EditRole));
+}
+
 TEST_F(LoadedTest, AWarningForEveryLegScrollsInsteadOfGrowingTheWindow) {
     const int height = window->sizeHint().height();
     for (int i = 0; i < 60; ++i) {
