@@ -22,6 +22,14 @@ bool LoadingWindow::editAircraft(Aircraft& aircraft, const QString& title) {
     return true;
 }
 
+const Aircraft* LoadingWindow::currentAircraft() {
+    if (selected() == nullptr) {
+        cboAircraft_Change();  // says why
+        return nullptr;
+    }
+    return selectedIsCurrent() ? selected() : nullptr;
+}
+
 void LoadingWindow::storeAircraft(const Aircraft& aircraft, const QString& path,
                                   const QByteArray& readStamp) {
     const QString target =
@@ -43,12 +51,8 @@ void LoadingWindow::cmdNew_Click() {
 }
 
 void LoadingWindow::cmdEdit_Click() {
-    const Aircraft* a = selected();
+    const Aircraft* a = currentAircraft();
     if (a == nullptr) {
-        cboAircraft_Change();
-        return;
-    }
-    if (!selectedIsCurrent()) {
         return;
     }
     Aircraft aircraft = *a;
@@ -82,12 +86,8 @@ void LoadingWindow::cmdEdit_Click() {
 }
 
 void LoadingWindow::cmdDuplicate_Click() {
-    const Aircraft* a = selected();
+    const Aircraft* a = currentAircraft();
     if (a == nullptr) {
-        cboAircraft_Change();
-        return;
-    }
-    if (!selectedIsCurrent()) {
         return;
     }
     Aircraft copy = *a;
@@ -106,11 +106,11 @@ void LoadingWindow::cmdDelete_Click() {
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setObjectName(QStringLiteral("askDelete"));
     ask.setDefaultButton(QMessageBox::No);
+    const QString path = m_entries.at(i).path;  // the list may be read again meanwhile
     if (m_runDialog(ask) != QMessageBox::Yes) {
         return;
     }
     QString error;
-    const QString path = m_entries.at(i).path;
     if (m_store.remove(path, &error)) {
         reloadAircraft();
     } else {
@@ -133,14 +133,12 @@ void LoadingWindow::cmdImport_Click() {
 }
 
 void LoadingWindow::cmdExport_Click() {
-    const Aircraft* a = selected();
+    const Aircraft* a = currentAircraft();
     if (a == nullptr) {
-        cboAircraft_Change();
         return;
     }
-    if (!selectedIsCurrent()) {
-        return;
-    }
+    // A copy: the list may be read again while the file dialog is open.
+    const Aircraft aircraft = *a;
     const QString target =
         m_chooseFile(FileRole::Export,
                      QFileInfo(m_entries.at(m_ui->cboAircraft->currentIndex()).path).fileName());
@@ -148,7 +146,7 @@ void LoadingWindow::cmdExport_Click() {
         return;
     }
     QString error;
-    if (!m_store.exportFile(*selected(), target, &error)) {
+    if (!m_store.exportFile(aircraft, target, &error)) {
         fail(platform::saveFailureMessage(target, error));
     }
 }

@@ -99,6 +99,9 @@ private:
 
     // LoadingCommands.cpp
     bool editAircraft(Aircraft& aircraft, const QString& title);
+    // The selected aircraft as its file now holds it, or null once the window said why
+    // not (a damaged file, or one changed or removed on disk).
+    const Aircraft* currentAircraft();
     // Saves the aircraft under `path` (a new file when empty) and selects it; with
     // `readStamp`, only over the file as it was read then.
     void storeAircraft(const Aircraft& aircraft, const QString& path,

@@ -22,20 +22,11 @@
 namespace aerolume::platform {
 namespace {
 
+using test::fileContents;
 using test::SmallDisk;
+using test::writeTestFile;
 
 const QByteArray kOld = "the old file, whole\n";
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // The ways a full disk tore files: a small file lost whole in the last flush, a large
 // one cut where the disk filled, with and without an old file to keep.
@@ -60,17 +51,17 @@ TEST_P(FullDiskTest, LeavesTheOldFileAsItWasAndNothingBehind) {
     }
     const QString path = disk.filePath(QStringLiteral("trip.aerolume-plan"));
     if (c.replacing) {
-        put(path, kOld);
+        writeTestFile(path, kOld);
     }
     disk.fill(c.room);
     EXPECT_EQ(writeFileAtomically(path, QByteArray(c.size, 'n')),
               QStringLiteral("no space left on the disk"));
-    EXPECT_EQ(contents(path), c.replacing ? kOld : QByteArray("(none)"));
+    EXPECT_EQ(fileContents(path), c.replacing ? kOld : QByteArray("(none)"));
     EXPECT_EQ(disk.entries(),
               c.replacing ? QStringList{QStringLiteral("trip.aerolume-plan")} : QStringList{});
     disk.empty();
     EXPECT_EQ(writeFileAtomically(path, QByteArray(c.size, 'n')), QString());
-    EXPECT_EQ(contents(path), QByteArray(c.size, 'n'));
+    EXPECT_EQ(fileContents(path), QByteArray(c.size, 'n'));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,14 +83,14 @@ TEST(SafeFile, ASettingsStoreOnAFullDiskKeepsItsEntries) {
     ASSERT_TRUE(
         writeSettings(app, QStringLiteral("LatLong"), {{QStringLiteral("DepLatDeg"), "34"}}));
     const QString store = disk.filePath(QStringLiteral("Aerolume/FullDisk.ini"));
-    const QByteArray before = contents(store);
+    const QByteArray before = fileContents(store);
     // No room; room for a copy of the store; room for a copy and a lock file.
     for (const qint64 room : {0, 4096, 8192}) {
         disk.fill(room);
         EXPECT_FALSE(writeSettings(app, QStringLiteral("WB"),
                                    {{QStringLiteral("Empty_W"), QString(9000, u'9')}}))
             << room;
-        EXPECT_EQ(contents(store), before) << room;
+        EXPECT_EQ(fileContents(store), before) << room;
         EXPECT_EQ(disk.entries(QStringLiteral("Aerolume")),
                   QStringList{QStringLiteral("FullDisk.ini")});
         EXPECT_EQ(readSetting(app, QStringLiteral("WB"), QStringLiteral("Empty_W")),
@@ -118,10 +109,10 @@ TEST(SafeFile, AReadOnlyDiskIsNamed) {
         GTEST_SKIP() << disk.skipReason().toStdString();
     }
     const QString path = disk.filePath(QStringLiteral("a.csv"));
-    put(path, kOld);
+    writeTestFile(path, kOld);
     ASSERT_TRUE(disk.makeReadOnly());
     EXPECT_EQ(writeFileAtomically(path, "new"), QStringLiteral("the disk is read-only"));
-    EXPECT_EQ(contents(path), kOld);
+    EXPECT_EQ(fileContents(path), kOld);
     EXPECT_EQ(saveFailureMessage(path, QStringLiteral("the disk is read-only")),
               QStringLiteral("Could not save a.csv: the disk is read-only."));
 }
@@ -129,13 +120,13 @@ TEST(SafeFile, AReadOnlyDiskIsNamed) {
 TEST(SafeFile, KeepsPermissionsAndLinks) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plan"));
-    put(path, kOld);
+    writeTestFile(path, kOld);
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
     const QString link = dir.filePath(QStringLiteral("link"));
     ASSERT_TRUE(QFile::link(path, link));
     EXPECT_EQ(writeFileAtomically(link, "new"), QString());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(contents(path), QByteArray("new"));
+    EXPECT_EQ(fileContents(path), QByteArray("new"));
     EXPECT_EQ(QFileInfo(path).permissions() & 0x7777,
               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                   QFileDevice::WriteUser | QFileDevice::ReadGroup);
@@ -220,7 +211,7 @@ TEST(SafeFile, AFailingReadIsReportedAsSuch) {
 TEST(SafeFile, AFileLargerThanAllowedIsNotRead) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big"));
-    put(path, QByteArray(2000, 'x'));
+    writeTestFile(path, QByteArray(2000, 'x'));
     EXPECT_EQ(readFileChecked(path, 1999).status, ReadStatus::TooLarge);
     const FileContents whole = readFileChecked(path, 2000);
     EXPECT_EQ(whole.status, ReadStatus::Read);

@@ -39,18 +39,6 @@ using planning::NavLogWindow;
 
 const QByteArray kOld = "the file as it was\n";
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // Runs `trigger`; chooses `file` in the file dialog it opens, if any, and reads the
 // message box that follows (pressing OK). Returns the box's text, "" when none came.
 QString answerDialogs(const QString& file, const std::function<void()>& trigger) {
@@ -134,21 +122,21 @@ TEST_P(PlanSaveTest, KeepsTheOldFileAndThePlanModified) {
     const QString plan = disk.filePath(QStringLiteral("trip.aerolume-plan"));
     ASSERT_TRUE(log->saveFile(plan));
     ASSERT_TRUE(log->openFile(plan));
-    const QByteArray saved = contents(plan);
+    const QByteArray saved = fileContents(plan);
     log->model()->insertCheckpoint(0);
     ASSERT_TRUE(log->isWindowModified());
     const QString target = disk.filePath(QString::fromLatin1(c.file));
     if (target != plan) {
-        put(target, kOld);
+        writeTestFile(target, kOld);
     }
-    const QByteArray before = contents(target);
+    const QByteArray before = fileContents(target);
     const QStringList entries = disk.entries();
     disk.fill();
     const QString message = answerDialogs(
         target, [&] { child<QAction>(log, QString::fromLatin1(c.entry))->trigger(); });
     EXPECT_EQ(message, QStringLiteral("Could not save %1: no space left on the disk.").arg(c.file));
-    EXPECT_EQ(contents(target), before);
-    EXPECT_EQ(contents(plan), saved);
+    EXPECT_EQ(fileContents(target), before);
+    EXPECT_EQ(fileContents(plan), saved);
     EXPECT_EQ(disk.entries(), entries);
     EXPECT_EQ(disk.entries(QStringLiteral("config/Aerolume")), QStringList());
     EXPECT_TRUE(log->isWindowModified());
@@ -158,7 +146,7 @@ TEST_P(PlanSaveTest, KeepsTheOldFileAndThePlanModified) {
     EXPECT_EQ(answerDialogs(target,
                             [&] { child<QAction>(log, QString::fromLatin1(c.entry))->trigger(); }),
               QString());
-    EXPECT_NE(contents(target), before);
+    EXPECT_NE(fileContents(target), before);
     EXPECT_EQ(log->isWindowModified(), !c.savesThePlan);
 }
 
@@ -198,7 +186,7 @@ TEST_P(AircraftSaveTest, KeepsTheOldFileAndSaysWhatFailed) {
     ASSERT_TRUE(AircraftStore().exportFile(a, import, &error));
     const QString target = c.file[0] == 0 ? *profile : disk.filePath(QString::fromLatin1(c.file));
     if (target != *profile) {
-        put(target, kOld);
+        writeTestFile(target, kOld);
     }
     auto* loading = qobject_cast<LoadingWindow*>(
         open(QStringLiteral("Loading"), [](WindowRegistry& r) { return new LoadingWindow(r); }));
@@ -217,7 +205,7 @@ TEST_P(AircraftSaveTest, KeepsTheOldFileAndSaysWhatFailed) {
                   ->button(QDialogButtonBox::Ok));
         return dialog.result();
     });
-    const QByteArray before = contents(target);
+    const QByteArray before = fileContents(target);
     const QStringList folder = disk.entries(QStringLiteral("data/Aerolume/aircraft"));
     const QStringList top = disk.entries();
     disk.fill();
@@ -232,7 +220,7 @@ TEST_P(AircraftSaveTest, KeepsTheOldFileAndSaysWhatFailed) {
                              ? QStringLiteral("import")
                              : QStringLiteral("save");
     EXPECT_EQ(shown, QStringLiteral("Could not %1 %2: no space left on the disk.").arg(verb, name));
-    EXPECT_EQ(contents(target), before);
+    EXPECT_EQ(fileContents(target), before);
     EXPECT_EQ(disk.entries(QStringLiteral("data/Aerolume/aircraft")), folder);
     EXPECT_EQ(disk.entries(), top);
 }
@@ -260,7 +248,8 @@ class StoredSaveTest : public FullDiskTest, public ::testing::WithParamInterface
 TEST_P(StoredSaveTest, TheStoreStaysWhole) {
     const StoredSave& c = GetParam();
     const QString store = disk.filePath(QStringLiteral("config/Aerolume/%1").arg(c.file));
-    put(store, "[LatLong]\nDepLatDeg=34\n\n[WB]\nEmpty_W=1169\n\n[Files]\nLastFolder=/tmp\n");
+    writeTestFile(store,
+                  "[LatLong]\nDepLatDeg=34\n\n[WB]\nEmpty_W=1169\n\n[Files]\nLastFolder=/tmp\n");
     const QString name = QString::fromLatin1(c.window);
     QWidget* window = open(name, [name](WindowRegistry& r) -> QWidget* {
         if (name == QLatin1String("WB")) {
@@ -283,7 +272,7 @@ TEST_P(StoredSaveTest, TheStoreStaysWhole) {
         typeFields(window, {c.field}, {"12"});
     }
     closeWindow(window, CloseBy::CloseBox);
-    EXPECT_EQ(contents(store),
+    EXPECT_EQ(fileContents(store),
               QByteArray("[LatLong]\nDepLatDeg=34\n\n[WB]\nEmpty_W=1169\n\n[Files]\nLastFolder=/"
                          "tmp\n"));
     EXPECT_EQ(disk.entries(QStringLiteral("config/Aerolume")), entries);

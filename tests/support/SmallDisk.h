@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -38,5 +39,10 @@ private:
     bool m_mounted = false;
     QString m_reason;
 };
+
+// A file's bytes, "(none)" when it cannot be read; and a file written as a test needs
+// it (its folder made first).
+QByteArray fileContents(const QString& path);
+void writeTestFile(const QString& path, const QByteArray& bytes);
 
 }  // namespace aerolume::test
