@@ -97,7 +97,7 @@ public:
         if (!value.isString()) {
             fail(at(name), tr("a text in quotes is expected."));
         }
-        const QString result = value.toString();
+        QString result = value.toString();
         if (platform::characterCount(result) > static_cast<qsizetype>(kMaxNameLength)) {
             fail(at(name), tr("the text is longer than %1 characters.").arg(kMaxNameLength));
         }
@@ -190,7 +190,7 @@ Plan readObject(const QJsonObject& top) {
     const auto fuelUnit = fuelUnitFromKey(unit.toStdString());
     if (!fuelUnit) {
         Reader::fail(d.at(key::kFuelUnit),
-                     tr("\"%1\" is not one of \"USgal\", \"L\", \"lb\" and \"kg\".").arg(unit));
+                     tr(R"("%1" is not one of "USgal", "L", "lb" and "kg".)").arg(unit));
     }
     p.fuelUnit = *fuelUnit;
     p.fuelFlow = d.number(defaults, key::kFuelFlow, kFuelFlowRange);
@@ -227,7 +227,7 @@ Plan readObject(const QJsonObject& top) {
 
 QString tooLarge() {
     return tr("The plan file cannot be read: it is larger than %1 MB.")
-        .arg(kMaxPlanFileBytes / (1024 * 1024));
+        .arg(kMaxPlanFileBytes / (qint64{1024} * 1024));
 }
 
 void putOptional(QJsonObject& object, const QString& name, const std::optional<double>& value) {

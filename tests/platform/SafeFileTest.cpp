@@ -144,13 +144,13 @@ void PrintTo(const Special& c, std::ostream* os) {
 }
 
 QString fifo(const QTemporaryDir& dir) {
-    const QString path = dir.filePath(QStringLiteral("pipe.aerolume-plan"));
+    QString path = dir.filePath(QStringLiteral("pipe.aerolume-plan"));
     EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     return path;
 }
 
 QString socketFile(const QTemporaryDir& dir) {
-    const QString path = dir.filePath(QStringLiteral("s.aerolume-plan"));
+    QString path = dir.filePath(QStringLiteral("s.aerolume-plan"));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const QByteArray name = QFile::encodeName(path);
@@ -162,13 +162,13 @@ QString socketFile(const QTemporaryDir& dir) {
 }
 
 QString device(const QTemporaryDir& dir) {
-    const QString path = dir.filePath(QStringLiteral("null.aerolume-plan"));
+    QString path = dir.filePath(QStringLiteral("null.aerolume-plan"));
     EXPECT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
     return path;
 }
 
 QString folder(const QTemporaryDir& dir) {
-    const QString path = dir.filePath(QStringLiteral("folder.aerolume-plan"));
+    QString path = dir.filePath(QStringLiteral("folder.aerolume-plan"));
     EXPECT_TRUE(QDir().mkdir(path));
     return path;
 }

@@ -94,7 +94,7 @@ protected:
         return program->registry().show(name);
     }
 
-    SmallDisk disk{2 * 1024 * 1024};
+    SmallDisk disk{qint64{2} * 1024 * 1024};
     std::unique_ptr<TestProgram> program;
 
 private:

@@ -13,7 +13,7 @@ namespace aerolume::test {
 // elsewhere mounted() is false and skipReason() says why, for GTEST_SKIP().
 class SmallDisk {
 public:
-    explicit SmallDisk(qint64 bytes = 256 * 1024);
+    explicit SmallDisk(qint64 bytes = qint64{256} * 1024);
     ~SmallDisk();
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
