@@ -6,6 +6,8 @@
 #include "airdata/CloudWindow.h"
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
+#include "airports/AirportCaptions.h"
+#include "airports/AirportWindow.h"
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/ClimbWindow.h"
@@ -40,7 +42,12 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"LatLong", make<LatLongWindow>()},
         {"PPNav", make<PPNavWindow>()},
         {"WB", make<WBWindow>()},
-        {"About", make<AboutWindow>()},
+        {"About",
+         [](WindowRegistry& r) {
+             auto* about = new AboutWindow(r);
+             about->setDataCredit(airports::dataCreditLine());
+             return about;
+         }},
         {"Surprise", [](WindowRegistry&) { return new SurpriseWindow; }},
         {"Convert", make<ConvertWindow>()},
         {"Dalt", make<DaltWindow>()},
@@ -56,6 +63,7 @@ void registerProgramWindows(WindowRegistry& registry) {
         {"RwyWind", make<RunwayWindWindow>()},
         {"NavLog", make<planning::NavLogWindow>()},
         {"Loading", make<aircraft::LoadingWindow>()},
+        {"Airport", make<airports::AirportWindow>()},
     };
     for (const auto& [name, factory] : windows) {
         registry.registerWindow(QString::fromLatin1(name), factory);

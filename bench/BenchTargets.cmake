@@ -77,3 +77,18 @@ if(TARGET aerolume_planning_widgets)
   target_link_libraries(aerolume-planning-bench PRIVATE
     aerolume_planning_widgets Qt6::Gui benchmark::benchmark aerolume_warnings)
 endif()
+
+# The airport data: look-ups as typed, the Airport window opening, an import.
+if(TARGET aerolume_airports_widgets)
+  add_executable(aerolume-airports-bench ${AEROLUME_BENCH_DIR}/airports/AirportBench.cpp)
+  target_link_libraries(aerolume-airports-bench PRIVATE
+    aerolume_airports_widgets Qt6::Widgets aerolume_warnings)
+endif()
+
+# The route map drawn for a 100-leg plan, and 300 points through each route file format.
+if(TARGET aerolume_map_widgets AND TARGET aerolume_interchange_file)
+  add_executable(aerolume-route-bench ${AEROLUME_BENCH_DIR}/route/RouteBench.cpp)
+  target_link_libraries(aerolume-route-bench PRIVATE
+    aerolume_map_widgets aerolume_interchange_file Qt6::Gui benchmark::benchmark
+    aerolume_warnings)
+endif()

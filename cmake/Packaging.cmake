@@ -87,5 +87,7 @@ set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "amd64")
 # The libraries the binary and its print module link (Qt Widgets, Gui, Core and Print
 # Support and the C and C++ runtimes), found by dpkg-shlibdeps, and nothing else.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The airport database is read through Qt's SQLite driver, a plugin no library links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins")
 include(CPack)

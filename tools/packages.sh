@@ -29,6 +29,8 @@ ensure_packages() {
 
 # What building the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# The airport data: Qt's SQLite driver (the build runs the importer) and zlib for .csv.gz.
+BUILD_PACKAGES+=(libqt6sql6-sqlite zlib1g-dev)
 # What the tests need besides.
 TEST_PACKAGES=(libgtest-dev libgmock-dev
     desktop-file-utils appstream xvfb dbus at-spi2-core python3-pyatspi)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanCore.h"
 
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
@@ -123,40 +124,139 @@ void RhumbMidpoint(double lat1, double lon1, double lat2, double lon2, double& l
     longitude = toLongitude(lon1 + change * fraction);
 }
 
-std::vector<LegConditions> ResolveLegs(const Plan& plan) {
-    std::vector<LegConditions> legs;
+namespace {
+
+// The conditions of the leg from `from` to `to` with the overrides `o` (see ResolveLegs).
+LegConditions resolveLeg(const Plan& plan, const Checkpoint& from, const Checkpoint& to,
+                         const std::optional<double>& year) {
     const PlanDefaults& d = plan.defaults;
-    const std::optional<double> year = plan.date ? planDecimalYear(*plan.date) : std::nullopt;
-    for (std::size_t i = 1; i < plan.checkpoints.size(); ++i) {
-        const LegOverrides& o = plan.checkpoints[i].leg;
-        LegConditions c;
-        c.altitude = o.altitude.value_or(d.altitude);
-        c.trueAirspeed = o.trueAirspeed.value_or(d.trueAirspeed);
-        c.windDirection = o.windDirection.value_or(d.windDirection);
-        c.windSpeed = o.windSpeed.value_or(d.windSpeed);
-        c.variation = d.variation;
-        c.variationSource = VariationSource::PlanDefault;
-        if (year) {
-            const Checkpoint& from = plan.checkpoints[i - 1];
-            const Checkpoint& to = plan.checkpoints[i];
-            double latitude = 0;
-            double longitude = 0;
-            RhumbMidpoint(from.latitude, from.longitude, to.latitude, to.longitude, latitude,
-                          longitude);
-            const auto model = MagneticVariationAt(latitude, longitude, c.altitude, *year);
-            if (model) {
-                c.magneticZone = model->Zone;
-                if (const auto declination = model->Declination()) {
-                    c.variation = *declination;
-                    c.variationSource = VariationSource::Model;
-                }
+    const LegOverrides& o = to.leg;
+    LegConditions c;
+    c.altitude = o.altitude.value_or(d.altitude);
+    c.trueAirspeed = o.trueAirspeed.value_or(d.trueAirspeed);
+    c.windDirection = o.windDirection.value_or(d.windDirection);
+    c.windSpeed = o.windSpeed.value_or(d.windSpeed);
+    c.variation = d.variation;
+    c.variationSource = VariationSource::PlanDefault;
+    if (year) {
+        double latitude = 0;
+        double longitude = 0;
+        RhumbMidpoint(from.latitude, from.longitude, to.latitude, to.longitude, latitude,
+                      longitude);
+        const auto model = MagneticVariationAt(latitude, longitude, c.altitude, *year);
+        if (model) {
+            c.magneticZone = model->Zone;
+            if (const auto declination = model->Declination()) {
+                c.variation = *declination;
+                c.variationSource = VariationSource::Model;
             }
         }
-        if (o.variation) {
-            c.variation = *o.variation;
-            c.variationSource = VariationSource::Typed;
+    }
+    if (o.variation) {
+        c.variation = *o.variation;
+        c.variationSource = VariationSource::Typed;
+    }
+    return c;
+}
+
+std::optional<double> planYear(const Plan& plan) {
+    return plan.date ? planDecimalYear(*plan.date) : std::nullopt;
+}
+
+// One leg at cruise: course, distance, wind triangle, time and fuel.
+LegResult levelLeg(const Checkpoint& from, const Checkpoint& to, const LegConditions& c,
+                   double fuelFlow) {
+    LegResult leg;
+    leg.conditions = c;
+    leg.status = courseAndDistance(from, to, leg);
+    if (leg.status == LegStatus::Ok) {
+        leg.status = wind(leg);
+        if (leg.status == LegStatus::Ok) {
+            leg.time = *leg.distance / *leg.groundSpeed;
         }
-        legs.push_back(c);
+    } else if (leg.status == LegStatus::ZeroLength) {
+        leg.time = 0;
+    }
+    if (leg.time) {
+        leg.fuel = fuelFlow * *leg.time;
+    }
+    return leg;
+}
+
+// The profile of the legs, when the plan has climb or descent figures; every leg's
+// time and fuel become its segments' sums.
+FlightProfile profileOf(const Plan& plan, std::vector<LegResult>& legs) {
+    if (!plan.climb && !plan.descent) {
+        return {};
+    }
+    ProfileInput input;
+    input.climb = plan.climb;
+    input.descent = plan.descent;
+    input.patternAltitude = plan.patternAltitude;
+    if (!plan.checkpoints.empty()) {
+        input.departureElevation = plan.checkpoints.front().elevation;
+        input.destinationElevation = plan.checkpoints.back().elevation;
+    }
+    for (const LegResult& leg : legs) {
+        const LegConditions& c = leg.conditions;
+        input.legs.push_back({leg.distance, leg.trueCourse, c.windDirection, c.windSpeed,
+                              c.altitude, c.trueAirspeed, leg.groundSpeed, plan.defaults.fuelFlow});
+    }
+    FlightProfile profile = ComputeProfile(input);
+    if (profile.status == ProfileStatus::Computed) {
+        for (std::size_t i = 0; i < legs.size(); ++i) {
+            legs[i].time = profile.legTime[i];
+            legs[i].fuel = profile.legFuel[i];
+        }
+    }
+    return profile;
+}
+
+// Where along leg `index` the fuel used passes `available` (the fuel left at its
+// start, <= 0 when it has already run out): through the profile's segments of the
+// leg, or the leg at cruise.
+FuelExhaustion exhaustionOn(std::size_t index, const LegResult& leg, double available,
+                            const FlightProfile& profile) {
+    FuelExhaustion out;
+    out.leg = index;
+    std::vector<ProfileSegment> segments;
+    for (const ProfileSegment& s : profile.segments) {
+        if (s.leg == index) {
+            segments.push_back(s);
+        }
+    }
+    if (segments.empty() && leg.distance && leg.time && leg.fuel) {
+        ProfileSegment whole;
+        whole.to = *leg.distance;
+        whole.time = *leg.time;
+        whole.fuel = *leg.fuel;
+        segments.push_back(whole);
+    }
+    if (!(available > 0)) {
+        return out;
+    }
+    double left = available;
+    for (const ProfileSegment& s : segments) {
+        if (s.fuel > left) {
+            const double part = left / s.fuel;
+            out.distanceAlongLeg = s.from + (s.to - s.from) * part;
+            out.timeAlongLeg += s.time * part;
+            return out;
+        }
+        left -= s.fuel;
+        out.timeAlongLeg += s.time;
+        out.distanceAlongLeg = s.to;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<LegConditions> ResolveLegs(const Plan& plan) {
+    std::vector<LegConditions> legs;
+    const std::optional<double> year = planYear(plan);
+    for (std::size_t i = 1; i < plan.checkpoints.size(); ++i) {
+        legs.push_back(resolveLeg(plan, plan.checkpoints[i - 1], plan.checkpoints[i], year));
     }
     return legs;
 }
@@ -170,25 +270,19 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
         result.firstBelowReserve = 0;
     }
 
+    const std::size_t legCount = plan.checkpoints.empty() ? 0 : plan.checkpoints.size() - 1;
+    for (std::size_t i = 0; i < legCount && i < conditions.size(); ++i) {
+        result.legs.push_back(
+            levelLeg(plan.checkpoints[i], plan.checkpoints[i + 1], conditions[i], d.fuelFlow));
+    }
+    result.profile = profileOf(plan, result.legs);
+
     std::optional<double> distance = 0;
     std::optional<double> time = 0;
     std::optional<double> fuel = 0;
-    const std::size_t legCount = plan.checkpoints.empty() ? 0 : plan.checkpoints.size() - 1;
-    for (std::size_t i = 0; i < legCount && i < conditions.size(); ++i) {
-        LegResult leg;
-        leg.conditions = conditions[i];
-        leg.status = courseAndDistance(plan.checkpoints[i], plan.checkpoints[i + 1], leg);
-        if (leg.status == LegStatus::Ok) {
-            leg.status = wind(leg);
-            if (leg.status == LegStatus::Ok) {
-                leg.time = *leg.distance / *leg.groundSpeed;
-            }
-        } else if (leg.status == LegStatus::ZeroLength) {
-            leg.time = 0;
-        }
-        if (leg.time) {
-            leg.fuel = d.fuelFlow * *leg.time;
-        }
+    for (std::size_t i = 0; i < result.legs.size(); ++i) {
+        LegResult& leg = result.legs[i];
+        const std::optional<double> fuelBefore = fuel;
         distance =
             distance && leg.distance ? std::optional(*distance + *leg.distance) : std::nullopt;
         time = time && leg.time ? std::optional(*time + *leg.time) : std::nullopt;
@@ -197,13 +291,22 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
         leg.totalTime = time;
         leg.fuelUsed = fuel;
         if (fuel) {
-            leg.fuelRemaining = result.fuelAfterTaxi - *fuel;
-            leg.belowReserve = *leg.fuelRemaining < result.reserveFuel;
+            const double remaining = result.fuelAfterTaxi - *fuel;
+            leg.fuelRemaining = std::max(0.0, remaining);
+            leg.belowReserve = remaining < result.reserveFuel;
             if (leg.belowReserve && !result.firstBelowReserve) {
                 result.firstBelowReserve = i + 1;
             }
+            if (!result.fuelExhaustion && remaining < 0) {
+                result.fuelExhaustion =
+                    exhaustionOn(i, leg, result.fuelAfterTaxi - *fuelBefore, result.profile);
+                result.fuelExhaustion->distance =
+                    *leg.totalDistance - *leg.distance + result.fuelExhaustion->distanceAlongLeg;
+                result.fuelExhaustion->time =
+                    *leg.totalTime - *leg.time + result.fuelExhaustion->timeAlongLeg;
+            }
         }
-        result.legs.push_back(leg);
+        leg.fuelExhausted = result.fuelExhaustion.has_value();
     }
     if (legCount > 0 && result.legs.size() == legCount) {
         result.totalDistance = distance;
@@ -215,12 +318,46 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
             leg.distanceRemaining = *result.totalDistance - *leg.totalDistance;
         }
     }
+    if (result.fuelExhaustion && result.tripFuel) {
+        result.fuelExhaustion->shortBy = *result.tripFuel - result.fuelAfterTaxi;
+    }
     if (legCount > 0) {
-        const auto routes =
-            ComputeRoutes(routeInput(plan.checkpoints.front(), plan.checkpoints.back()));
+        const Checkpoint& first = plan.checkpoints.front();
+        const Checkpoint& last = plan.checkpoints.back();
+        const auto routes = ComputeRoutes(routeInput(first, last));
         if (const auto* route = std::get_if<RouteResult>(&routes)) {
             result.greatCircleDistance = route->GreatCircleDistance;
+        } else if (const RouteError error = std::get<RouteError>(routes);
+                   samePosition(first, last) || error == RouteError::SamePoint ||
+                   error == RouteError::SamePosition) {
+            result.greatCircleDistance = 0;
         }
+    }
+    if (plan.departureTime) {
+        result.departure = EtaAfter(*plan.departureTime, 0);
+        for (LegResult& leg : result.legs) {
+            if (leg.totalTime) {
+                leg.eta = EtaAfter(*plan.departureTime, *leg.totalTime);
+            }
+        }
+    }
+    if (plan.fuelPlan) {
+        FuelPlanFigures figures;
+        figures.taxi = d.taxiFuel;
+        figures.trip = result.tripFuel;
+        figures.contingencyPercent = plan.fuelPlan->contingencyPercent;
+        figures.alternate = 0;
+        figures.finalReserve = result.reserveFuel;
+        figures.extra = plan.fuelPlan->extraFuel;
+        figures.onBoard = d.fuelAtStart;
+        if (plan.alternate && !plan.checkpoints.empty()) {
+            const Checkpoint& from = plan.checkpoints.back();
+            result.alternateLeg =
+                levelLeg(from, *plan.alternate,
+                         resolveLeg(plan, from, *plan.alternate, planYear(plan)), d.fuelFlow);
+            figures.alternate = result.alternateLeg->fuel;
+        }
+        result.fuelPlan = ComputeFuelPlan(figures);
     }
     return result;
 }

@@ -8,6 +8,10 @@
 #include <vector>
 
 #include "navigation/MagneticModel.h"
+#include "planning/FlightProfile.h"
+#include "planning/FuelPlan.h"
+#include "planning/PlanPlaces.h"
+#include "planning/PlanTime.h"
 
 namespace aerolume::planning {
 
@@ -19,6 +23,12 @@ namespace aerolume::planning {
 // distances in nautical miles, times in hours, fuel in the plan's fuel unit (a flow in
 // that unit per hour), magnetic variation in degrees with east positive and west
 // negative.
+//
+// Beyond the legs at cruise, a plan may carry a departure time (the ETA at every
+// checkpoint, PlanTime.h), climb and descent figures (the vertical profile,
+// FlightProfile.h) and fuel plan inputs (FuelPlan.h); a plan without them is a log of
+// level legs at cruise. Where each checkpoint came from (the airport and
+// navaid data, or typed) is in PlanPlaces.h, with the radial and distance fixes.
 
 enum class FuelUnit { UsGallons, Litres, Pounds, Kilograms };
 
@@ -35,17 +45,21 @@ struct Range {
 };
 
 // The ranges every plan value must lie in, shared by the window and the plan file.
-inline constexpr Range kAltitudeRange{-1500, 60000};  // ft
-inline constexpr Range kAirspeedRange{1, 1000};       // kt
-inline constexpr Range kWindDirectionRange{0, 360};   // degrees true
-inline constexpr Range kWindSpeedRange{0, 200};       // kt
-inline constexpr Range kVariationRange{-180, 180};    // degrees, east positive
-inline constexpr Range kFuelFlowRange{0, 10000};      // fuel unit per hour
-inline constexpr Range kFuelRange{0, 100000};         // fuel unit
-inline constexpr Range kReserveMinutesRange{0, 600};  // minutes
-inline constexpr Range kLatitudeRange{-90, 90};       // degrees
-inline constexpr Range kLongitudeRange{-180, 180};    // degrees
-inline constexpr int kMinPlanYear = 2000;             // the years a plan date may have
+inline constexpr Range kAltitudeRange{-1500, 60000};    // ft
+inline constexpr Range kAirspeedRange{1, 1000};         // kt
+inline constexpr Range kWindDirectionRange{0, 360};     // degrees true
+inline constexpr Range kWindSpeedRange{0, 200};         // kt
+inline constexpr Range kVariationRange{-180, 180};      // degrees, east positive
+inline constexpr Range kFuelFlowRange{0, 10000};        // fuel unit per hour
+inline constexpr Range kFuelRange{0, 100000};           // fuel unit
+inline constexpr Range kReserveMinutesRange{0, 600};    // minutes
+inline constexpr Range kLatitudeRange{-90, 90};         // degrees
+inline constexpr Range kLongitudeRange{-180, 180};      // degrees
+inline constexpr Range kElevationRange{-1500, 20000};   // ft, a field's elevation
+inline constexpr Range kPatternAltitudeRange{0, 5000};  // ft above the destination
+inline constexpr Range kClimbRateRange{1, 10000};       // ft/min, climb or descent
+inline constexpr Range kContingencyRange{0, 100};       // % of the trip fuel
+inline constexpr int kMinPlanYear = 2000;               // the years a plan date may have
 inline constexpr int kMaxPlanYear = 2099;
 inline constexpr std::size_t kMaxCheckpoints = 1000;
 inline constexpr std::size_t kMaxNameLength = 200;  // characters of a name
@@ -67,6 +81,11 @@ struct Checkpoint {
     double longitude = 0;
     // The leg from the checkpoint before to this one; unused on the first checkpoint.
     LegOverrides leg;
+    // ft above mean sea level: an airport's field elevation from the data, or typed.
+    // The profile climbs from the first checkpoint's and descends to the last's.
+    std::optional<double> elevation{};
+    // Where the checkpoint came from; the position above is always the one flown.
+    CheckpointOrigin origin{};
 
     bool operator==(const Checkpoint&) const = default;
 };
@@ -106,6 +125,17 @@ struct Plan {
     std::optional<PlanDate> date;
     PlanDefaults defaults;
     std::vector<Checkpoint> checkpoints;
+    // Take-off at the first checkpoint, UTC; without one there are no ETAs.
+    std::optional<TimeOfDay> departureTime{};
+    // The aircraft's climb and descent; without either the legs are level.
+    std::optional<ClimbFigures> climb{};
+    std::optional<ClimbFigures> descent{};
+    double patternAltitude = 1000;  // ft above the destination (kPatternAltitudeRange)
+    // Without these there is no fuel plan (nor its shortfall).
+    std::optional<FuelPlanInputs> fuelPlan{};
+    // The destination's alternate: its position, name and origin; its leg from the last
+    // checkpoint takes its overrides (the altitude above all) over the plan's values.
+    std::optional<Checkpoint> alternate{};
 
     bool operator==(const Plan&) const = default;
 };
@@ -163,16 +193,33 @@ struct LegResult {
     std::optional<double> trueHeading;      // [0, 360)
     std::optional<double> magneticHeading;  // [0, 360)
     std::optional<double> groundSpeed;      // kt, > 0
-    std::optional<double> time;             // h
-    std::optional<double> fuel;             // fuel unit
+    std::optional<double> time;             // h, climb and descent included
+    std::optional<double> fuel;             // fuel unit, climb and descent included
     // At the checkpoint that ends the leg, from the first checkpoint on: unknown from
     // the first unknown leg on.
     std::optional<double> totalDistance;
     std::optional<double> distanceRemaining;  // to the last checkpoint
     std::optional<double> totalTime;
-    std::optional<double> fuelUsed;       // by the legs so far, taxi fuel apart
-    std::optional<double> fuelRemaining;  // fuel at start - taxi fuel - fuel used
-    bool belowReserve = false;            // fuel remaining below the reserve
+    std::optional<double> fuelUsed;  // by the legs so far, taxi fuel apart
+    // fuel at start - taxi fuel - fuel used, never below 0: once the fuel has run out
+    // it is 0 and `fuelExhausted` says so.
+    std::optional<double> fuelRemaining;
+    bool belowReserve = false;  // fuel at start - taxi fuel - fuel used below the reserve
+    // The fuel runs out on this leg or before it (PlanResult::fuelExhaustion).
+    bool fuelExhausted = false;
+    // At the checkpoint that ends the leg: the departure time plus the total time.
+    std::optional<Eta> eta;
+};
+
+// Where the fuel runs out: on which leg and how far along it.
+struct FuelExhaustion {
+    std::size_t leg = 0;          // legs[leg], from checkpoint leg to leg + 1
+    double distanceAlongLeg = 0;  // NM from the leg's first checkpoint
+    double timeAlongLeg = 0;      // h
+    double distance = 0;          // NM from the first checkpoint
+    double time = 0;              // h from take-off
+    // The fuel missing to reach the last checkpoint, when the trip fuel is known.
+    std::optional<double> shortBy;
 };
 
 struct PlanResult {
@@ -189,6 +236,17 @@ struct PlanResult {
     // The first checkpoint (index into the plan) where the fuel remaining is below
     // the reserve.
     std::optional<std::size_t> firstBelowReserve;
+    // Where the fuel runs out, when it does (taxi fuel beyond the fuel at start runs
+    // out at the start of the first leg).
+    std::optional<FuelExhaustion> fuelExhaustion;
+    // The vertical profile; status Level without climb and descent figures.
+    FlightProfile profile;
+    // The departure time at the first checkpoint, when the plan has one.
+    std::optional<Eta> departure;
+    // The leg from the last checkpoint to the alternate, and the fuel plan, when the
+    // plan has them.
+    std::optional<LegResult> alternateLeg;
+    std::optional<FuelPlanLines> fuelPlan;
 };
 
 // Computes every leg of the plan with the given conditions (one per leg, as
@@ -203,8 +261,19 @@ struct PlanResult {
 //     HeadwindTooStrong;
 //   magnetic heading = true heading - variation (west added, east subtracted);
 //   time = distance / ground speed, fuel = fuel flow * time;
+//   with climb or descent figures and every leg known, the vertical profile
+//     (FlightProfile.h) with the leg's course, wind, altitude, airspeed and ground
+//     speed: the leg's time and fuel are then its segments' sums;
 //   running totals from the first checkpoint; fuel remaining = fuel at start - taxi
-//     fuel - fuel used; below the reserve when less than fuel flow * reserve / 60.
+//     fuel - fuel used, never below 0; below the reserve when that difference is less
+//     than fuel flow * reserve / 60; the fuel runs out where the fuel used passes the
+//     fuel after taxi, found along the leg's segments (constant flow and ground speed
+//     within each);
+//   the great-circle distance from the first to the last checkpoint: 0 when they are
+//     one position (a round trip);
+//   with a departure time, the ETA at every checkpoint whose total time is known;
+//   with fuel plan inputs, the alternate's leg (as any leg, from the last checkpoint,
+//     level at cruise) and the fuel plan (FuelPlan.h).
 // A leg whose time is unknown leaves its fuel and every running total after it
 // unknown (the distances stay known when its course is).
 PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& conditions);

@@ -2,6 +2,7 @@
 #include "AboutWindow.h"
 
 #include <QCloseEvent>
+#include <QVBoxLayout>
 
 #include "Artwork.h"
 #include "WindowRegistry.h"
@@ -58,6 +59,28 @@ AboutWindow::AboutWindow(WindowRegistry& registry)
 }
 
 AboutWindow::~AboutWindow() = default;
+
+void AboutWindow::setDataCredit(const QString& credit) {
+    if (credit.isEmpty()) {
+        return;
+    }
+    if (m_dataCredit == nullptr) {
+        m_dataCredit = new QLabel(this);
+        m_dataCredit->setObjectName(QStringLiteral("LblDataCredit"));
+        m_dataCredit->setWordWrap(true);
+        m_dataCredit->setAlignment(Qt::AlignCenter);
+        m_dataCredit->setFocusPolicy(Qt::NoFocus);
+        m_dataCredit->setContentsMargins(10, 0, 10, 0);
+        setPointSize(m_dataCredit, 7, false);
+        // Under the notice line, as wide as the picture.
+        m_dataCredit->setFixedWidth(m_ui->Image1->width());
+        auto* column = qobject_cast<QVBoxLayout*>(layout());
+        column->insertWidget(column->indexOf(m_ui->Label1) + 1, m_dataCredit, 0, Qt::AlignHCenter);
+    }
+    m_dataCredit->setText(credit);
+    m_dataCredit->setAccessibleName(tr("Airport data"));
+    setFixedSize(sizeHint());
+}
 
 void AboutWindow::Text1_KeyPress(int& keyAscii) {
     // Exactly "hi": no other capitalisation, no space around it. The key itself goes on

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 #include <memory>
 
@@ -26,6 +27,10 @@ public:
     // The notice line under the picture.
     static QString noticeLine();
 
+    // The airport data's credit (its sources, dates and licences), in a small label of
+    // its own under the notice line, out of the tab order; none when empty.
+    void setDataCredit(const QString& credit);
+
     void Text1_KeyPress(int& keyAscii);
     void Command1_Click();
 
@@ -36,6 +41,7 @@ private:
     void Form_Unload();
 
     std::unique_ptr<Ui::AboutForm> m_ui;
+    QLabel* m_dataCredit = nullptr;
     WindowRegistry& m_registry;
 };
 

@@ -64,6 +64,7 @@ LauncherWindow::LauncherWindow(WindowRegistry& registry)
         {m_ui->menuClimb, "Climb"},       {m_ui->menuAtmos, "Atmos"},
         {m_ui->menuCloud, "Cloud"},       {m_ui->menuNavLog, "NavLog"},
         {m_ui->menuLoading, "Loading"},   {m_ui->menuMagVar, "MagVar"},
+        {m_ui->menuAirport, "Airport"},
     };
     for (const auto& opener : moreOpeners) {
         const QString name = QString::fromLatin1(opener.window);

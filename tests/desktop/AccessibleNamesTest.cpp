@@ -41,7 +41,7 @@ protected:
 
 const char* const kCalculators[] = {"Wind",    "Dalt",  "Speed",  "PPNav",    "LatLong", "WB",
                                     "Convert", "TSD",   "Fuel",   "FindWind", "RwyWind", "Climb",
-                                    "Atmos",   "Cloud", "MagVar", "NavLog",   "Loading"};
+                                    "Atmos",   "Cloud", "MagVar", "NavLog",   "Loading", "Airport"};
 
 TEST_F(AccessibleNamesTest, EveryFieldAndOptionButtonHasAName) {
     for (const char* name : kCalculators) {
@@ -191,6 +191,16 @@ TEST_F(AccessibleNamesTest, ControlsAreNamedByTheirCaptions) {
         {"Loading", "LblTakeoffVerdict", "Take-off verdict"},
         {"Loading", "LblLandingVerdict", "Landing verdict"},
         {"Loading", "graphEnvelope", "Envelope graph"},
+        {"Airport", "txtSearch", "Identifier or name:"},
+        {"Airport", "lstMatches", "Matches"},
+        {"Airport", "LblIdent", "Identifier:"},
+        {"Airport", "LblElevation", "Elevation:"},
+        {"Airport", "tblRunways", "Runways"},
+        {"Airport", "tblFrequencies", "Frequencies"},
+        {"Airport", "tblNavaids", "Navaids within 40 NM"},
+        {"Airport", "txtWindDir", "Wind direction (° magnetic):"},
+        {"Airport", "txtXwindLimit", "Crosswind limit (kt):"},
+        {"Airport", "tblRunwayWinds", "Wind on every runway end"},
     };
     for (const auto& e : expected) {
         QWidget* window = open(e.window);

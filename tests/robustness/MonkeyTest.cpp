@@ -44,6 +44,7 @@
 #include "airdata/CloudWindow.h"
 #include "airdata/DaltWindow.h"
 #include "airdata/SpeedWindow.h"
+#include "airports/AirportWindow.h"
 #include "conversions/ConvertWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/ClimbWindow.h"
@@ -384,6 +385,16 @@ std::vector<WindowRules> allWindows() {
           QStringLiteral("lblWarnings")}},
         // The loading window, over an aircraft in lb and in (see loadingWindow()).
         {"Loading", nullptr, "menuLoading", loadingResults(), "ErrorLbl", {}, {}},
+        // The Airport window over the test database: the search takes any text.
+        {"Airport",
+         nullptr,
+         "menuAirport",
+         {{QStringLiteral("LblElevation"),
+           {QStringLiteral("unknown|-?") + kWhole + QStringLiteral(" ft \\(-?") + kWhole +
+            QStringLiteral(" m\\)")}}},
+         "ErrorLbl",
+         {},
+         {QStringLiteral("txtSearch")}},
         // The launcher alone: it opens every other window and gets them back. Its
         // thanks caption changes by its timers.
         {"Main",
@@ -444,6 +455,8 @@ std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
         {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new planning::NavLogWindow(r); }},
         {QStringLiteral("Surprise"), [](WindowRegistry&) { return new SurpriseWindow; }},
         {QStringLiteral("Loading"), loadingWindow},
+        {QStringLiteral("Airport"),
+         [](WindowRegistry& r) { return new airports::AirportWindow(r); }},
     };
 }
 
@@ -1141,8 +1154,8 @@ TEST_P(MonkeyTest, ShowsNothingButWhatTheWindowCanShow) {
 INSTANTIATE_TEST_SUITE_P(EveryWindow, MonkeyTest,
                          ::testing::Values("Wind", "Dalt", "Speed", "PPNav", "LatLong", "WB",
                                            "Convert", "TSD", "Fuel", "FindWind", "RwyWind", "Climb",
-                                           "Atmos", "Cloud", "MagVar", "NavLog", "Loading", "About",
-                                           "Main"),
+                                           "Atmos", "Cloud", "MagVar", "NavLog", "Loading",
+                                           "Airport", "About", "Main"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });

@@ -150,12 +150,13 @@ TEST_F(LauncherTest, MenusHoldTheirEntriesInOrder) {
     ASSERT_TRUE(compute && help);
     EXPECT_EQ(compute->title(), QStringLiteral("Compute"));
     EXPECT_EQ(help->title(), QStringLiteral("Help"));
-    EXPECT_EQ(names(compute),
-              (std::vector<std::string>{"MenuConv",    "menuDalt",   "menuLat",      "menuPPNav",
-                                        "menuSpeed",   "menuWB",     "menuWinds",    "menuSepMore|",
-                                        "menuTSD",     "menuFuel",   "menuFindWind", "menuRwyWind",
-                                        "menuClimb",   "menuAtmos",  "menuCloud",    "menuNavLog",
-                                        "menuLoading", "menuMagVar", "menuSep|",     "menuExit"}));
+    EXPECT_EQ(
+        names(compute),
+        (std::vector<std::string>{
+            "MenuConv",    "menuDalt",     "menuLat",   "menuPPNav",  "menuSpeed",    "menuWB",
+            "menuWinds",   "menuSepMore|", "menuTSD",   "menuFuel",   "menuFindWind", "menuRwyWind",
+            "menuClimb",   "menuAtmos",    "menuCloud", "menuNavLog", "menuLoading",  "menuMagVar",
+            "menuAirport", "menuSep|",     "menuExit"}));
     EXPECT_EQ(names(help), (std::vector<std::string>{"menuHelp", "menuSep2|", "menuAbout"}));
     EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuExit"))->text(), QStringLiteral("Exit"));
     EXPECT_EQ(child<QAction>(launcher, QStringLiteral("menuHelp"))->text(),

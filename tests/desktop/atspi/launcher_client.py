@@ -331,6 +331,42 @@ def navigation_log(program_path):
             program.wait(timeout=10)
 
 
+def airport_information(app):
+    """The Airport window from the Compute menu: EGTK typed and Enter, its runways and
+    the wind on them read as tables, cell by cell with the column headers."""
+    launcher = window(app, "Aerolume v1.4")
+    menu = wait_for("the menu 'Compute'", lambda: find(launcher, "Compute", ("menu", "menu item")))
+    menu.queryAction().doAction(0)
+    pump(0.5)
+    entry = wait_for("the menu entry 'Airport Information...'",
+                     lambda: find(app, "Airport Information...", ("menu item",)))
+    check(entry.queryAction().doAction(0), "chose Compute, Airport Information...")
+    frame = window(app, "Airport Information")
+    watched.append(frame)
+    enter(frame, "Identifier or name:", "EGTK")
+    field(frame, "Identifier or name:").queryComponent().grabFocus()
+    pump(0.3)
+    pyatspi.Registry.generateKeyboardEvent(0xFF0D, None, pyatspi.KEY_SYM)
+
+    def table_reads(name, header, row, text):
+        table = wait_for("the table '%s'" % name, lambda: find(frame, name, ("table",)))
+        cells = table.queryTable()
+        headers = [cells.getColumnHeader(c).name for c in range(cells.nColumns)]
+        check(header in headers, "the table '%s' has the column '%s'" % (name, header))
+        wait_for("%s row %d to read %r" % (name, row + 1, text),
+                 lambda: fresh(table).queryTable().nRows > row and
+                 fresh(table).queryTable().getAccessibleAt(row, headers.index(header)).name == text)
+        check(True, "%s, row %d, %s reads %r" % (name, row + 1, header, text))
+
+    table_reads("Runways", "Runway", 0, "01/19")
+    table_reads("Runways", "True headings", 0, "011° / 191°")
+    for name, text in (("Wind direction (° magnetic):", "190"), ("Wind speed (kt):", "12")):
+        enter(frame, name, text)
+    press(frame, "Compute!")
+    table_reads("Wind on every runway end", "Headwind", 1, "12 kt headwind")
+    close(app, frame)
+
+
 def main():
     # Listening first: the program learns at its start which events anyone wants.
     for kind in ("object:property-change:accessible-description",
@@ -344,6 +380,7 @@ def main():
         wind(app)
         density_altitude(app)
         latitude_longitude(app)
+        airport_information(app)
         launcher = window(app, "Aerolume v1.4")
         press(launcher, "Exit")
         try:

@@ -1,0 +1,619 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AirportImporter.h"
+
+#include <zlib.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <unordered_map>
+
+#include "AirportSchema.h"
+#include "RunwayCore.h"
+#include "navigation/MagneticModel.h"
+
+namespace aerolume::airports {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("AirportImporter", text);
+}
+
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+// The whole text of a plain or gzip-compressed file (zlib reads either).
+bool readText(const QString& path, std::string* text, QString* error) {
+    const QByteArray local = QFile::encodeName(path);
+    gzFile file = gzopen(local.constData(), "rb");
+    if (file == nullptr) {
+        *error = tr("Cannot open %1.").arg(path);
+        return false;
+    }
+    gzbuffer(file, 1 << 17);
+    text->clear();
+    char buffer[1 << 16];
+    int got = 0;
+    while ((got = gzread(file, buffer, sizeof buffer)) > 0) {
+        text->append(buffer, static_cast<std::size_t>(got));
+    }
+    int code = Z_OK;
+    const char* message = gzerror(file, &code);
+    const bool ok = got == 0 && (code == Z_OK || code == Z_STREAM_END);
+    if (!ok) {
+        *error = tr("Cannot read %1: %2.").arg(path, QString::fromUtf8(message));
+    }
+    gzclose(file);
+    return ok;
+}
+
+QVariant value(const std::optional<double>& v) {
+    return v ? QVariant(*v) : QVariant();
+}
+QVariant value(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::string upper(const std::string& s) {
+    std::string u = s;
+    for (char& c : u) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return u;
+}
+
+const char* sourceName(HeadingSource source) {
+    switch (source) {
+        case HeadingSource::Data:
+            return "data";
+        case HeadingSource::OppositeEnd:
+            return "opposite";
+        case HeadingSource::Designator:
+            return "designator";
+        case HeadingSource::None:
+            break;
+    }
+    return "";
+}
+
+const char* surfaceName(SurfaceClass surface) {
+    switch (surface) {
+        case SurfaceClass::Paved:
+            return "paved";
+        case SurfaceClass::Gravel:
+            return "gravel";
+        case SurfaceClass::Grass:
+            return "grass";
+        case SurfaceClass::Water:
+            return "water";
+        case SurfaceClass::SnowIce:
+            return "snow-ice";
+        case SurfaceClass::Unknown:
+            break;
+    }
+    return "unknown";
+}
+
+struct Manifest {
+    QString snapshot, source, licence;
+};
+
+// manifest.csv beside the files: file, snapshot, source, licence.
+std::map<QString, Manifest> readManifest(const QString& folder) {
+    std::map<QString, Manifest> manifest;
+    std::string text;
+    QString ignored;
+    const QString path = QDir(folder).filePath(QStringLiteral("manifest.csv"));
+    if (!QFileInfo::exists(path) || !readText(path, &text, &ignored)) {
+        return manifest;
+    }
+    static constexpr CsvColumn kColumns[] = {
+        {"file", true}, {"snapshot", true}, {"source", true}, {"licence", true}};
+    CsvReader reader(text);
+    std::vector<std::string> row;
+    if (!reader.next(row)) {
+        return manifest;
+    }
+    const CsvColumns columns = MatchColumns(row, kColumns);
+    if (!columns.missing.empty()) {
+        return manifest;
+    }
+    while (reader.next(row)) {
+        auto field = [&](std::size_t i) { return QString::fromUtf8(columns.field(row, i)); };
+        manifest[field(0)] = {field(1), field(2), field(3)};
+    }
+    return manifest;
+}
+
+struct AirportKey {
+    qint64 id;
+    double latitude, longitude;
+    std::optional<double> elevationFt;
+};
+
+// Writes the rows into an open database; a failed statement throws its message.
+class Writer {
+public:
+    explicit Writer(QSqlDatabase db) : m_db(std::move(db)) {}
+
+    void exec(const QString& sql) {
+        QSqlQuery query(m_db);
+        if (!query.exec(sql)) {
+            throw query.lastError().text();
+        }
+    }
+    QSqlQuery prepare(const QString& sql) {
+        QSqlQuery query(m_db);
+        if (!query.prepare(sql)) {
+            throw query.lastError().text();
+        }
+        return query;
+    }
+    static void run(QSqlQuery& query, const QVariantList& values) {
+        for (int i = 0; i < values.size(); ++i) {
+            query.bindValue(i, values.at(i));
+        }
+        if (!query.exec()) {
+            throw query.lastError().text();
+        }
+    }
+
+private:
+    QSqlDatabase m_db;
+};
+
+struct Loaded {
+    ImportFile file;
+    std::string text;
+    CsvColumns columns;
+};
+
+class Import {
+public:
+    Import(QList<Loaded>& loaded, const ImportProgress& progress, ImportSummary& summary)
+        : m_loaded(loaded), m_progress(progress), m_summary(summary) {
+        for (const Loaded& l : loaded) {
+            m_totalBytes += static_cast<double>(l.text.size());
+        }
+    }
+
+    // False when cancelled.
+    bool write(Writer& w) {
+        for (const QString& statement : schemaStatements()) {
+            w.exec(statement);
+        }
+        m_airportInsert = w.prepare(QStringLiteral(
+            "INSERT INTO airports VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        m_identInsert = w.prepare(QStringLiteral("INSERT INTO idents VALUES (?, ?, ?, ?)"));
+        m_nameInsert = w.prepare(
+            QStringLiteral("INSERT INTO place_names(rowid, name, town) VALUES (?, ?, ?)"));
+        for (const DataFile file : kDataFiles) {
+            for (int i = 0; i < m_loaded.size(); ++i) {
+                if (m_loaded[i].file.file == file &&
+                    !readFile(w, m_loaded[i], m_summary.files[i])) {
+                    return false;
+                }
+            }
+        }
+        for (const QString& statement : indexStatements()) {
+            w.exec(statement);
+        }
+        return true;
+    }
+
+private:
+    bool readFile(Writer& w, Loaded& loaded, FileTally& tally) {
+        CsvReader reader(loaded.text);
+        std::vector<std::string> row;
+        reader.next(row);  // the header
+        QSqlQuery insert;
+        switch (loaded.file.file) {
+            case DataFile::Countries:
+            case DataFile::Regions:
+                insert = w.prepare(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?)")
+                                       .arg(QLatin1String(FileBaseName(loaded.file.file))));
+                break;
+            case DataFile::Runways:
+                insert = w.prepare(QStringLiteral("INSERT INTO runways VALUES (NULL%1)")
+                                       .arg(QStringLiteral(", ?").repeated(24)));
+                break;
+            case DataFile::Frequencies:
+                insert =
+                    w.prepare(QStringLiteral("INSERT INTO frequencies VALUES (NULL, ?, ?, ?, ?)"));
+                break;
+            case DataFile::Navaids:
+                insert = w.prepare(QStringLiteral("INSERT INTO navaids VALUES (?%1)")
+                                       .arg(QStringLiteral(", ?").repeated(15)));
+                break;
+            case DataFile::Airports:
+                break;
+        }
+        m_variationYear = decimalYearOf(tally.snapshot);
+        while (reader.next(row)) {
+            ++tally.read;
+            std::optional<SkipReason> skipped;
+            if (reader.broken()) {
+                skipped = SkipReason::OpenQuote;
+            } else {
+                skipped = store(loaded.file.file, loaded.columns, row, insert);
+            }
+            if (skipped) {
+                ++tally.skipped[static_cast<std::size_t>(*skipped)];
+            } else {
+                ++tally.kept;
+            }
+            if ((tally.read & 1023) == 0 && !report(reader.offset())) {
+                return false;
+            }
+        }
+        m_doneBytes += static_cast<double>(loaded.text.size());
+        return report(0);
+    }
+
+    bool report(std::size_t offset) {
+        if (!m_progress || m_totalBytes <= 0) {
+            return true;
+        }
+        // Reading the files was the first tenth of the work.
+        return m_progress(0.1 + 0.9 * (m_doneBytes + static_cast<double>(offset)) / m_totalBytes);
+    }
+
+    std::optional<SkipReason> store(DataFile file, const CsvColumns& c,
+                                    const std::vector<std::string>& row, QSqlQuery& insert) {
+        switch (file) {
+            case DataFile::Countries:
+            case DataFile::Regions:
+                return storeNamed(ReadNamedCode(c, row), insert);
+            case DataFile::Airports:
+                return storeAirport(ReadAirport(c, row));
+            case DataFile::Runways:
+                return storeRunway(ReadRunway(c, row), insert);
+            case DataFile::Frequencies:
+                return storeFrequency(ReadFrequency(c, row), insert);
+            case DataFile::Navaids:
+                return storeNavaid(ReadNavaid(c, row), insert);
+        }
+        return std::nullopt;
+    }
+
+    static std::optional<SkipReason> storeNamed(const RowResult<NamedCode>& read,
+                                                QSqlQuery& insert) {
+        if (const auto* reason = std::get_if<SkipReason>(&read)) {
+            return *reason;
+        }
+        const auto& named = std::get<NamedCode>(read);
+        Writer::run(insert, {value(named.code), value(named.name)});
+        return std::nullopt;
+    }
+
+    std::optional<SkipReason> storeAirport(const RowResult<AirportRecord>& read) {
+        if (const auto* reason = std::get_if<SkipReason>(&read)) {
+            return *reason;
+        }
+        const auto& a = std::get<AirportRecord>(read);
+        if (m_airports.contains(a.ident)) {
+            return SkipReason::Duplicate;
+        }
+        const qint64 id = static_cast<qint64>(m_airports.size()) + 1;
+        m_airports.emplace(a.ident, AirportKey{id, a.latitude, a.longitude, a.elevationFt});
+        Writer::run(m_airportInsert, {id, value(a.ident), value(a.type), value(a.name), a.latitude,
+                                      a.longitude, value(a.elevationFt), value(a.country),
+                                      value(a.region), value(a.municipality), a.scheduled ? 1 : 0,
+                                      value(a.icao), value(a.iata), value(a.gps), value(a.local)});
+        std::set<std::string> codes;
+        const std::pair<const std::string*, const char*> kinds[] = {{&a.ident, "ident"},
+                                                                    {&a.icao, "icao"},
+                                                                    {&a.gps, "gps"},
+                                                                    {&a.iata, "iata"},
+                                                                    {&a.local, "local"}};
+        for (const auto& [code, kind] : kinds) {
+            const std::string key = upper(*code);
+            if (!key.empty() && codes.insert(key).second) {
+                Writer::run(m_identInsert,
+                            {value(key), kAirportPlace, id, QString::fromLatin1(kind)});
+            }
+        }
+        Writer::run(m_nameInsert, {id, value(a.name), value(a.municipality)});
+        return std::nullopt;
+    }
+
+    std::optional<SkipReason> storeRunway(const RowResult<RunwayRecord>& read, QSqlQuery& insert) {
+        if (const auto* reason = std::get_if<SkipReason>(&read)) {
+            return *reason;
+        }
+        const auto& r = std::get<RunwayRecord>(read);
+        const auto airport = m_airports.find(r.airportIdent);
+        if (airport == m_airports.end()) {
+            return SkipReason::UnknownAirport;
+        }
+        const AirportKey& key = airport->second;
+        std::optional<double> variation;
+        if (m_variationYear) {
+            if (const auto v = MagneticVariationAt(key.latitude, key.longitude,
+                                                   key.elevationFt.value_or(0), *m_variationYear)) {
+                variation = v->Declination();
+            }
+        }
+        QVariantList values = {key.id,
+                               value(r.lengthFt),
+                               value(r.widthFt),
+                               value(r.surface),
+                               QString::fromLatin1(surfaceName(ClassifySurface(r.surface))),
+                               r.lighted ? 1 : 0,
+                               r.closed ? 1 : 0,
+                               value(variation)};
+        const Designator low = ParseDesignator(r.low.ident);
+        const Designator high = ParseDesignator(r.high.ident);
+        for (int end = 0; end < 2; ++end) {
+            const RunwayEndRecord& e = end == 0 ? r.low : r.high;
+            const RunwayEndRecord& other = end == 0 ? r.high : r.low;
+            const EndHeading heading =
+                ResolveEndHeading(e.headingTrue, other.headingTrue, end == 0 ? low : high,
+                                  end == 0 ? high : low, std::nullopt, variation);
+            values << value(e.ident) << value(e.latitude) << value(e.longitude)
+                   << value(e.elevationFt) << value(e.headingTrue) << value(heading.True)
+                   << QString::fromLatin1(sourceName(heading.Source)) << value(e.displacedFt);
+        }
+        Writer::run(insert, values);
+        return std::nullopt;
+    }
+
+    std::optional<SkipReason> storeFrequency(const RowResult<FrequencyRecord>& read,
+                                             QSqlQuery& insert) {
+        if (const auto* reason = std::get_if<SkipReason>(&read)) {
+            return *reason;
+        }
+        const auto& f = std::get<FrequencyRecord>(read);
+        const auto airport = m_airports.find(f.airportIdent);
+        if (airport == m_airports.end()) {
+            return SkipReason::UnknownAirport;
+        }
+        Writer::run(insert, {airport->second.id, value(f.type), value(f.description), f.mhz});
+        return std::nullopt;
+    }
+
+    std::optional<SkipReason> storeNavaid(const RowResult<NavaidRecord>& read, QSqlQuery& insert) {
+        if (const auto* reason = std::get_if<SkipReason>(&read)) {
+            return *reason;
+        }
+        const auto& n = std::get<NavaidRecord>(read);
+        const qint64 id = ++m_navaids;
+        const auto airport = m_airports.find(n.airportIdent);
+        Writer::run(insert,
+                    {id, value(n.ident), value(n.name), value(n.type), value(n.frequencyKhz),
+                     n.latitude, n.longitude, value(n.elevationFt), value(n.country),
+                     value(n.dmeChannel), value(n.slavedVariation), value(n.magneticVariation),
+                     value(n.usage), value(n.power), value(n.airportIdent),
+                     airport == m_airports.end() ? QVariant() : QVariant(airport->second.id)});
+        Writer::run(m_identInsert,
+                    {value(upper(n.ident)), kNavaidPlace, id, QStringLiteral("ident")});
+        Writer::run(m_nameInsert, {-id, value(n.name), QString()});
+        return std::nullopt;
+    }
+
+    static std::optional<double> decimalYearOf(const QString& date) {
+        const QDate d = QDate::fromString(date, Qt::ISODate);
+        return d.isValid() ? DecimalYear(d.year(), d.month(), d.day()) : std::nullopt;
+    }
+
+    QList<Loaded>& m_loaded;
+    const ImportProgress& m_progress;
+    ImportSummary& m_summary;
+    double m_totalBytes = 0, m_doneBytes = 0;
+    std::unordered_map<std::string, AirportKey> m_airports;
+    qint64 m_navaids = 0;
+    std::optional<double> m_variationYear;
+    QSqlQuery m_airportInsert, m_identInsert, m_nameInsert;
+};
+
+ImportSummary failed(ImportSummary summary, ImportSummary::Outcome outcome,
+                     const QString& message) {
+    summary.outcome = outcome;
+    summary.message = message;
+    return summary;
+}
+
+}  // namespace
+
+QString dataFileTitle(DataFile file) {
+    return QString::fromLatin1(FileBaseName(file)) + QStringLiteral(".csv");
+}
+
+std::optional<DataFile> dataFileNamed(const QString& path) {
+    const QString name = QFileInfo(path).fileName().toLower();
+    for (const DataFile file : kDataFiles) {
+        const QString base = dataFileTitle(file);
+        if (name == base || name == base + QStringLiteral(".gz")) {
+            return file;
+        }
+    }
+    return std::nullopt;
+}
+
+QString checkSelection(const QStringList& paths, QList<ImportFile>* files) {
+    files->clear();
+    for (const QString& path : paths) {
+        const auto file = dataFileNamed(path);
+        if (!file) {
+            return tr("%1 is not one of the OurAirports files (airports.csv, runways.csv, "
+                      "airport-frequencies.csv, navaids.csv, countries.csv, regions.csv).")
+                .arg(fileName(path));
+        }
+        for (const ImportFile& chosen : std::as_const(*files)) {
+            if (chosen.file == *file) {
+                return tr("%1 and %2 are the same data; choose one of them.")
+                    .arg(fileName(chosen.path), fileName(path));
+            }
+        }
+        files->append({*file, path});
+    }
+    QStringList missing;
+    for (const DataFile needed :
+         {DataFile::Airports, DataFile::Runways, DataFile::Frequencies, DataFile::Navaids}) {
+        if (std::none_of(files->begin(), files->end(),
+                         [&](const ImportFile& f) { return f.file == needed; })) {
+            missing << dataFileTitle(needed);
+        }
+    }
+    if (!missing.isEmpty()) {
+        return tr("The import needs %1 as well.").arg(missing.join(QStringLiteral(", ")));
+    }
+    return {};
+}
+
+QString dataFilesIn(const QString& folder, QList<ImportFile>* files) {
+    QStringList paths;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        if (dataFileNamed(name)) {
+            paths << dir.filePath(name);
+        }
+    }
+    const QString problem = checkSelection(paths, files);
+    return problem.isEmpty() ? problem : tr("In the folder %1: %2").arg(folder, problem);
+}
+
+QString skipReasonText(SkipReason reason) {
+    switch (reason) {
+        case SkipReason::FieldCount:
+            return tr("more or fewer fields than the header");
+        case SkipReason::OpenQuote:
+            return tr("a quoted field left open at the end of the file");
+        case SkipReason::NoIdentifier:
+            return tr("no identifier");
+        case SkipReason::BadPosition:
+            return tr("no valid position");
+        case SkipReason::ClosedAirport:
+            return tr("a closed airport");
+        case SkipReason::UnknownAirport:
+            return tr("its airport is not in the airports file");
+        case SkipReason::BadFrequency:
+            return tr("no valid frequency");
+        case SkipReason::Duplicate:
+            return tr("an identifier that came before");
+    }
+    return {};
+}
+
+ImportSummary importAirportData(const QList<ImportFile>& files, const QString& target,
+                                const ImportProgress& progress) {
+    ImportSummary summary;
+    QList<Loaded> loaded;
+    std::map<QString, std::map<QString, Manifest>> manifests;
+    for (const ImportFile& file : files) {
+        Loaded l{file, {}, {}};
+        QString error;
+        if (!readText(file.path, &l.text, &error)) {
+            return failed(summary, ImportSummary::Outcome::Failed, error);
+        }
+        CsvReader reader(l.text);
+        std::vector<std::string> header;
+        reader.next(header);
+        l.columns = MatchColumns(header, FileColumns(file.file));
+        if (!l.columns.missing.empty()) {
+            QStringList names;
+            for (const std::string& name : l.columns.missing) {
+                names << QString::fromStdString(name);
+            }
+            return failed(summary, ImportSummary::Outcome::Refused,
+                          tr("%1 is not OurAirports %2 data: it has no column %3.")
+                              .arg(fileName(file.path), dataFileTitle(file.file),
+                                   names.join(QStringLiteral(", "))));
+        }
+        const QFileInfo info(file.path);
+        const QString folder = info.absolutePath();
+        if (!manifests.contains(folder)) {
+            manifests[folder] = readManifest(folder);
+        }
+        FileTally tally;
+        tally.file = file.file;
+        tally.path = file.path;
+        const auto& manifest = manifests[folder];
+        const auto found = manifest.find(info.fileName());
+        if (found != manifest.end()) {
+            tally.snapshot = found->second.snapshot;
+            tally.source = found->second.source;
+            tally.licence = found->second.licence;
+        } else {
+            tally.snapshot = info.lastModified().toUTC().date().toString(Qt::ISODate);
+            tally.source = QStringLiteral("OurAirports (ourairports.com), %1").arg(info.fileName());
+            tally.licence = QStringLiteral("public domain (the Unlicense)");
+        }
+        summary.files.append(tally);
+        loaded.append(std::move(l));
+        if (progress && !progress(0.1 * static_cast<double>(loaded.size()) /
+                                  static_cast<double>(files.size()))) {
+            return failed(summary, ImportSummary::Outcome::Cancelled, {});
+        }
+    }
+
+    const QString part = target + QStringLiteral(".part");
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::remove(part);
+    const QString connection = QStringLiteral("aerolume-import-") + QUuid::createUuid().toString();
+    bool complete = false;
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(part);
+        if (!db.open()) {
+            error = tr("Cannot write %1: %2").arg(part, db.lastError().text());
+        } else {
+            Writer w(db);
+            try {
+                w.exec(QStringLiteral("PRAGMA journal_mode = OFF"));
+                w.exec(QStringLiteral("PRAGMA synchronous = OFF"));
+                w.exec(QStringLiteral("BEGIN"));
+                Import import(loaded, progress, summary);
+                if (import.write(w)) {
+                    QSqlQuery set = w.prepare(
+                        QStringLiteral("INSERT INTO data_sets VALUES (?, ?, ?, ?, ?, ?)"));
+                    for (const FileTally& t : std::as_const(summary.files)) {
+                        Writer::run(set, {dataFileTitle(t.file), t.snapshot, t.source, t.licence,
+                                          t.read, t.kept});
+                    }
+                    QSqlQuery meta = w.prepare(QStringLiteral("INSERT INTO meta VALUES (?, ?)"));
+                    Writer::run(meta,
+                                {QStringLiteral("format"), QString::fromLatin1(kDatabaseFormat)});
+                    Writer::run(meta, {QStringLiteral("version"), kDatabaseVersion});
+                    Writer::run(meta, {QStringLiteral("built"),
+                                       QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
+                    w.exec(QStringLiteral("COMMIT"));
+                    w.exec(QStringLiteral("PRAGMA user_version = %1").arg(kDatabaseVersion));
+                    complete = true;
+                }
+            } catch (const QString& message) {
+                error = tr("Cannot write %1: %2").arg(part, message);
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (!complete) {
+        QFile::remove(part);
+        return error.isEmpty() ? failed(summary, ImportSummary::Outcome::Cancelled, {})
+                               : failed(summary, ImportSummary::Outcome::Failed, error);
+    }
+    std::error_code renamed;
+    std::filesystem::rename(QFile::encodeName(part).toStdString(),
+                            QFile::encodeName(target).toStdString(), renamed);
+    if (renamed) {
+        QFile::remove(part);
+        return failed(
+            summary, ImportSummary::Outcome::Failed,
+            tr("Cannot replace %1: %2").arg(target, QString::fromStdString(renamed.message())));
+    }
+    summary.outcome = ImportSummary::Outcome::Done;
+    return summary;
+}
+
+}  // namespace aerolume::airports
