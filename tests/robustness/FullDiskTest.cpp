@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -48,9 +49,21 @@ QString answerDialogs(const QString& file, const std::function<void()>& trigger)
     QObject::connect(&reader, &QTimer::timeout, &reader, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            dialog->selectFile(file);
-            // Accepted once this tick is over: a question it asks (replace the file?)
-            // is answered by a later tick.
+            if (dialog->property("answered").toBool()) {
+                return;  // its accept is on its way
+            }
+            // Typed into its name field as a pilot would. The dialog reads its folder in
+            // the background and may then put the name it suggested back: accepted only
+            // when its field held ours from one tick to the next, after this tick (a
+            // question it asks, replace the file?, is answered by a later one).
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name == nullptr || name->text() != file) {
+                if (name != nullptr) {
+                    name->setText(file);
+                }
+                return;
+            }
+            dialog->setProperty("answered", true);
             QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             if (QAbstractButton* replace = box->button(QMessageBox::Yes)) {
