@@ -75,7 +75,8 @@ target_link_libraries(aerolume-bench-xcheck PRIVATE
 if(TARGET aerolume_planning_widgets)
   add_executable(aerolume-planning-bench ${AEROLUME_BENCH_DIR}/planning/PlanningBench.cpp)
   target_link_libraries(aerolume-planning-bench PRIVATE
-    aerolume_planning_widgets Qt6::Gui benchmark::benchmark aerolume_warnings)
+    aerolume_planning_widgets aerolume_aircraft_widgets Qt6::Gui benchmark::benchmark
+    aerolume_warnings)
 endif()
 
 # The airport data: look-ups as typed, the Airport window opening, an import.

@@ -19,10 +19,6 @@ QString fixed(double value, int decimals) {
     return QString::fromStdString(formatFixed(value, decimals));
 }
 
-QString orZero(const QLineEdit* field) {
-    return field->text().isEmpty() ? QStringLiteral("0") : field->text();
-}
-
 }  // namespace
 
 void LoadingFields::build(const Aircraft* a) {
@@ -31,8 +27,6 @@ void LoadingFields::build(const Aircraft* a) {
     m_stations.clear();
     m_takeoff.clear();
     m_burn.clear();
-    m_stationCaptions.clear();
-    m_tankCaptions.clear();
     m_units.clear();
     if (a == nullptr) {
         return;
@@ -66,14 +60,13 @@ void LoadingFields::build(const Aircraft* a) {
         caption(
             label, name,
             s.maxWeight
-                ? tr("%1 (%2, max %3):").arg(QStringLiteral("%1"), weight, fixed(*s.maxWeight, 1))
+                ? tr("%1 (%2, maximum %3):").arg(QStringLiteral("%1"), weight, fixed(*s.maxWeight, 1))
                 : tr("%1 (%2):").arg(QStringLiteral("%1"), weight));
         QLineEdit* field =
             makeField(QStringLiteral("txtStation%1").arg(i + 1), tr("%1 weight").arg(name));
         label->setBuddy(field);
         m_loads->addWidget(label, static_cast<int>(i), 0);
         m_loads->addWidget(field, static_cast<int>(i), 1);
-        m_stationCaptions.append(label);
         m_stations.append(field);
     }
     if (!a->tanks.empty()) {
@@ -99,7 +92,6 @@ void LoadingFields::build(const Aircraft* a) {
         m_fuel->addWidget(fuel, row, 1);
         m_fuel->addWidget(burn, row, 2);
         m_fuel->addWidget(unit, row, 3);
-        m_tankCaptions.append(label);
         m_takeoff.append(fuel);
         m_burn.append(burn);
         m_units.append(unit);
@@ -124,19 +116,6 @@ void LoadingFields::setFuelUnit(const QString& unit) {
     for (QLabel* label : std::as_const(m_units)) {
         label->setText(unit);
     }
-}
-
-QStringList LoadingFields::entries(const QString& fuelUnit) const {
-    QStringList lines;
-    for (qsizetype i = 0; i < m_stations.size(); ++i) {
-        lines << m_stationCaptions.at(i)->text() + u' ' + orZero(m_stations.at(i));
-    }
-    for (qsizetype i = 0; i < m_takeoff.size(); ++i) {
-        lines << tr("%1 take-off, %2 burned (%3)")
-                     .arg(m_tankCaptions.at(i)->text() + u' ' + orZero(m_takeoff.at(i)),
-                          orZero(m_burn.at(i)), fuelUnit);
-    }
-    return lines;
 }
 
 }  // namespace aerolume::aircraft

@@ -240,8 +240,8 @@ QVariant NavLogCells::headerData(int section, Qt::Orientation orientation, int r
     static const char* const kSpoken[NavLogModel::ColumnCount] = {
         QT_TR_NOOP("Checkpoint"),         QT_TR_NOOP("Latitude"),
         QT_TR_NOOP("Longitude"),          QT_TR_NOOP("Altitude"),
-        QT_TR_NOOP("True airspeed"),      QT_TR_NOOP("Wind direction"),
-        QT_TR_NOOP("Wind speed"),         QT_TR_NOOP("Magnetic variation"),
+        QT_TR_NOOP("True airspeed"),      QT_TR_NOOP("Wind from"),
+        QT_TR_NOOP("Wind speed"),         QT_TR_NOOP("Variation"),
         QT_TR_NOOP("True course"),        QT_TR_NOOP("Wind correction angle"),
         QT_TR_NOOP("True heading"),       QT_TR_NOOP("Magnetic heading"),
         QT_TR_NOOP("Leg distance"),       QT_TR_NOOP("Ground speed"),

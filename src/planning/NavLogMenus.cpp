@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation log's menus: File, Edit and its Use Aircraft list.
+#include <QFileInfo>
 #include <QMenuBar>
 #include <algorithm>
 
@@ -75,14 +76,22 @@ void NavLogWindow::menuAircraft_Show() {
         }
         const QString text =
             a.registration.isEmpty() ? a.name : tr("%1 (%2)").arg(a.name, a.registration);
-        QAction* entry = menu->addAction(elidedName(menu, text));
+        // An ampersand of the name is shown, not taken as the entry's mnemonic.
+        QString shown = elidedName(menu, text);
+        shown.replace(u'&', QStringLiteral("&&"));
+        QAction* entry = menu->addAction(shown);
         entry->setToolTip(text);
+        // Named after the profile's file, so that it can be found and driven by name.
+        entry->setObjectName(
+            QStringLiteral("mnuAircraft_%1").arg(QFileInfo(a.path).completeBaseName()));
         connect(entry, &QAction::triggered, this, [this, path = a.path] { useAircraft(path); });
     }
     if (menu->isEmpty()) {
-        menu->addAction(tr("No aircraft with a cruise speed and fuel flow yet: make one in "
-                           "Loading & Envelope"))
-            ->setEnabled(false);
+        QAction* none =
+            menu->addAction(tr("No aircraft with a cruise speed and fuel flow yet: "
+                               "make one in Loading && Envelope"));
+        none->setObjectName(QStringLiteral("mnuNoAircraft"));
+        none->setEnabled(false);
     }
 }
 

@@ -41,7 +41,9 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults({}, {}, m_ui->ErrorLbl, 10, false);
+    setResultsAndMessage({}, {}, m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
+    styleMessageLabel(m_ui->lblWarnings);
     setHelp({tr("A navigation log: the route as checkpoints in flight order, and for every leg "
                 "(the line from one checkpoint to the next) its course, distance, wind "
                 "correction, headings, ground speed, time and fuel, with running totals."),
@@ -96,6 +98,7 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
         m_model->resetPlan(std::get<Plan>(plan));
         beginRun();
         showPlan();
+        showFields(true);
         if (m_model->rowCount() > 0) {
             m_ui->tblLog->setCurrentIndex(m_model->index(0, 0));
         }
@@ -105,6 +108,7 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     const auto reset = [this] {
         m_model->resetPlan(newPlan());
         beginRun();
+        showFields(true);
     };
     m_document = new DocumentCommands(this, &m_stack, std::move(kind), read, write, reset);
 
@@ -134,6 +138,11 @@ NavLogWindow::~NavLogWindow() {
     // The stack, a member, goes before the file commands, a child, and says on its way
     // that it is clean: the caption of a window being destroyed is not written.
     m_stack.disconnect(m_document);
+    // A cell being typed into commits its entry as its editor goes (the program ending
+    // with the window open): the table goes first, while the stack it commits to is
+    // still there, and the model tells this window nothing more.
+    m_model->disconnect(this);
+    delete takeCentralWidget();
 }
 
 void NavLogWindow::showPlan() {
@@ -157,7 +166,11 @@ void NavLogWindow::showPlan() {
     m_ui->lblLandingFuel->setText(
         legs ? amount(r.legs.empty() ? std::nullopt : r.legs.back().fuelRemaining, 1, unit)
              : QString());
-    m_ui->lblGreatCircle->setText(legs ? amount(r.greatCircleDistance, 1, tr("NM")) : QString());
+    // No great circle joins a route's end to its start, nor antipodes.
+    m_ui->lblGreatCircle->setText(!legs ? QString()
+                                  : r.greatCircleDistance
+                                      ? amount(r.greatCircleDistance, 1, tr("NM"))
+                                      : tr("none"));
 
     QStringList warnings;
     const QString model = tr("World Magnetic Model 2025");

@@ -110,7 +110,9 @@ private:
     bool refuseEntry(QLineEdit* field, const QString& message, bool byEnter);
     void cboFuelUnit_Click(int index);
     // Shows the plan's values in the fields that are not being typed in.
-    void showFields();
+    // Writes the plan's values into its fields; a focused field keeps its entry unless
+    // `evenFocused` (a plan opened or new).
+    void showFields(bool evenFocused = false);
 
     // NavLogWindow.cpp
     // Shows the plan: its values, its totals and its warnings.

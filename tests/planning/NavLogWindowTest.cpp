@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
@@ -150,6 +151,55 @@ protected:
     }
 };
 
+// A cell being typed into when the window closes, or goes with the program: its entry
+// may be taken on the way out, but nothing the window no longer has is reached.
+class TypingWhenClosedTest : public LoadedTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TypingWhenClosedTest, EndsCleanly) {
+    table->setFocus();
+    table->setCurrentIndex(model->index(1, NavLogModel::Name));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Mid"));
+    ASSERT_NE(QApplication::focusWidget(), table);  // the cell's editor
+    window->undoStack()->setClean();
+    if (GetParam()) {
+        closeWindow(window, CloseBy::CloseBox);
+        EXPECT_TRUE(program->main()->isVisible());
+    } else {
+        program.reset();
+    }
+    window = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(ByCloseBoxAndWithTheProgram, TypingWhenClosedTest,
+                         ::testing::Values(true, false));
+
+TEST_F(NavLogTest, EnterTakesThePlanValuesAndMovesOnWithoutABeep) {
+    BeepCounter beeps;
+    typeAlongEnterChain(window,
+                        {"txtPlanName", "txtDate", "txtAltitude", "txtTAS", "txtWindDir",
+                         "txtWindSpeed", "txtVariation"},
+                        {"Trip", "2026-07-01", "5500", "95", "270", "15", "3W"});
+    pressEnter(child<QLineEdit>(window, QStringLiteral("txtVariation")));
+    typeAlongEnterChain(window, {"txtFuelFlow", "txtFuelStart", "txtTaxiFuel", "txtReserve"},
+                        {"9", "48", "2", "30"});
+    pressEnter(child<QLineEdit>(window, QStringLiteral("txtReserve")));
+    EXPECT_EQ(beeps.count(), 0);
+    EXPECT_TRUE(table->hasFocus());
+    const planning::PlanDefaults& d = model->plan().defaults;
+    EXPECT_EQ(d.trueAirspeed, 95);
+    EXPECT_EQ(d.variation, -3);
+    EXPECT_EQ(d.reserveMinutes, 30);
+}
+
+TEST_F(NavLogTest, AnOpenedPlanShowsItsValuesInEveryFieldEvenTheFocusedOne) {
+    auto* name = child<QLineEdit>(window, QStringLiteral("txtPlanName"));
+    name->setFocus();
+    ASSERT_TRUE(window->openFile(writeFile("sample.aerolume-plan", kSample)));
+    EXPECT_EQ(name->text(), QStringLiteral("Equator run"));
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtVariation"))->text(),
+              QStringLiteral("10W"));
+}
+
 TEST_F(LoadedTest, EditingAPlanValueOrALegMovesEveryTotal) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Navigation Log - sample.aerolume-plan[*]"));
     EXPECT_FALSE(window->isWindowModified());
@@ -178,11 +228,12 @@ TEST_F(LoadedTest, AnAircraftGivesThePlanItsCruiseSpeedAndFuelFlowUndoably) {
     Q_EMIT menu->aboutToShow();
     ASSERT_EQ(menu->actions().size(), 1);
     EXPECT_FALSE(menu->actions().constFirst()->isEnabled());  // no aircraft yet
+    EXPECT_EQ(menu->actions().constFirst()->objectName(), QStringLiteral("mnuNoAircraft"));
 
     aircraft::Aircraft a = aircraft::test::circularAircraft();  // 110 kt, 9 US gal/h
     QString error;
     ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
-    a.name = "Metric";
+    a.name = "Loading & Envelope";
     a.units = aircraft::Units::KilogramMetre;
     a.macLength = 1.6;
     a.cruiseTas = 95;
@@ -190,11 +241,17 @@ TEST_F(LoadedTest, AnAircraftGivesThePlanItsCruiseSpeedAndFuelFlowUndoably) {
     ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
     Q_EMIT menu->aboutToShow();
     QStringList names;
+    QStringList objectNames;
     for (const QAction* entry : menu->actions()) {
         names << entry->text();
+        objectNames << entry->objectName();
+        // A name's ampersand is shown as one, not taken as a mnemonic.
+        EXPECT_TRUE(QKeySequence::mnemonic(entry->text()).isEmpty()) << entry->text().toStdString();
     }
     ASSERT_EQ(names, (QStringList{QStringLiteral("AC 43.13-1B example (N43131)"),
-                                  QStringLiteral("Metric (N43131)")}));
+                                  QStringLiteral("Loading && Envelope (N43131)")}));
+    EXPECT_EQ(objectNames, (QStringList{QStringLiteral("mnuAircraft_AC-43-13-1B-example"),
+                                        QStringLiteral("mnuAircraft_Loading-Envelope")}));
     menu->actions().at(1)->trigger();
     EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtTAS"))->text(), QStringLiteral("95"));
     EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtFuelFlow"))->text(),
@@ -484,7 +541,7 @@ TEST_F(LoadedTest, RefusedEntriesBeepAndSayWhy) {
     EXPECT_EQ(cell(1, NavLogModel::Latitude), QStringLiteral("0°00.00′N"));
     typeFields(window, {"txtTAS"}, {"0"});
     pressEnter(child<QLineEdit>(window, QStringLiteral("txtTAS")));
-    EXPECT_EQ(label("ErrorLbl"), QStringLiteral("Type the true airspeed (kt) from 1 to 1000."));
+    EXPECT_EQ(label("ErrorLbl"), QStringLiteral("Enter a true airspeed from 1 to 1000 kt!"));
     EXPECT_EQ(model->plan().defaults.trueAirspeed, 120);
 }
 
@@ -549,7 +606,7 @@ TEST_F(PrintTest, TheModulePrintsEveryPageOfTheLog) {
     }
     model->resetPlan(long_);
     const planning::PaintPages paint = [&](QPagedPaintDevice& device) {
-        return planning::paintPlanPages(device, model->plan(), model->result(), QDate(2026, 5, 1));
+        return planning::paintPlanPages(device, model->plan(), model->result());
     };
     const QPageSize a5(QPageSize::A5);
     const QString file = path("printed.pdf");
