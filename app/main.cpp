@@ -21,7 +21,7 @@ QString tr(const char* text) {
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         tr("A desktop flight computer for pilots: the launcher opens the calculators, the "
-           "navigation log and the loading window."));
+           "navigation log, the loading window and the airport information window."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(

@@ -34,16 +34,19 @@ std::optional<ProfileError> checkRange(double value, const std::string& key, dou
     if (!std::isfinite(value)) {
         return ProfileError{key, "is not a finite number"};
     }
+    if (aboveLow ? value > low && value <= high : value >= low && value <= high) {
+        return std::nullopt;
+    }
     const std::string units = *unit != 0 ? std::string(" ") + unit : std::string();
-    if (aboveLow && (value <= low || value > high)) {
-        return ProfileError{key, exact(value) + " must be more than " + exact(low) +
-                                     " and at most " + exact(high) + units};
+    const RangeFault range{value, low, high, aboveLow, unit};
+    if (aboveLow) {
+        return ProfileError{key,
+                            exact(value) + " must be more than " + exact(low) + " and at most " +
+                                exact(high) + units,
+                            range};
     }
-    if (value < low || value > high) {
-        return ProfileError{
-            key, exact(value) + " is outside " + exact(low) + " to " + exact(high) + units};
-    }
-    return std::nullopt;
+    return ProfileError{
+        key, exact(value) + " is outside " + exact(low) + " to " + exact(high) + units, range};
 }
 
 class Checker {

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace aerolume::aircraft {
@@ -71,11 +72,26 @@ inline constexpr double kKilogramsPerPound = 0.45359237;
 // (AvGas about 0.7190 kg/L), or the tank's own density for FuelType::Other.
 double fuelDensity(const Tank& tank, Units units);
 
+// A figure out of its range: what it is and what it may be, in `unit` ("lb", "kt"),
+// for a window that words the fault in its own captions.
+struct RangeFault {
+    double value = 0;
+    double low = 0;
+    double high = 0;
+    bool aboveLow = false;  // the figure must be more than `low`, not `low` itself
+    std::string unit;
+};
+
 // What is wrong with an aircraft: the key at fault (as in the file, e.g.
-// "stations[2].maxWeight") and why.
+// "stations[2].maxWeight") and why ("-1 is outside 0 to 2000000 lb"); for a figure out
+// of its range, also the figures themselves.
 struct ProfileError {
+    ProfileError(std::string key, std::string reason, std::optional<RangeFault> range = {})
+        : key(std::move(key)), reason(std::move(reason)), range(std::move(range)) {}
+
     std::string key;
     std::string reason;
+    std::optional<RangeFault> range;
 };
 
 // The physically sensible bounds of an aircraft's figures in its units, well beyond

@@ -639,25 +639,39 @@ INSTANTIATE_TEST_SUITE_P(
         EditorFault{"half a MAC", [](aircraft::Aircraft& a) { a.macLength.reset(); },
                     "LEMAC and MAC length go together: fill in both or neither."},
         EditorFault{"no ramp weight", [](aircraft::Aircraft& a) { a.maxRampWeight = 0; },
-                    "Maximum ramp weight must be more than 0."},
+                    "Maximum ramp weight is 0 lb; it must be more than 0 and at most 2000000 lb."},
         EditorFault{"a station's limit",
                     [](aircraft::Aircraft& a) { a.stations[3].maxWeight = -1; },
-                    "The maximum weight of station 4 must not be negative."},
+                    "The maximum weight of station 4 is -1 lb; it must be from 0 to 2000000 lb."},
         EditorFault{"a fuel of no weight",
                     [](aircraft::Aircraft& a) {
                         a.tanks[0].fuel = aircraft::FuelType::Other;
                         a.tanks[0].density = 0;
                     },
-                    "The density of tank 1 must be more than 0."},
-        EditorFault{"a corner below 0", [](aircraft::Aircraft& a) { a.normal[1].weight = -5; },
-                    "The weight of point 2 of the CG envelope (normal) must not be negative."},
+                    "The density of tank 1 is 0 lb/US gal; it must be from 1 to 15 lb/US gal."},
+        EditorFault{
+            "a corner below 0", [](aircraft::Aircraft& a) { a.normal[1].weight = -5; },
+            "The weight of point 2 of the CG envelope (normal) is -5 lb; it must be from 0 to "
+            "2000000 lb."},
         EditorFault{"a utility envelope of two points",
                     [](aircraft::Aircraft& a) {
                         a.utility = {{1100, 8.5}, {1900, 8.5}};
                     },
                     "Utility envelope (optional) needs at least three points."},
         EditorFault{"a MAC of no length", [](aircraft::Aircraft& a) { a.macLength = 0.0; },
-                    "MAC length must be more than 0."}));
+                    "MAC length is 0 in; it must be more than 0 and at most 1000 in."},
+        EditorFault{"a metric arm just beyond its limit",
+                    [](aircraft::Aircraft& a) {
+                        a.units = aircraft::Units::KilogramMetre;
+                        a.stations[0].arm = 250.000001;
+                    },
+                    "The arm of station 1 is 250.000001 m; it must be from -250 to 250 m."},
+        EditorFault{"a cruise speed too fast", [](aircraft::Aircraft& a) { a.cruiseTas = 1000.5; },
+                    "Cruise TAS is 1000.5 kt; it must be from 0 to 1000 kt."},
+        EditorFault{"a station's name of 101 characters",
+                    [](aircraft::Aircraft& a) { a.stations[0].name = std::string(101, 'x'); },
+                    "The name of station 1 has 101 characters, more than the 100 a name may "
+                    "have."}));
 
 }  // namespace
 }  // namespace aerolume::test

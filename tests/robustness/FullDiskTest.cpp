@@ -24,6 +24,7 @@
 
 #include "aircraft/AircraftStore.h"
 #include "aircraft/LoadingWindow.h"
+#include "airports/AirportWindow.h"
 #include "loading/WBWindow.h"
 #include "navigation/LatLongWindow.h"
 #include "planning/NavLogWindow.h"
@@ -248,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(Table, AircraftSaveTest,
 // The windows that keep entries in the settings store, closed on a full disk.
 struct StoredSave {
     const char* window;
-    const char* field;
+    const char* field;  // typed into; Enter pressed in it for the Airport window's search
     const char* file;
 };
 
@@ -256,45 +257,66 @@ void PrintTo(const StoredSave& c, std::ostream* os) {
     *os << c.window;
 }
 
-class StoredSaveTest : public FullDiskTest, public ::testing::WithParamInterface<StoredSave> {};
+class StoredSaveTest : public FullDiskTest, public ::testing::WithParamInterface<StoredSave> {
+protected:
+    // Opens the window, does what makes it write its entries, and closes it.
+    void useTheWindow() {
+        const StoredSave& c = GetParam();
+        const QString name = QString::fromLatin1(c.window);
+        QWidget* window = open(name, [name](WindowRegistry& r) -> QWidget* {
+            if (name == QLatin1String("WB")) {
+                return new WBWindow(r);
+            }
+            if (name == QLatin1String("LatLong")) {
+                return new LatLongWindow(r);
+            }
+            if (name == QLatin1String("Airport")) {
+                return new airports::AirportWindow(r);
+            }
+            return new NavLogWindow(r);
+        });
+        ASSERT_NE(window, nullptr);
+        if (name == QLatin1String("NavLog")) {
+            // The folder of a file chosen in the Export CSV dialog is remembered.
+            answerDialogs(disk.filePath(QStringLiteral("x.csv")), [window] {
+                child<QAction>(window, QStringLiteral("mnuExportCsv"))->trigger();
+            });
+        } else if (name == QLatin1String("Airport")) {
+            // The place shown is remembered.
+            auto* search = child<QLineEdit>(window, QString::fromLatin1(c.field));
+            search->setFocus();
+            type(search, QStringLiteral("EGTK"));
+            pressEnter(search);
+        } else {
+            typeFields(window, {c.field}, {"12"});
+        }
+        closeWindow(window, CloseBy::CloseBox);
+    }
+};
 
 TEST_P(StoredSaveTest, TheStoreStaysWhole) {
-    const StoredSave& c = GetParam();
-    const QString store = disk.filePath(QStringLiteral("config/Aerolume/%1").arg(c.file));
-    writeTestFile(store,
-                  "[LatLong]\nDepLatDeg=34\n\n[WB]\nEmpty_W=1169\n\n[Files]\nLastFolder=/tmp\n");
-    const QString name = QString::fromLatin1(c.window);
-    QWidget* window = open(name, [name](WindowRegistry& r) -> QWidget* {
-        if (name == QLatin1String("WB")) {
-            return new WBWindow(r);
-        }
-        if (name == QLatin1String("LatLong")) {
-            return new LatLongWindow(r);
-        }
-        return new NavLogWindow(r);
-    });
-    ASSERT_NE(window, nullptr);
+    const QString store = disk.filePath(QStringLiteral("config/Aerolume/%1").arg(GetParam().file));
+    const QByteArray old =
+        "[LatLong]\nDepLatDeg=34\n\n[WB]\nEmpty_W=1169\n\n[Files]\nLastFolder=/tmp\n\n"
+        "[Window]\nLastIdent=KSMO\n";
+    writeTestFile(store, old);
     const QStringList entries = disk.entries(QStringLiteral("config/Aerolume"));
     disk.fill();
-    if (name == QLatin1String("NavLog")) {
-        // The folder of a file chosen in the Export CSV dialog is remembered.
-        answerDialogs(disk.filePath(QStringLiteral("x.csv")), [window] {
-            child<QAction>(window, QStringLiteral("mnuExportCsv"))->trigger();
-        });
-    } else {
-        typeFields(window, {c.field}, {"12"});
-    }
-    closeWindow(window, CloseBy::CloseBox);
-    EXPECT_EQ(fileContents(store),
-              QByteArray("[LatLong]\nDepLatDeg=34\n\n[WB]\nEmpty_W=1169\n\n[Files]\nLastFolder=/"
-                         "tmp\n"));
+    useTheWindow();
+    EXPECT_EQ(fileContents(store), old);
+    EXPECT_EQ(disk.entries(QStringLiteral("config/Aerolume")), entries);
+    // With room again the window writes its entries.
+    disk.empty();
+    useTheWindow();
+    EXPECT_NE(fileContents(store), old);
     EXPECT_EQ(disk.entries(QStringLiteral("config/Aerolume")), entries);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, StoredSaveTest,
                          ::testing::Values(StoredSave{"WB", "txtW1", "ARLM.ini"},
                                            StoredSave{"LatLong", "txtDepLatDeg", "ARLM.ini"},
-                                           StoredSave{"NavLog", "", "NavLog.ini"}));
+                                           StoredSave{"NavLog", "", "NavLog.ini"},
+                                           StoredSave{"Airport", "txtSearch", "Airport.ini"}));
 
 }  // namespace
 }  // namespace aerolume::test
