@@ -60,23 +60,36 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "aerolume")
 set(CPACK_PACKAGE_VENDOR "Robin Calloway")
 set(CPACK_PACKAGE_CONTACT "Robin Calloway <robin.calloway@aerolume.example>")
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+# The version as the program, its manual page and its AppStream description show it.
+set(CPACK_PACKAGE_VERSION "${AEROLUME_DISPLAY_VERSION}")
 # The synopsis names what the package is, not the package (Debian's checker refuses a
 # synopsis that starts with the package's name or with an article).
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop flight computer for pilots")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Aerolume (${AEROLUME_PRODUCT_NAME}, version ${AEROLUME_VERSION_STRING}) solves the everyday\n"
-  "arithmetic of flight planning in seven calculators: wind triangle, density and\n"
-  "pressure altitude, true airspeed and Mach number, pressure pattern navigation,\n"
-  "great-circle and rhumb-line routes, weight and balance, and unit conversions.")
+  "Aerolume ${AEROLUME_DISPLAY_VERSION} solves the everyday arithmetic of flight planning. Its\n"
+  "launcher opens seven calculators: wind triangle, density and pressure altitude,\n"
+  "true airspeed and Mach number, pressure pattern navigation, great-circle and\n"
+  "rhumb-line routes, weight and balance, and unit conversions. Its Compute menu\n"
+  "adds time, speed and distance, fuel, the wind from ground speed, runway wind,\n"
+  "climb and descent, the standard atmosphere, cloud base and freezing level, and\n"
+  "the magnetic variation of the World Magnetic Model 2025.\n"
+  ".\n"
+  "The navigation log plans a flight leg by leg, saves it as a plan file, prints\n"
+  "it and exports it as CSV or as PDF pages for the kneeboard; the loading window\n"
+  "keeps aircraft profiles with their stations, tanks and CG envelopes, checks a\n"
+  "loading against them and writes it as a weight and balance form; the airport\n"
+  "information window looks up the world's airports, runways, frequencies and\n"
+  "navaids, with the wind on every runway end, from the OurAirports data it\n"
+  "carries (airports under the ODbL 1.0, the rest public domain). It works\n"
+  "offline.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://aerolume.example/")
-set(CPACK_PACKAGE_FILE_NAME "aerolume_${PROJECT_VERSION}_amd64")
+set(CPACK_PACKAGE_FILE_NAME "aerolume_${AEROLUME_DISPLAY_VERSION}_amd64")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "amd64")
-# The libraries the binary links (Qt Widgets, Gui and Core and the C and C++ runtimes),
-# found by dpkg-shlibdeps, and nothing else.
+# The libraries the binary and its print module link (Qt Widgets, Gui, Core and Print
+# Support and the C and C++ runtimes), found by dpkg-shlibdeps, and nothing else.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The airport database is read through Qt's SQLite driver, a plugin no library links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")

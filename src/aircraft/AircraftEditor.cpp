@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "AircraftFile.h"
 #include "EnvelopeGraph.h"
 #include "common/FieldReading.h"
 #include "common/FormatMask.h"
@@ -275,6 +276,10 @@ std::optional<Aircraft> AircraftEditor::read(QString* fault) const {
     if (!fault->isEmpty()) {
         return std::nullopt;
     }
+    if (const auto error = checkNames(a)) {
+        *fault = sentence({error->first.toStdString(), error->second.toStdString()});
+        return std::nullopt;
+    }
     if (const auto error = checkAircraft(a)) {
         *fault = sentence(*error);
         return std::nullopt;
@@ -285,7 +290,7 @@ std::optional<Aircraft> AircraftEditor::read(QString* fault) const {
 QString AircraftEditor::sentence(const ProfileError& error) const {
     const QString key = QString::fromStdString(error.key);
     const QString reason = QString::fromStdString(error.reason);
-    if (key == QLatin1String("name")) {
+    if (key == QLatin1String("name") && reason == QLatin1String("is empty")) {
         return tr("The aircraft needs a name.");
     }
     if (key == QLatin1String("lemac") || key == QLatin1String("macLength")) {
@@ -297,6 +302,8 @@ QString AircraftEditor::sentence(const ProfileError& error) const {
     // The subject: a field by its caption, a table's cell by its column and row, an
     // envelope by its frame's title.
     const QHash<QString, const QLabel*> fields = {
+        {QStringLiteral("name"), m_ui->lblName},
+        {QStringLiteral("registration"), m_ui->lblRegistration},
         {QStringLiteral("emptyWeight"), m_ui->lblEmptyWeight},
         {QStringLiteral("emptyArm"), m_ui->lblEmptyArm},
         {QStringLiteral("maxRampWeight"), m_ui->lblMaxRamp},
@@ -309,8 +316,9 @@ QString AircraftEditor::sentence(const ProfileError& error) const {
     QString subject = key;
     static const QRegularExpression indexed(QStringLiteral(
         "^(stations|tanks|envelope|utilityEnvelope)(?:\\[(\\d+)\\](?:\\.(\\w+))?)?$"));
-    if (const auto* label = fields.value(key)) {
-        subject = captionOf(label);
+    const QLabel* field = fields.value(key);
+    if (field != nullptr) {
+        subject = captionOf(field);
     } else if (const auto match = indexed.match(key); match.hasMatch()) {
         const QString list = match.captured(1);
         const int row = match.captured(2).toInt() + 1;
@@ -323,11 +331,10 @@ QString AircraftEditor::sentence(const ProfileError& error) const {
                                                                         : m_ui->tblUtility;
         const QString title = table->accessibleName();
         // The file's names of the columns, in the tables' order.
-        static const QHash<QString, int> columns = {{QStringLiteral("weight"), 0},
-                                                    {QStringLiteral("arm"), 1},
-                                                    {QStringLiteral("maxWeight"), 2},
-                                                    {QStringLiteral("capacity"), 2},
-                                                    {QStringLiteral("density"), 4}};
+        static const QHash<QString, int> columns = {
+            {QStringLiteral("name"), 0},     {QStringLiteral("weight"), 0},
+            {QStringLiteral("arm"), 1},      {QStringLiteral("maxWeight"), 2},
+            {QStringLiteral("capacity"), 2}, {QStringLiteral("density"), 4}};
         const int column = columns.value(part, 0);
         if (part.isEmpty()) {
             subject = title;
@@ -342,10 +349,27 @@ QString AircraftEditor::sentence(const ProfileError& error) const {
                           .arg(inSentence(title));
         }
     }
+    if (error.range) {
+        // The figure as typed and its range, each with every digit that tells them apart.
+        const RangeFault& range = *error.range;
+        if (field != nullptr) {
+            // The figure names its unit: "Cruise TAS is 1000.5 kt", not "Cruise TAS (kt) is".
+            static const QRegularExpression bracket(QStringLiteral(" \\([^)]*\\)$"));
+            subject.remove(bracket);
+        }
+        const QString unit = QString::fromStdString(range.unit);
+        const auto figure = [&unit](double value) {
+            const QString digits = QString::fromStdString(formatExact(value));
+            return unit.isEmpty() ? digits : digits + u' ' + unit;
+        };
+        const QString low = QString::fromStdString(formatExact(range.low));
+        return range.aboveLow ? tr("%1 is %2; it must be more than %3 and at most %4.")
+                                    .arg(subject, figure(range.value), low, figure(range.high))
+                              : tr("%1 is %2; it must be from %3 to %4.")
+                                    .arg(subject, figure(range.value), low, figure(range.high));
+    }
     static const QHash<QString, const char*> reasons = {
         {QStringLiteral("is not a finite number"), QT_TR_NOOP("%1 must be a number.")},
-        {QStringLiteral("must be more than 0"), QT_TR_NOOP("%1 must be more than 0.")},
-        {QStringLiteral("must not be negative"), QT_TR_NOOP("%1 must not be negative.")},
         {QStringLiteral("needs at least three points"),
          QT_TR_NOOP("%1 needs at least three points.")},
         {QStringLiteral("crosses itself or repeats a point"),

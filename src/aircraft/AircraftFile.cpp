@@ -5,8 +5,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QList>
 #include <QStringList>
 #include <stdexcept>
+
+#include "common/FormatMask.h"
+#include "platform/TextChecks.h"
 
 namespace aerolume::aircraft {
 namespace {
@@ -19,6 +23,10 @@ struct Fault : std::runtime_error {
 };
 
 const char* const kUnitNames[] = {"lb-in", "kg-mm", "kg-m"};
+
+QString exact(double value) {
+    return QString::fromStdString(formatExact(value));
+}
 const char* const kFuelNames[] = {"AvGas", "JetA", "Other"};
 
 QString at(const QString& parent, const char* key) {
@@ -117,11 +125,12 @@ Aircraft readObject(const QJsonObject& root) {
     if (version > kFileVersion) {
         throw Fault(QStringLiteral("version"),
                     QStringLiteral("%1 is newer than this program reads (%2)")
-                        .arg(version)
+                        .arg(exact(version))
                         .arg(kFileVersion));
     }
     if (version != kFileVersion) {
-        throw Fault(QStringLiteral("version"), QStringLiteral("must be %1").arg(kFileVersion));
+        throw Fault(QStringLiteral("version"),
+                    QStringLiteral("%1 is not %2").arg(exact(version)).arg(kFileVersion));
     }
     Aircraft a;
     a.name = text(root, {}, "name", true).toStdString();
@@ -152,13 +161,23 @@ Aircraft readObject(const QJsonObject& root) {
         a.tanks.push_back(tank);
     }
     a.normal = readEnvelope(root, "envelope");
-    if (root.contains(QLatin1String("utilityEnvelope"))) {
+    // Left out (or null), the aircraft has no utility category; given, it is an
+    // envelope like the other, so an empty list is refused rather than taken for none.
+    if (root.contains(QLatin1String("utilityEnvelope")) &&
+        !root.value(QLatin1String("utilityEnvelope")).isNull()) {
         a.utility = readEnvelope(root, "utilityEnvelope");
+        if (a.utility.size() < 3) {
+            throw Fault(QStringLiteral("utilityEnvelope"),
+                        QStringLiteral("needs at least three points"));
+        }
     }
     a.lemac = optionalNumber(root, {}, "lemac");
     a.macLength = optionalNumber(root, {}, "macLength");
     a.cruiseTas = optionalNumber(root, {}, "cruiseTas");
     a.fuelFlow = optionalNumber(root, {}, "fuelFlow");
+    if (const auto error = checkNames(a)) {
+        throw Fault(error->first, error->second);
+    }
     if (const auto error = checkAircraft(a)) {
         throw Fault(QString::fromStdString(error->key), QString::fromStdString(error->reason));
     }
@@ -176,6 +195,34 @@ QJsonArray envelopeJson(const Envelope& envelope) {
 
 }  // namespace
 
+std::optional<std::pair<QString, QString>> checkNames(const Aircraft& a) {
+    QList<std::pair<QString, const std::string*>> names = {{QStringLiteral("name"), &a.name}};
+    for (std::size_t i = 0; i < a.stations.size(); ++i) {
+        names.append({QStringLiteral("stations[%1].name").arg(i), &a.stations[i].name});
+    }
+    for (std::size_t i = 0; i < a.tanks.size(); ++i) {
+        names.append({QStringLiteral("tanks[%1].name").arg(i), &a.tanks[i].name});
+    }
+    for (const auto& [key, name] : names) {
+        const qsizetype length = platform::characterCount(QString::fromStdString(*name));
+        if (length > kMaxNameLength) {
+            return std::pair{key, QStringLiteral("has %1 characters, more than the %2 a name may "
+                                                 "have")
+                                      .arg(length)
+                                      .arg(kMaxNameLength)};
+        }
+    }
+    const qsizetype length = platform::characterCount(QString::fromStdString(a.registration));
+    if (length > kMaxRegistrationLength) {
+        return std::pair{QStringLiteral("registration"),
+                         QStringLiteral("has %1 characters, more than the %2 a registration may "
+                                        "have")
+                             .arg(length)
+                             .arg(kMaxRegistrationLength)};
+    }
+    return std::nullopt;
+}
+
 ReadResult readAircraft(const QByteArray& bytes) {
     if (bytes.size() > kMaxFileBytes) {
         return {std::nullopt,
@@ -190,6 +237,10 @@ ReadResult readAircraft(const QByteArray& bytes) {
     }
     if (!document.isObject()) {
         return {std::nullopt, QStringLiteral("not an aircraft file (no JSON object)")};
+    }
+    if (const auto twice = platform::duplicateJsonKey(bytes)) {
+        return {std::nullopt, *twice + QStringLiteral(": appears twice (a key may appear once "
+                                                      "in an object)")};
     }
     try {
         return {readObject(document.object()), {}};

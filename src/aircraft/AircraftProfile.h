@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace aerolume::aircraft {
@@ -71,17 +72,56 @@ inline constexpr double kKilogramsPerPound = 0.45359237;
 // (AvGas about 0.7190 kg/L), or the tank's own density for FuelType::Other.
 double fuelDensity(const Tank& tank, Units units);
 
-// What is wrong with an aircraft: the key at fault (as in the file, e.g.
-// "stations[2].maxWeight") and why.
-struct ProfileError {
-    std::string key;
-    std::string reason;
+// A figure out of its range: what it is and what it may be, in `unit` ("lb", "kt"),
+// for a window that words the fault in its own captions.
+struct RangeFault {
+    double value = 0;
+    double low = 0;
+    double high = 0;
+    bool aboveLow = false;  // the figure must be more than `low`, not `low` itself
+    std::string unit;
 };
 
-// Checks an aircraft's figures: every value finite, weights, capacities, densities,
-// speeds and flows not negative (empty weight and maximum weights positive), the
-// envelopes each of at least three corners, not crossing themselves and enclosing an
-// area, the MAC length positive. The first fault found, or none.
+// What is wrong with an aircraft: the key at fault (as in the file, e.g.
+// "stations[2].maxWeight") and why ("-1 is outside 0 to 2000000 lb"); for a figure out
+// of its range, also the figures themselves.
+struct ProfileError {
+    ProfileError(std::string key, std::string reason, std::optional<RangeFault> range = {})
+        : key(std::move(key)), reason(std::move(reason)), range(std::move(range)) {}
+
+    std::string key;
+    std::string reason;
+    std::optional<RangeFault> range;
+};
+
+// The physically sensible bounds of an aircraft's figures in its units, well beyond
+// the largest aircraft flying: no weight above `weight`, no arm (nor the MAC's leading
+// edge) farther than `arm` from the datum, no tank above `tankCapacity`, a density of
+// "Other" fuel from `minDensity` to `maxDensity`, no MAC longer than `macLength`, and
+// an envelope at least `envelopeArmSpan` wide and `envelopeWeightSpan` tall.
+struct ProfileLimits {
+    double weight;
+    double arm;
+    double tankCapacity;
+    double minDensity;
+    double maxDensity;
+    double macLength;
+    double envelopeArmSpan;
+    double envelopeWeightSpan;
+};
+// lb-in: 2000000 lb, 10000 in, 100000 US gal, 1 to 15 lb/US gal, 1000 in, 0.1 in, 10 lb;
+// kg-mm: 1000000 kg, 250000 mm, 400000 L, 0.12 to 1.8 kg/L, 25000 mm, 2 mm, 5 kg;
+// kg-m: as kg-mm with 250 m, 25 m and 0.002 m.
+ProfileLimits profileLimits(Units units);
+inline constexpr double kMaxCruiseTas = 1000;  // kt
+inline constexpr double kMaxFuelFlow = 10000;  // volume unit per hour
+
+// Checks an aircraft's figures: every value finite and within profileLimits() (empty
+// weight and maximum weights above 0, other weights, capacities, speeds and flows 0
+// or more), the envelopes each of at least three corners, not crossing themselves and
+// enclosing an area of at least the least spans, the MAC length above 0. The first
+// fault found, or none; a value out of range is named with all its digits ("1e+308 is
+// outside 0 to 2000000 lb").
 std::optional<ProfileError> checkAircraft(const Aircraft& aircraft);
 
 }  // namespace aerolume::aircraft

@@ -7,6 +7,7 @@
 #include "AircraftEditor.h"
 #include "LoadingPdf.h"
 #include "LoadingWindow.h"
+#include "platform/SafeFile.h"
 #include "ui_LoadingWindow.h"
 
 namespace aerolume::aircraft {
@@ -21,12 +22,23 @@ bool LoadingWindow::editAircraft(Aircraft& aircraft, const QString& title) {
     return true;
 }
 
-void LoadingWindow::storeAircraft(const Aircraft& aircraft, const QString& path) {
+const Aircraft* LoadingWindow::currentAircraft() {
+    if (selected() == nullptr) {
+        cboAircraft_Change();  // says why
+        return nullptr;
+    }
+    return selectedIsCurrent() ? selected() : nullptr;
+}
+
+void LoadingWindow::storeAircraft(const Aircraft& aircraft, const QString& path,
+                                  const QByteArray& readStamp) {
+    const QString target =
+        path.isEmpty() ? m_store.newPath(QString::fromStdString(aircraft.name)) : path;
     QString error;
-    if (const auto saved = m_store.save(aircraft, path, &error)) {
+    if (const auto saved = m_store.save(aircraft, target, &error, readStamp)) {
         reloadAircraft(*saved);
     } else {
-        fail(tr("The aircraft could not be saved, %1.").arg(error));
+        fail(platform::saveFailureMessage(target, error));
     }
 }
 
@@ -39,22 +51,43 @@ void LoadingWindow::cmdNew_Click() {
 }
 
 void LoadingWindow::cmdEdit_Click() {
-    const Aircraft* a = selected();
+    const Aircraft* a = currentAircraft();
     if (a == nullptr) {
-        cboAircraft_Change();
         return;
     }
     Aircraft aircraft = *a;
-    const QString path = m_entries.at(m_ui->cboAircraft->currentIndex()).path;
-    if (editAircraft(aircraft, tr("Edit Aircraft"))) {
-        storeAircraft(aircraft, path);
+    const AircraftEntry entry = m_entries.at(m_ui->cboAircraft->currentIndex());
+    if (!editAircraft(aircraft, tr("Edit Aircraft"))) {
+        return;
+    }
+    const QByteArray now = platform::fileStamp(entry.path);
+    if (now == entry.stamp) {
+        storeAircraft(aircraft, entry.path, entry.stamp);
+        return;
+    }
+    // Another program changed or removed the file while the editor was open: the edits
+    // never go over the newer file, nor make a removed one again unasked.
+    const QString file = QFileInfo(entry.path).fileName();
+    QMessageBox ask(QMessageBox::Question, tr("Edit Aircraft"),
+                    now.isEmpty() ? tr("%1 was removed from the aircraft folder while you "
+                                       "edited it. Save your edits as a new aircraft?")
+                                        .arg(file)
+                                  : tr("%1 was changed on disk while you edited it. Save your "
+                                       "edits as a new aircraft, beside the changed file?")
+                                        .arg(file),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName(QStringLiteral("askChangedOnDisk"));
+    ask.setDefaultButton(QMessageBox::Yes);
+    if (m_runDialog(ask) == QMessageBox::Yes) {
+        storeAircraft(aircraft, {});
+    } else {
+        reloadAircraft(now.isEmpty() ? QString() : entry.path);
     }
 }
 
 void LoadingWindow::cmdDuplicate_Click() {
-    const Aircraft* a = selected();
+    const Aircraft* a = currentAircraft();
     if (a == nullptr) {
-        cboAircraft_Change();
         return;
     }
     Aircraft copy = *a;
@@ -73,14 +106,16 @@ void LoadingWindow::cmdDelete_Click() {
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setObjectName(QStringLiteral("askDelete"));
     ask.setDefaultButton(QMessageBox::No);
+    const QString path = m_entries.at(i).path;  // the list may be read again meanwhile
     if (m_runDialog(ask) != QMessageBox::Yes) {
         return;
     }
     QString error;
-    if (m_store.remove(m_entries.at(i).path, &error)) {
+    if (m_store.remove(path, &error)) {
         reloadAircraft();
     } else {
-        fail(tr("The file could not be deleted, %1.").arg(error));
+        reloadAircraft(path);
+        fail(tr("Could not delete %1: %2.").arg(QFileInfo(path).fileName(), error));
     }
 }
 
@@ -93,16 +128,17 @@ void LoadingWindow::cmdImport_Click() {
     if (const auto path = m_store.importFile(source, &error)) {
         reloadAircraft(*path);
     } else {
-        fail(tr("The file could not be imported, %1.").arg(error));
+        fail(tr("Could not import %1: %2.").arg(QFileInfo(source).fileName(), error));
     }
 }
 
 void LoadingWindow::cmdExport_Click() {
-    const Aircraft* a = selected();
+    const Aircraft* a = currentAircraft();
     if (a == nullptr) {
-        cboAircraft_Change();
         return;
     }
+    // A copy: the list may be read again while the file dialog is open.
+    const Aircraft aircraft = *a;
     const QString target =
         m_chooseFile(FileRole::Export,
                      QFileInfo(m_entries.at(m_ui->cboAircraft->currentIndex()).path).fileName());
@@ -110,8 +146,8 @@ void LoadingWindow::cmdExport_Click() {
         return;
     }
     QString error;
-    if (!m_store.exportFile(*a, target, &error)) {
-        fail(tr("The file could not be written, %1.").arg(error));
+    if (!m_store.exportFile(aircraft, target, &error)) {
+        fail(platform::saveFailureMessage(target, error));
     }
 }
 
@@ -149,7 +185,7 @@ void LoadingWindow::cmdPdf_Click() {
     report.graph = m_ui->graphEnvelope->data();
     QString error;
     if (!writeLoadingPdf(target, report, &error)) {
-        fail(tr("The PDF could not be written, %1.").arg(error));
+        fail(platform::saveFailureMessage(target, error));
     }
 }
 

@@ -6,11 +6,14 @@
 #include <QLineEdit>
 
 #include "common/FormatMask.h"
+#include "shell/CalculatorWindow.h"
 
 namespace aerolume::aircraft {
 namespace {
 
 constexpr int kFieldLength = 7;
+// The most of a station's or tank's name a caption shows, in average characters.
+constexpr int kNameCharacters = 28;
 
 QString fixed(double value, int decimals) {
     return QString::fromStdString(formatFixed(value, decimals));
@@ -43,13 +46,22 @@ void LoadingFields::build(const Aircraft* a) {
         m_built.append(label);
         return label;
     };
+    // A long name is cut in its caption, the whole caption in the tooltip: the window
+    // never widens for it.
+    const auto caption = [](QLabel* label, const QString& name, const QString& pattern) {
+        const QString shown = elidedName(label, name, kNameCharacters);
+        label->setText(pattern.arg(shown));
+        label->setToolTip(shown == name ? QString() : pattern.arg(name));
+    };
     for (std::size_t i = 0; i < a->stations.size(); ++i) {
         const Station& s = a->stations[i];
         const QString name = QString::fromStdString(s.name);
-        const QString caption =
-            s.maxWeight ? tr("%1 (%2, maximum %3):").arg(name, weight, fixed(*s.maxWeight, 1))
-                        : tr("%1 (%2):").arg(name, weight);
-        QLabel* label = makeLabel(QStringLiteral("lblStation%1").arg(i + 1), caption);
+        QLabel* label = makeLabel(QStringLiteral("lblStation%1").arg(i + 1), {});
+        caption(
+            label, name,
+            s.maxWeight
+                ? tr("%1 (%2, maximum %3):").arg(QStringLiteral("%1"), weight, fixed(*s.maxWeight, 1))
+                : tr("%1 (%2):").arg(QStringLiteral("%1"), weight));
         QLineEdit* field =
             makeField(QStringLiteral("txtStation%1").arg(i + 1), tr("%1 weight").arg(name));
         label->setBuddy(field);
@@ -65,10 +77,11 @@ void LoadingFields::build(const Aircraft* a) {
         const Tank& t = a->tanks[i];
         const QString name = QString::fromStdString(t.name);
         const int row = static_cast<int>(i) + 1;
-        QLabel* label = makeLabel(
-            QStringLiteral("lblTank%1").arg(row),
-            tr("%1 (%2 %3):")
-                .arg(name, fixed(t.capacity, 1), QString::fromLatin1(volumeUnit(a->units))));
+        QLabel* label = makeLabel(QStringLiteral("lblTank%1").arg(row), {});
+        caption(label, name,
+                tr("%1 (%2 %3):")
+                    .arg(QStringLiteral("%1"), fixed(t.capacity, 1),
+                         QString::fromLatin1(volumeUnit(a->units))));
         QLineEdit* fuel =
             makeField(QStringLiteral("txtFuel%1").arg(row), tr("%1 take-off fuel").arg(name));
         QLineEdit* burn =

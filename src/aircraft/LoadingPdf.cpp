@@ -6,11 +6,11 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 
 #include "common/FormatMask.h"
+#include "platform/SafeFile.h"
 
 namespace aerolume::aircraft {
 namespace {
@@ -240,15 +240,6 @@ private:
     double m_y = 0;
 };
 
-// The file write of an export, in one step that leaves an older file whole on failure.
-QString saveFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return file.errorString();
-    }
-    return {};
-}
-
 }  // namespace
 
 PageCanvas loadingForm(const LoadingReport& report, const QSizeF& page) {
@@ -271,7 +262,8 @@ bool writeLoadingPdf(const QString& path, const LoadingReport& report, QString* 
             return false;
         }
     }
-    *error = saveFile(path, pdf.data());
+    // Every write and the flush to the disk checked, an older file left whole on failure.
+    *error = platform::writeFileAtomically(path, pdf.data());
     return error->isEmpty();
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "AircraftFile.h"
+#include "platform/SafeFile.h"
 #include "shell/WindowRegistry.h"
 #include "ui_LoadingWindow.h"
 
@@ -28,6 +29,9 @@ std::optional<FuelUnit> fuelUnitNamed(const QString& name) {
     }
     return std::nullopt;
 }
+
+// The most of an aircraft's name the aircraft box shows, in average characters.
+constexpr int kNameCharacters = 40;
 
 }  // namespace
 
@@ -121,6 +125,13 @@ LoadingWindow::LoadingWindow(WindowRegistry& registry)
     connect(m_ui->cboAircraft, &QComboBox::currentIndexChanged, this,
             &LoadingWindow::cboAircraft_Change);
     connect(m_ui->optWeight, &QRadioButton::toggled, this, &LoadingWindow::optWeight_Change);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this,
+            &LoadingWindow::aircraftFiles_Change);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this,
+            &LoadingWindow::aircraftFiles_Change);
+    // A long aircraft name is cut in the box (its tooltip has the whole of it).
+    m_ui->cboAircraft->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_ui->cboAircraft->setMinimumContentsLength(kNameCharacters);
     reloadAircraft();
     resize(sizeHint().expandedTo(QSize(880, 640)));
 }
@@ -144,14 +155,108 @@ void LoadingWindow::reloadAircraft(const QString& path) {
         } else {
             text = tr("%1 (damaged)").arg(QFileInfo(e.path).fileName());
         }
-        m_ui->cboAircraft->addItem(text);
-        m_ui->cboAircraft->setItemData(static_cast<int>(i), e.damage, Qt::ToolTipRole);
+        m_ui->cboAircraft->addItem(elidedName(m_ui->cboAircraft, text, kNameCharacters));
+        m_ui->cboAircraft->setItemData(static_cast<int>(i),
+                                       e.damage.isEmpty() ? text : text + u'\n' + e.damage,
+                                       Qt::ToolTipRole);
         if (e.path == path) {
             select = static_cast<int>(i);
         }
     }
     m_ui->cboAircraft->setCurrentIndex(m_entries.isEmpty() ? -1 : select);
     cboAircraft_Change();
+}
+
+bool LoadingWindow::selectedIsCurrent() {
+    const int i = m_ui->cboAircraft->currentIndex();
+    if (i < 0 || i >= m_entries.size()) {
+        return true;
+    }
+    const QString path = m_entries.at(i).path;
+    const bool removed = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+    if (platform::fileStamp(path) == m_entries.at(i).stamp) {
+        return true;
+    }
+    const QStringList typed = typedLoads();
+    reloadAircraft(removed ? QString() : path);
+    const QString file = QFileInfo(path).fileName();
+    if (removed) {
+        fail(tr("%1 was removed from the aircraft folder by another program.").arg(file));
+        return false;
+    }
+    const int now = m_ui->cboAircraft->currentIndex();
+    if (selected() == nullptr) {
+        fail(tr("%1 was changed on disk and cannot be read now, %2.")
+                 .arg(file, m_entries.at(now).damage));
+        return false;
+    }
+    restoreLoads(typed);
+    fail(tr("%1 was changed on disk and has been read again: check the loads and compute "
+            "again.")
+             .arg(file));
+    return false;
+}
+
+void LoadingWindow::aircraftFiles_Change() {
+    if (!selectedIsCurrent()) {
+        return;
+    }
+    // Files added or removed beside the one shown: the list follows, the loads stay.
+    QStringList listed;
+    for (const AircraftEntry& e : m_entries) {
+        listed << e.path;
+    }
+    QStringList onDisk;
+    for (const AircraftEntry& e : m_store.entries()) {
+        onDisk << e.path;
+    }
+    listed.sort();
+    onDisk.sort();
+    if (listed == onDisk) {
+        return;
+    }
+    const int i = m_ui->cboAircraft->currentIndex();
+    const QString path = i >= 0 && i < m_entries.size() ? m_entries.at(i).path : QString();
+    const QStringList typed = typedLoads();
+    reloadAircraft(path);
+    const int now = m_ui->cboAircraft->currentIndex();
+    if (now >= 0 && m_entries.at(now).path == path) {
+        restoreLoads(typed);
+    }
+}
+
+QStringList LoadingWindow::typedLoads() const {
+    QStringList typed;
+    for (const QLineEdit* field : m_fields->inOrder()) {
+        typed << field->text();
+    }
+    return typed;
+}
+
+void LoadingWindow::restoreLoads(const QStringList& typed) {
+    const QList<QLineEdit*> fields = m_fields->inOrder();
+    if (fields.size() != typed.size()) {
+        return;  // another set of rows: the loads are typed anew
+    }
+    for (qsizetype f = 0; f < fields.size(); ++f) {
+        fields.at(f)->setText(typed.at(f));
+    }
+}
+
+void LoadingWindow::watchFiles() {
+    if (!m_watcher.files().isEmpty()) {
+        m_watcher.removePaths(m_watcher.files());
+    }
+    if (!m_watcher.directories().isEmpty()) {
+        m_watcher.removePaths(m_watcher.directories());
+    }
+    if (QFileInfo(m_store.folder()).isDir()) {
+        m_watcher.addPath(m_store.folder());
+    }
+    const int i = m_ui->cboAircraft->currentIndex();
+    if (i >= 0 && i < m_entries.size() && m_entries.at(i).aircraft) {
+        m_watcher.addPath(m_entries.at(i).path);
+    }
 }
 
 const Aircraft* LoadingWindow::selected() const {
@@ -165,6 +270,7 @@ const Aircraft* LoadingWindow::selected() const {
 void LoadingWindow::cboAircraft_Change() {
     m_result.reset();
     buildFields();
+    watchFiles();
     for (QLabel* label : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Lbl")))) {
         label->clear();
     }
@@ -254,6 +360,9 @@ std::optional<std::vector<double>> LoadingWindow::readFuel(const QList<QLineEdit
 
 bool LoadingWindow::compute() {
     beginRun();
+    if (!selectedIsCurrent()) {
+        return false;
+    }
     // Until the entries pass, the graph shows no loading either.
     m_result.reset();
     GraphData cleared = m_ui->graphEnvelope->data();
@@ -344,6 +453,9 @@ bool LoadingWindow::compute() {
 
 void LoadingWindow::cmdFromNavLog_Click() {
     beginRun();
+    if (!selectedIsCurrent()) {
+        return;
+    }
     const Aircraft* a = selected();
     if (a == nullptr) {
         cboAircraft_Change();

@@ -10,6 +10,7 @@
 // trip fuel. The aircraft commands New, Edit, Duplicate, Delete, Import and Export, and
 // the PDF of the loading, are in LoadingCommands.cpp.
 
+#include <QFileSystemWatcher>
 #include <QList>
 #include <functional>
 #include <memory>
@@ -72,6 +73,18 @@ private:
     // Builds the station and tank rows for the selected aircraft and wires their keys.
     void buildFields();
     const Aircraft* selected() const;
+    // Whether the selected aircraft is still what its file holds. When another program
+    // (or instance) changed or removed the file, the list is read again, keeping the
+    // loads typed while the aircraft's rows stay the same; the window says so, and the
+    // caller stops rather than go on with the old copy.
+    bool selectedIsCurrent();
+    // The aircraft folder or the file shown changed on disk.
+    void aircraftFiles_Change();
+    // Watches the aircraft folder and the file shown.
+    void watchFiles();
+    // The texts of the load fields, and the same put back when the rows are the same.
+    QStringList typedLoads() const;
+    void restoreLoads(const QStringList& typed);
     bool compute();
     // The take-off fuel or burn of each tank, by weight; nothing when a check failed.
     std::optional<std::vector<double>> readFuel(const QList<QLineEdit*>& fields,
@@ -87,8 +100,13 @@ private:
 
     // LoadingCommands.cpp
     bool editAircraft(Aircraft& aircraft, const QString& title);
-    // Saves the aircraft under `path` (a new file when empty) and selects it.
-    void storeAircraft(const Aircraft& aircraft, const QString& path);
+    // The selected aircraft as its file now holds it, or null once the window said why
+    // not (a damaged file, or one changed or removed on disk).
+    const Aircraft* currentAircraft();
+    // Saves the aircraft under `path` (a new file when empty) and selects it; with
+    // `readStamp`, only over the file as it was read then.
+    void storeAircraft(const Aircraft& aircraft, const QString& path,
+                       const QByteArray& readStamp = {});
     void showMessage(const QString& message) { fail(message); }
 
     std::unique_ptr<Ui::LoadingForm> m_ui;
@@ -98,6 +116,7 @@ private:
     std::optional<LoadingResult> m_result;
     DialogRunner m_runDialog;
     FileChooser m_chooseFile;
+    QFileSystemWatcher m_watcher;  // the aircraft folder and the file shown
 };
 
 }  // namespace aerolume::aircraft

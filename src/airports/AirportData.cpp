@@ -16,6 +16,7 @@
 #include <numbers>
 
 #include "AirportSchema.h"
+#include "platform/SafeFile.h"
 
 namespace aerolume::airports {
 namespace {
@@ -95,6 +96,10 @@ QString checkFile(const QString& path) {
     QFile file(path);
     if (!file.exists()) {
         return tr("There is no airport database at %1.").arg(path);
+    }
+    // A named pipe or a device would be waited on for ever.
+    if (const QString special = platform::notAPlainFile(path); !special.isEmpty()) {
+        return tr("%1 cannot be read: %2.").arg(path, special);
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return tr("%1 cannot be read: %2.").arg(path, file.errorString());

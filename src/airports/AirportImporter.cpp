@@ -19,6 +19,7 @@
 #include "AirportSchema.h"
 #include "RunwayCore.h"
 #include "navigation/MagneticModel.h"
+#include "platform/SafeFile.h"
 
 namespace aerolume::airports {
 namespace {
@@ -33,6 +34,11 @@ QString fileName(const QString& path) {
 
 // The whole text of a plain or gzip-compressed file (zlib reads either).
 bool readText(const QString& path, std::string* text, QString* error) {
+    // A named pipe, a device or a socket is refused at once: opening one could wait for ever.
+    if (const QString special = platform::notAPlainFile(path); !special.isEmpty()) {
+        *error = tr("Cannot read %1: %2.").arg(path, special);
+        return false;
+    }
     const QByteArray local = QFile::encodeName(path);
     gzFile file = gzopen(local.constData(), "rb");
     if (file == nullptr) {

@@ -2,6 +2,8 @@
 #include "FormatMask.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -135,6 +137,19 @@ std::string formatFixed(double value, int decimals) {
         result += digits.substr(intLength);
     }
     return result;
+}
+
+std::string formatExact(double value) {
+    if (value == 0) {
+        return "0";
+    }
+    const double size = std::fabs(value);
+    const bool plain = std::isfinite(value) && size >= 1e-6 && size < 1e15;
+    std::array<char, 64> text{};
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), value,
+                      plain ? std::chars_format::fixed : std::chars_format::scientific);
+    return {text.data(), written.ptr};
 }
 
 const char* maskPattern(Mask mask) {

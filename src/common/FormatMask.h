@@ -37,6 +37,12 @@ std::string formatMask(double value, Mask mask);
 // value that rounds to zero. A non-finite value gives "".
 std::string formatFixed(double value, int decimals);
 
+// The shortest text that reads back as exactly `value`, for messages that must show
+// why a value was refused: 90.0000001 stays "90.0000001", 2000000 is "2000000",
+// 1e308 is "1e+308" (plain digits from 0.000001 up to below 1e15, an exponent outside).
+// Minus zero is "0"; a non-finite value gives "nan", "inf" or "-inf".
+std::string formatExact(double value);
+
 // The mask's own text ("###.#", ..., "Fixed"), for messages and tests.
 const char* maskPattern(Mask mask);
 

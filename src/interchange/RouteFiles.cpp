@@ -2,8 +2,6 @@
 #include "RouteFiles.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -11,6 +9,7 @@
 #include "FplFormat.h"
 #include "GpxFormat.h"
 #include "RouteExport.h"
+#include "platform/SafeFile.h"
 
 namespace aerolume::interchange {
 namespace {
@@ -115,26 +114,15 @@ QByteArray writeRoute(RouteFormat format, const Route& prepared, const QDateTime
     return writeFms(prepared, now.toUTC().date());
 }
 
-QString writeFileAtomically(const QString& path, const QByteArray& bytes, const QString& what) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return tr("%1 cannot be saved as %2: %3.").arg(what, path, file.errorString());
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
-        return tr("%1 cannot be saved as %2: %3.").arg(what, path, file.errorString());
-    }
-    return {};
-}
-
 QString exportRouteFile(const QString& path, RouteFormat format, const Route& route,
                         const QDateTime& now) {
     const auto prepared = prepareForExport(route);
     if (const auto* message = std::get_if<QString>(&prepared)) {
         return *message;
     }
-    return writeFileAtomically(path, writeRoute(format, std::get<Route>(prepared), now),
-                               tr("The route"));
+    const QString failure =
+        platform::writeFileAtomically(path, writeRoute(format, std::get<Route>(prepared), now));
+    return failure.isEmpty() ? QString() : platform::saveFailureMessage(path, failure);
 }
 
 std::variant<Route, QString> readRoute(const QByteArray& bytes) {
@@ -156,21 +144,18 @@ std::variant<Route, QString> readRoute(const QByteArray& bytes) {
 }
 
 std::variant<Route, QString> importRouteFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return tr("The route file %1 cannot be opened: %2.").arg(path, file.errorString());
+    // A pipe, a device or a socket is refused at once; a failing read says so.
+    const platform::FileContents file = platform::readFileChecked(path, kMaxRouteFileBytes);
+    switch (file.status) {
+        case platform::ReadStatus::Failed:
+            return tr("The route file %1 cannot be opened: %2.").arg(path, file.reason);
+        case platform::ReadStatus::TooLarge:
+            return tr("The route file cannot be read: it is larger than %1 MB.")
+                .arg(kMaxRouteFileBytes / kMegabyte);
+        case platform::ReadStatus::Read:
+            break;
     }
-    const QString tooLarge = tr("The route file cannot be read: it is larger than %1 MB.")
-                                 .arg(kMaxRouteFileBytes / kMegabyte);
-    if (file.size() > kMaxRouteFileBytes) {
-        return tooLarge;
-    }
-    // Read no more than the limit allows, should the file grow while it is read.
-    const QByteArray bytes = file.read(kMaxRouteFileBytes + 1);
-    if (bytes.size() > kMaxRouteFileBytes) {
-        return tooLarge;
-    }
-    return readRoute(bytes);
+    return readRoute(file.bytes);
 }
 
 QString matchSummary(const Route& route, const std::vector<PointMatch>& matches) {

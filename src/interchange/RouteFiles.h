@@ -48,11 +48,6 @@ std::variant<Route, QString> readRoute(const QByteArray& bytes);
 // The same for a file on disk, refused unread when larger than kMaxRouteFileBytes.
 std::variant<Route, QString> importRouteFile(const QString& path);
 
-// Writes `bytes` to `path` through QSaveFile: the old file or the new one, never a torn
-// one. Returns an empty string, or the message of the failure. `what` names the file in
-// it ("the route").
-QString writeFileAtomically(const QString& path, const QByteArray& bytes, const QString& what);
-
 // What an import found, for the pilot: how many points were matched to the airport and
 // navaid data, how many are user waypoints, and a line for each point not matched (by its
 // number from 1, type and identifier, and why).

@@ -16,6 +16,9 @@ namespace aerolume::planning {
 namespace {
 
 const QString kUnknown = QStringLiteral("—");
+// Names longer than this (in bytes) may be cut in the table.
+constexpr std::size_t kShortName = 24;
+
 const char* const kModelName =
     QT_TRANSLATE_NOOP("aerolume::planning::NavLogModel", "World Magnetic Model 2025");
 
@@ -200,6 +203,10 @@ QVariant NavLogCells::data(int row, int column, int role) const {
             }
             return {};
         case Qt::ToolTipRole:
+            // A long name is cut in its column; the whole of it shows here.
+            if (column == NavLogModel::Name && point.name.size() > kShortName) {
+                return fromStd(point.name);
+            }
             if (leg != nullptr && leg->status != LegStatus::Ok) {
                 return tr(legWarning(leg->status));
             }

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation log's exports, as a PDF page and as CSV, and its printing.
-#include <QSaveFile>
-
 #include "NavLogWindow.h"
 #include "PlanPrint.h"
 #include "PlanText.h"
 #include "PrintHook.h"
 #include "PrintLoader.h"
+#include "platform/SafeFile.h"
 
 namespace aerolume::planning {
 
@@ -20,11 +19,10 @@ bool NavLogWindow::exportPdf(const QString& path) {
 }
 
 bool NavLogWindow::exportCsv(const QString& path) {
-    QSaveFile file(path);
-    const QByteArray csv = QByteArray::fromStdString(planCsv(m_model->plan(), m_model->result()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        m_document->warn(
-            tr("The CSV file %1 cannot be written: %2.").arg(path, file.errorString()));
+    const QString failure = platform::writeFileAtomically(
+        path, QByteArray::fromStdString(planCsv(m_model->plan(), m_model->result())));
+    if (!failure.isEmpty()) {
+        m_document->warn(platform::saveFailureMessage(path, failure));
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "NavLogWindow.h"
 #include "PlanText.h"
 #include "platform/Beep.h"
+#include "platform/TextChecks.h"
 #include "ui_NavLogWindow.h"
 
 namespace aerolume::planning {
@@ -81,6 +82,12 @@ void NavLogWindow::setUpFields() {
 bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
     const Plan& plan = m_model->plan();
     if (field == m_ui->txtPlanName) {
+        // Counted as a person counts characters, as the plan file is.
+        if (platform::characterCount(field->text().trimmed()) >
+            static_cast<qsizetype>(kMaxNameLength)) {
+            return refuseEntry(
+                field, tr("A plan name has at most %1 characters.").arg(kMaxNameLength), byEnter);
+        }
         m_model->editName(field->text().trimmed());
         return true;
     }

@@ -63,6 +63,7 @@ void NavLogWindow::buildMenus() {
     edit->addSeparator();
     QMenu* aircraft = edit->addMenu(tr("Use &Aircraft"));
     aircraft->setObjectName(QStringLiteral("menuAircraft"));
+    aircraft->setToolTipsVisible(true);  // the whole of a long name
     connect(aircraft, &QMenu::aboutToShow, this, &NavLogWindow::menuAircraft_Show);
 }
 
@@ -73,11 +74,13 @@ void NavLogWindow::menuAircraft_Show() {
         if (!a.damage.isEmpty() || !a.cruiseTasKt || !a.fuelFlow) {
             continue;
         }
-        QString text =
+        const QString text =
             a.registration.isEmpty() ? a.name : tr("%1 (%2)").arg(a.name, a.registration);
         // An ampersand of the name is shown, not taken as the entry's mnemonic.
-        text.replace(u'&', QStringLiteral("&&"));
-        QAction* entry = menu->addAction(text);
+        QString shown = elidedName(menu, text);
+        shown.replace(u'&', QStringLiteral("&&"));
+        QAction* entry = menu->addAction(shown);
+        entry->setToolTip(text);
         // Named after the profile's file, so that it can be found and driven by name.
         entry->setObjectName(
             QStringLiteral("mnuAircraft_%1").arg(QFileInfo(a.path).completeBaseName()));

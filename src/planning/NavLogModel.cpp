@@ -7,6 +7,7 @@
 #include "Coordinates.h"
 #include "NavLogCells.h"
 #include "PlanText.h"
+#include "platform/TextChecks.h"
 
 namespace aerolume::planning {
 namespace {
@@ -187,7 +188,8 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
     Checkpoint after = before;
     QString refusal;
     if (column == Name) {
-        if (typed.size() > kMaxNameLength) {
+        if (platform::characterCount(QString::fromStdString(typed)) >
+            static_cast<qsizetype>(kMaxNameLength)) {
             refusal = tr("Enter a checkpoint name of at most %1 characters!").arg(kMaxNameLength);
         }
         after.name = typed;

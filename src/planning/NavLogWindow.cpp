@@ -21,6 +21,9 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The warnings shown at once; more scroll.
+constexpr int kWarningLines = 5;
+
 // A new plan is for a flight today.
 Plan newPlan() {
     Plan plan;
@@ -70,6 +73,9 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
                                   QAbstractItemView::EditKeyPressed);
     m_ui->tblLog->setSelectionMode(QAbstractItemView::SingleSelection);
     m_ui->tblLog->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A long checkpoint name is cut (its tooltip has the whole of it), not a column
+    // wider than the window.
+    m_ui->tblLog->horizontalHeader()->setMaximumSectionSize(fontMetrics().averageCharWidth() * 32);
     m_ui->tblLog->setMinimumHeight(m_ui->tblLog->verticalHeader()->defaultSectionSize() * 6);
     m_ui->tblLog->setAccessibleName(tr("Checkpoints"));
 
@@ -211,6 +217,10 @@ void NavLogWindow::showPlan() {
     }
     m_ui->lblWarnings->setText(warnings.join(u'\n'));
     m_ui->lblWarnings->setVisible(!warnings.isEmpty());
+    // A long list scrolls in a box of a few lines rather than growing the window.
+    const int lines = std::min<int>(static_cast<int>(warnings.size()), kWarningLines);
+    m_ui->scrWarnings->setFixedHeight(lines * m_ui->lblWarnings->fontMetrics().lineSpacing() + 4);
+    m_ui->scrWarnings->setVisible(!warnings.isEmpty());
     Q_EMIT planChanged();
 }
 

@@ -8,9 +8,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cmath>
 #include <optional>
+
+#include "common/FormatMask.h"
+#include "platform/SafeFile.h"
+#include "platform/TextChecks.h"
 
 namespace aerolume::planning {
 namespace {
@@ -41,6 +44,11 @@ const QString kReserve = QStringLiteral("reserveMinutes");
 const QString kLatitude = QStringLiteral("latitudeDeg");
 const QString kLongitude = QStringLiteral("longitudeDeg");
 }  // namespace key
+
+// A number with every digit that tells it from its neighbours (90.0000001 is not 90).
+QString exact(double value) {
+    return QString::fromStdString(formatExact(value));
+}
 
 // Reading stops at the first fault, kept with where it is.
 struct Fault {
@@ -89,8 +97,8 @@ public:
         if (!value.isString()) {
             fail(at(name), tr("a text in quotes is expected."));
         }
-        const QString result = value.toString();
-        if (result.size() > static_cast<qsizetype>(kMaxNameLength)) {
+        QString result = value.toString();
+        if (platform::characterCount(result) > static_cast<qsizetype>(kMaxNameLength)) {
             fail(at(name), tr("the text is longer than %1 characters.").arg(kMaxNameLength));
         }
         return result;
@@ -117,8 +125,7 @@ private:
         const double number = value.toDouble();
         if (!range.contains(number)) {
             fail(path, tr("%1 is outside %2 to %3.")
-                           .arg(QString::number(number), QString::number(range.min),
-                                QString::number(range.max)));
+                           .arg(exact(number), exact(range.min), exact(range.max)));
         }
         return number == 0 ? 0.0 : number;
     }
@@ -183,7 +190,7 @@ Plan readObject(const QJsonObject& top) {
     const auto fuelUnit = fuelUnitFromKey(unit.toStdString());
     if (!fuelUnit) {
         Reader::fail(d.at(key::kFuelUnit),
-                     tr("\"%1\" is not one of \"USgal\", \"L\", \"lb\" and \"kg\".").arg(unit));
+                     tr(R"("%1" is not one of "USgal", "L", "lb" and "kg".)").arg(unit));
     }
     p.fuelUnit = *fuelUnit;
     p.fuelFlow = d.number(defaults, key::kFuelFlow, kFuelFlowRange);
@@ -218,6 +225,11 @@ Plan readObject(const QJsonObject& top) {
     return plan;
 }
 
+QString tooLarge() {
+    return tr("The plan file cannot be read: it is larger than %1 MB.")
+        .arg(kMaxPlanFileBytes / (qint64{1024} * 1024));
+}
+
 void putOptional(QJsonObject& object, const QString& name, const std::optional<double>& value) {
     if (value) {
         object.insert(name, *value);
@@ -228,8 +240,7 @@ void putOptional(QJsonObject& object, const QString& name, const std::optional<d
 
 std::variant<Plan, QString> readPlan(const QByteArray& bytes) {
     if (bytes.size() > kMaxPlanFileBytes) {
-        return tr("The plan file cannot be read: it is larger than %1 MB.")
-            .arg(kMaxPlanFileBytes / (1024 * 1024));
+        return tooLarge();
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -241,6 +252,11 @@ std::variant<Plan, QString> readPlan(const QByteArray& bytes) {
     if (!document.isObject()) {
         return tr("The plan file cannot be read: it is not a JSON object.");
     }
+    if (const auto twice = platform::duplicateJsonKey(bytes)) {
+        return tr("The plan file cannot be read: %1: the key appears twice (a key may appear "
+                  "once in an object).")
+            .arg(*twice);
+    }
     try {
         return readObject(document.object());
     } catch (const Fault& fault) {
@@ -249,15 +265,16 @@ std::variant<Plan, QString> readPlan(const QByteArray& bytes) {
 }
 
 std::variant<Plan, QString> readPlanFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return tr("The plan file %1 cannot be opened: %2.").arg(path, file.errorString());
+    const platform::FileContents file = platform::readFileChecked(path, kMaxPlanFileBytes);
+    switch (file.status) {
+        case platform::ReadStatus::Failed:
+            return tr("The plan file %1 cannot be opened: %2.").arg(path, file.reason);
+        case platform::ReadStatus::TooLarge:
+            return tooLarge();
+        case platform::ReadStatus::Read:
+            break;
     }
-    if (file.size() > kMaxPlanFileBytes) {
-        return tr("The plan file cannot be read: it is larger than %1 MB.")
-            .arg(kMaxPlanFileBytes / (1024 * 1024));
-    }
-    return readPlan(file.read(kMaxPlanFileBytes + 1));
+    return readPlan(file.bytes);
 }
 
 QByteArray writePlan(const Plan& plan) {
@@ -303,15 +320,17 @@ QByteArray writePlan(const Plan& plan) {
 }
 
 QString savePlanFile(const QString& path, const Plan& plan) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return tr("The plan cannot be saved as %1: %2.").arg(path, file.errorString());
+    if (const auto newer =
+            platform::newerFormatOnDisk(path, kPlanFormat, kPlanVersion, kMaxPlanFileBytes)) {
+        return platform::saveFailureMessage(
+            path, tr("the file there is a plan of format version %1, written by a newer "
+                     "program; this one would replace it with version %2, so save the plan "
+                     "under another name")
+                      .arg(exact(*newer))
+                      .arg(kPlanVersion));
     }
-    file.write(writePlan(plan));
-    if (!file.commit()) {
-        return tr("The plan cannot be saved as %1: %2.").arg(path, file.errorString());
-    }
-    return {};
+    const QString failure = platform::writeFileAtomically(path, writePlan(plan));
+    return failure.isEmpty() ? QString() : platform::saveFailureMessage(path, failure);
 }
 
 }  // namespace aerolume::planning

@@ -20,7 +20,7 @@ inline constexpr const char* kPlanSuffix = "aerolume-plan";
 inline constexpr const char* kPlanMimeType = "application/x-aerolume-plan";
 // Larger files are refused unread; a plan of kMaxCheckpoints checkpoints with long
 // names stays well below.
-inline constexpr qint64 kMaxPlanFileBytes = 4 * 1024 * 1024;
+inline constexpr qint64 kMaxPlanFileBytes = qint64{4} * 1024 * 1024;
 
 // The plan in a file's bytes, or a message saying what is wrong and where (the key
 // path, and the checkpoint by its number from 1): not JSON, another format, a newer

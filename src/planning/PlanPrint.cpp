@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "LogRows.h"
@@ -11,6 +10,7 @@
 #include "PrintTable.h"
 #include "PrintTexts.h"
 #include "common/FormatMask.h"
+#include "platform/SafeFile.h"
 
 namespace aerolume::planning {
 
@@ -207,13 +207,11 @@ private:
     double m_headerHeight = 0;
 };
 
-// The file write of an export, in one step that leaves an older file whole on failure.
+// The file write of an export: every write and the flush to the disk checked, an older
+// file left whole on failure.
 QString saveFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return tr("The PDF file %1 cannot be written: %2.").arg(path, file.errorString());
-    }
-    return {};
+    const QString failure = platform::writeFileAtomically(path, bytes);
+    return failure.isEmpty() ? QString() : platform::saveFailureMessage(path, failure);
 }
 
 }  // namespace

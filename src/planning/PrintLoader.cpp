@@ -18,7 +18,8 @@ QStringList printModuleCandidates() {
     const QDir program(QCoreApplication::applicationDirPath());
     const QString name = QString::fromLatin1(kModuleName);
     return {program.filePath(name),
-            QDir::cleanPath(program.filePath(QStringLiteral("../lib/aerolume/") + name))};
+            QDir::cleanPath(program.filePath(
+                QStringLiteral(AEROLUME_PRINT_MODULE_FROM_PROGRAM "/") + name))};
 }
 
 void* resolvePrintSymbol(const char* symbol) {

@@ -8,8 +8,10 @@ namespace aerolume::planning {
 
 // Where the print module (PrintHook.h) is looked for, in order: the file named by the
 // environment variable AEROLUME_PRINT_PLUGIN when it is set (and then only there);
-// otherwise next to the program (a build tree), then in ../lib/aerolume beside the
-// program's folder (an install). Each entry is given without its suffix.
+// otherwise next to the program (a build tree), then in the library folder's aerolume
+// folder of the prefix the program is installed in (on Debian
+// /usr/lib/x86_64-linux-gnu/aerolume for /usr/bin/aerolume). Each entry is given
+// without its suffix.
 QStringList printModuleCandidates();
 
 // The address of `symbol` in the print module, loading the module on first use; null

@@ -209,6 +209,17 @@ void showWhole(QLineEdit* field, int characters) {
     field->setMinimumWidth(std::max(field->minimumWidth(), needed));
 }
 
+QString elidedName(const QWidget* widget, const QString& name, int characters) {
+    const QFontMetrics metrics = widget->fontMetrics();
+    return metrics.elidedText(name, Qt::ElideRight, metrics.averageCharWidth() * characters);
+}
+
+void setElidedText(QLabel* label, const QString& text, int characters) {
+    const QString shown = elidedName(label, text, characters);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+}
+
 void CalculatorWindow::addField(QLineEdit* field, KeyRange accepted, QWidget* next) {
     installFilter(field, accepted, [this, accepted, next](int& key) {
         if (key == kKeyEnter) {

@@ -169,6 +169,13 @@ void styleMessageLabel(QLabel* label);
 // Every field of a calculator shows its longest entry.
 void showWhole(QLineEdit* field, int characters);
 
+// A name of any length (an aircraft's, a station's) as a window shows it: whole when it
+// fits in `characters` average characters of the widget's font, else cut with an
+// ellipsis. A window never widens for a long name; the whole name goes in a tooltip.
+QString elidedName(const QWidget* widget, const QString& name, int characters = 40);
+// Shows `text` on the label that way, the whole text in its tooltip when cut.
+void setElidedText(QLabel* label, const QString& text, int characters = 40);
+
 // A caption as a screen reader should say it: without the mnemonic marks of "&".
 QString spokenCaption(const QString& caption);
 

@@ -3,11 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <functional>
+
+#include <sys/stat.h>
 
 #include "SampleAircraft.h"
 #include "aircraft/AircraftFile.h"
@@ -93,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{
             "negative empty weight",
             [] { return with([](QJsonObject& o) { o[QStringLiteral("emptyWeight")] = -1169; }); },
-            "emptyWeight: must be more than 0"},
+            "emptyWeight: -1169 must be more than 0 and at most 2000000 lb"},
         BadFile{"negative station maximum",
                 [] {
                     return with([](QJsonObject& o) {
@@ -104,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                         o[QStringLiteral("stations")] = s;
                     });
                 },
-                "stations[3].maxWeight: must not be negative"},
+                "stations[3].maxWeight: -100 is outside 0 to 2000000 lb"},
         BadFile{"missing key",
                 [] {
                     return with(
@@ -132,7 +135,52 @@ INSTANTIATE_TEST_SUITE_P(
                 [] { return with([](QJsonObject& o) { o[QStringLiteral("stations")] = 4; }); },
                 "stations: must be a list"},
         BadFile{"huge file", [] { return QByteArray(qsizetype{2} * 1024 * 1024, ' '); },
-                "the file is larger than 1024 KB"}));
+                "the file is larger than 1024 KB"},
+        BadFile{"version given twice",
+                [] {
+                    return bytesOf(sampleJson())
+                        .replace("\"version\": 1", "\"version\": 99, \"version\": 1");
+                },
+                "version: appears twice (a key may appear once in an object)"},
+        BadFile{"a station's arm given twice, once escaped",
+                [] {
+                    return bytesOf(sampleJson())
+                        .replace("\"arm\": 16", "\"arm\": 16, \"\\u0061rm\": 17");
+                },
+                "stations[1].arm: appears twice (a key may appear once in an object)"},
+        BadFile{"an empty utility envelope",
+                [] {
+                    return with([](QJsonObject& o) {
+                        o[QStringLiteral("utilityEnvelope")] = QJsonArray();
+                    });
+                },
+                "utilityEnvelope: needs at least three points"},
+        BadFile{
+            "a weight of 1e308",
+            [] { return with([](QJsonObject& o) { o[QStringLiteral("maxRampWeight")] = 1e308; }); },
+            "maxRampWeight: 1e+308 must be more than 0 and at most 2000000 lb"},
+        BadFile{"a name of 101 characters, each two code points",
+                [] {
+                    return with([](QJsonObject& o) {
+                        o[QStringLiteral("name")] = QString::fromUtf16(u"e\u0301").repeated(101);
+                    });
+                },
+                "name: has 101 characters, more than the 100 a name may have"},
+        BadFile{"a long registration",
+                [] {
+                    return with([](QJsonObject& o) {
+                        o[QStringLiteral("registration")] = QStringLiteral("N").repeated(21);
+                    });
+                },
+                "registration: has 21 characters, more than the 20 a registration may have"}));
+
+TEST(AircraftFile, ANameOfTheLongestLengthInCharactersAsSeenIsRead) {
+    QJsonObject o = sampleJson();
+    // 100 characters as a person sees them: 200 code points, 300 bytes.
+    o[QStringLiteral("name")] = QString::fromUtf16(u"e\u0301").repeated(100);
+    const ReadResult read = readAircraft(bytesOf(o));
+    EXPECT_TRUE(read.aircraft) << read.error.toStdString();
+}
 
 // The store: an isolated folder per test.
 class StoreTest : public ::testing::Test {
@@ -193,6 +241,114 @@ TEST_F(StoreTest, NewFilesNeverReplaceOthersAndImportRefusesDamage) {
     EXPECT_EQ(store.entries().size(), 3);
     EXPECT_TRUE(store.remove(*first, &error));
     EXPECT_EQ(store.entries().size(), 2);
+}
+
+TEST_F(StoreTest, LongAndStrangeNamesGiveShortSafeFileNames) {
+    const struct {
+        QString name;
+        const char* file;
+    } rows[] = {{QStringLiteral("Cessna 172S"), "Cessna-172S"},
+                {QStringLiteral("-rf /"), "rf"},
+                {QString::fromUtf16(u"\u00c9cole \u2708"), "cole"},
+                {QString::fromUtf16(u"\u2708\u2708"), "aircraft"},
+                {QStringLiteral("x").repeated(100), nullptr}};
+    for (const auto& row : rows) {
+        Aircraft a = test::circularAircraft();
+        a.name = row.name.toStdString();
+        QString error;
+        const auto path = store.save(a, {}, &error);
+        ASSERT_TRUE(path) << error.toStdString();
+        const QString expected =
+            row.file ? QString::fromLatin1(row.file) : QStringLiteral("x").repeated(60);
+        EXPECT_EQ(QFileInfo(*path).fileName(), expected + QStringLiteral(".aerolume-aircraft"));
+        ASSERT_TRUE(store.importFile(*path, &error)) << error.toStdString();
+    }
+    // Each import is a file of its own beside the first of its name.
+    EXPECT_TRUE(
+        QFileInfo::exists(store.folder() + QStringLiteral("/Cessna-172S-2.aerolume-aircraft")));
+    EXPECT_EQ(store.entries().size(), 10);
+}
+
+TEST_F(StoreTest, APipeOrSocketInTheFolderIsListedWithItsReasonAndNeverOpened) {
+    QDir().mkpath(store.folder());
+    const QByteArray pipe =
+        QFile::encodeName(store.folder() + QStringLiteral("/pipe.aerolume-aircraft"));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    QString error;
+    ASSERT_TRUE(store.save(test::circularAircraft(), {}, &error));
+    const QList<AircraftEntry> entries = store.entries();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[1].damage, QStringLiteral("it is a named pipe, not a file"));
+    EXPECT_FALSE(store.importFile(QString::fromLocal8Bit(pipe), &error));
+    EXPECT_EQ(error, QStringLiteral("it is a named pipe, not a file"));
+}
+
+TEST_F(StoreTest, SavesNeverGoOverAFileChangedOrRemovedSinceItWasRead) {
+    QString error;
+    const auto path = store.save(test::circularAircraft(), {}, &error);
+    ASSERT_TRUE(path);
+    const AircraftEntry read = readAircraftFile(*path);
+    Aircraft edited = *read.aircraft;
+    edited.emptyWeight = 1200;
+    // Another program writes a newer copy; then removes it.
+    Aircraft other = *read.aircraft;
+    other.emptyWeight = 1300;
+    ASSERT_TRUE(store.exportFile(other, *path, &error));
+    EXPECT_FALSE(store.save(edited, *path, &error, read.stamp));
+    EXPECT_EQ(error, QStringLiteral("the file was changed since it was read"));
+    EXPECT_EQ(readAircraftFile(*path).aircraft->emptyWeight, 1300);
+    ASSERT_TRUE(QFile::remove(*path));
+    EXPECT_FALSE(store.save(edited, *path, &error, read.stamp));
+    EXPECT_EQ(error, QStringLiteral("the file was removed since it was read"));
+    EXPECT_FALSE(QFileInfo::exists(*path));
+    // A file of a newer format version stays as it is.
+    const QByteArray newer = R"({"format": "aerolume-aircraft", "version": 2, "name": "Next"})";
+    writeRaw("next.aerolume-aircraft", newer);
+    EXPECT_FALSE(
+        store.save(edited, store.folder() + QStringLiteral("/next.aerolume-aircraft"), &error));
+    EXPECT_TRUE(
+        error.startsWith(QStringLiteral("the file there is an aircraft of format version 2")));
+    QFile kept(store.folder() + QStringLiteral("/next.aerolume-aircraft"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), newer);
+}
+
+TEST_F(StoreTest, TheEarlierFolderIsMovedIntoTheDocumentedOne) {
+    const QString earlier = dir.path() + QStringLiteral("/Aerolume 32/aircraft");
+    AircraftStore old(earlier);
+    QString error;
+    Aircraft a = test::circularAircraft();
+    a.emptyWeight = 1170;  // another aircraft of the same name as one already moved
+    QDir().mkpath(store.folder());
+    ASSERT_TRUE(old.save(a, {}, &error));
+    ASSERT_TRUE(old.exportFile(test::circularAircraft(),
+                               earlier + QStringLiteral("/copied-by-hand.aerolume-aircraft"),
+                               &error));
+    ASSERT_TRUE(store.exportFile(
+        test::circularAircraft(),
+        store.folder() + QStringLiteral("/copied-by-hand.aerolume-aircraft"), &error));
+    a.name = "Second";
+    ASSERT_TRUE(old.save(a, {}, &error));
+    ASSERT_TRUE(store.save(test::circularAircraft(), {}, &error));  // the same name, taken
+    EXPECT_EQ(AircraftStore::moveEarlierFiles(earlier, store.folder()), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/Aerolume 32")));
+    QStringList names;
+    for (const AircraftEntry& e : store.entries()) {
+        names << QFileInfo(e.path).fileName();
+    }
+    names.sort();
+    EXPECT_EQ(names.join(u' ').toStdString(),
+              "AC-43-13-1B-example-2.aerolume-aircraft AC-43-13-1B-example.aerolume-aircraft "
+              "Second.aerolume-aircraft copied-by-hand.aerolume-aircraft");
+    EXPECT_EQ(AircraftStore::moveEarlierFiles(earlier, store.folder()), QStringList());
+}
+
+TEST(AircraftStore, KeepsAircraftInTheDocumentedFolder) {
+    EXPECT_TRUE(AircraftStore::defaultFolder().endsWith(QStringLiteral("/Aerolume/aircraft")));
+    EXPECT_TRUE(AircraftStore::earlierFolder().endsWith(QStringLiteral("/Aerolume 32/aircraft")));
+    EXPECT_EQ(QFileInfo(AircraftStore::defaultFolder()).path(),
+              QFileInfo(QFileInfo(AircraftStore::earlierFolder()).path()).path() +
+                  QStringLiteral("/Aerolume"));
 }
 
 }  // namespace

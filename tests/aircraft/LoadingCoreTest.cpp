@@ -361,27 +361,61 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{"a negative weight",
                   {{-1100, 8.5}, {2100, 8.5}, {2100, 21.9}},
                   "envelope[0].weight",
-                  "must not be negative"},
+                  "-1100 is outside 0 to 2000000 lb"},
+        ShapeCase{"a sliver of arm",
+                  {{1100, 8.5}, {2100, 8.5}, {2100, 8.55}},
+                  "envelope",
+                  "spans 0.05 in of arm, less than the 0.1 in an envelope needs"},
+        ShapeCase{"a sliver of weight",
+                  {{1100, 8.5}, {1105, 8.5}, {1105, 21.9}},
+                  "envelope",
+                  "spans 5 lb of weight, less than the 10 lb an envelope needs"},
+        ShapeCase{"an arm beyond any aircraft",
+                  {{1100, 8.5}, {2100, 8.5}, {2100, 10000.0001}},
+                  "envelope[2].arm",
+                  "10000.0001 is outside -10000 to 10000 in"},
         ShapeCase{"not a number",
                   {{1100, NAN}, {2100, 8.5}, {2100, 21.9}},
                   "envelope[0].arm",
                   "is not a finite number"}));
 
-TEST(Profile, RefusesNegativeAndMissingFigures) {
+TEST(Profile, RefusesFiguresNoAircraftHasNamingTheirDigits) {
     const struct {
         void (*change)(Aircraft&);
         const char* key;
+        const char* reason;
     } cases[] = {
-        {[](Aircraft& a) { a.emptyWeight = -1; }, "emptyWeight"},
-        {[](Aircraft& a) { a.stations[3].maxWeight = -5; }, "stations[3].maxWeight"},
-        {[](Aircraft& a) { a.tanks[0].capacity = -40; }, "tanks[0].capacity"},
-        {[](Aircraft& a) { a.maxLandingWeight = 0; }, "maxLandingWeight"},
-        {[](Aircraft& a) { a.macLength.reset(); }, "macLength"},
-        {[](Aircraft& a) { a.name.clear(); }, "name"},
+        {[](Aircraft& a) { a.emptyWeight = -1; }, "emptyWeight",
+         "-1 must be more than 0 and at most 2000000 lb"},
+        {[](Aircraft& a) { a.emptyWeight = 1e308; }, "emptyWeight",
+         "1e+308 must be more than 0 and at most 2000000 lb"},
+        {[](Aircraft& a) { a.emptyArm = -1e5; }, "emptyArm",
+         "-100000 is outside -10000 to 10000 in"},
+        {[](Aircraft& a) { a.stations[3].maxWeight = -5; }, "stations[3].maxWeight",
+         "-5 is outside 0 to 2000000 lb"},
+        {[](Aircraft& a) { a.tanks[0].capacity = -40; }, "tanks[0].capacity",
+         "-40 is outside 0 to 100000 US gal"},
+        {[](Aircraft& a) {
+             a.tanks[0].fuel = FuelType::Other;
+             a.tanks[0].density = 15.000001;
+         },
+         "tanks[0].density", "15.000001 is outside 1 to 15 lb/US gal"},
+        {[](Aircraft& a) { a.maxLandingWeight = 0; }, "maxLandingWeight",
+         "0 must be more than 0 and at most 2000000 lb"},
+        {[](Aircraft& a) { a.macLength.reset(); }, "macLength", "is needed with the other MAC key"},
+        {[](Aircraft& a) { a.macLength = 1000.5; }, "macLength",
+         "1000.5 must be more than 0 and at most 1000 in"},
+        {[](Aircraft& a) { a.cruiseTas = 1000.1; }, "cruiseTas", "1000.1 is outside 0 to 1000 kt"},
+        {[](Aircraft& a) {
+             a.units = Units::KilogramMillimetre;
+             a.fuelFlow = 10001;
+         },
+         "fuelFlow", "10001 is outside 0 to 10000 L/h"},
+        {[](Aircraft& a) { a.name.clear(); }, "name", "is empty"},
         {[](Aircraft& a) {
              a.utility = {{1, 1}, {2, 2}};
          },
-         "utilityEnvelope"},
+         "utilityEnvelope", "needs at least three points"},
     };
     for (const auto& c : cases) {
         Aircraft a = circularAircraft();
@@ -389,8 +423,22 @@ TEST(Profile, RefusesNegativeAndMissingFigures) {
         const auto error = checkAircraft(a);
         ASSERT_TRUE(error) << c.key;
         EXPECT_EQ(error->key, c.key);
+        EXPECT_EQ(error->reason, c.reason);
     }
     EXPECT_FALSE(checkAircraft(circularAircraft()));
+}
+
+TEST(Profile, TheLimitsHoldInEveryUnitAlike) {
+    // The same limits, one aircraft's units converted to the other's.
+    const ProfileLimits lb = profileLimits(Units::PoundInch);
+    const ProfileLimits mm = profileLimits(Units::KilogramMillimetre);
+    const ProfileLimits m = profileLimits(Units::KilogramMetre);
+    EXPECT_EQ(mm.arm, m.arm * 1000);
+    EXPECT_EQ(mm.macLength, m.macLength * 1000);
+    EXPECT_EQ(mm.envelopeArmSpan, m.envelopeArmSpan * 1000);
+    EXPECT_NEAR(mm.arm, lb.arm * 25.4, lb.arm * 25.4 * 0.02);
+    EXPECT_NEAR(mm.weight, lb.weight * kKilogramsPerPound, lb.weight * 0.11);
+    EXPECT_NEAR(mm.maxDensity, lb.maxDensity * kKilogramsPerPound / kLitresPerUsGallon, 0.01);
 }
 
 TEST(Fuel, DensitiesAreTheStandardOnesConvertedExactly) {

@@ -11,8 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "SampleAircraft.h"
 #include "aircraft/AircraftEditor.h"
+#include "aircraft/AircraftFile.h"
 #include "aircraft/AircraftStore.h"
 #include "aircraft/EnvelopeGraph.h"
 #include "aircraft/LoadingWindow.h"
@@ -465,7 +468,7 @@ TEST_F(LoadingWindowTest, DuplicateDeleteImportExportAndPdf) {
     notes.close();
     click(button("cmdImport"));
     EXPECT_EQ(text("ErrorLbl"),
-              "The file could not be imported, not a JSON file (illegal value at character 1).");
+              "Could not import notes.txt: not a JSON file (illegal value at character 1).");
     EXPECT_EQ(combo->count(), 2);
 
     load({"17", "340", "170", "100", "40", "25", ""});
@@ -475,6 +478,123 @@ TEST_F(LoadingWindowTest, DuplicateDeleteImportExportAndPdf) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_GT(pdf.size(), 2000);
+}
+
+// The aircraft shown, as another program changes it on disk.
+QString shownFile() {
+    return AircraftStore().entries().constFirst().path;
+}
+
+void writeAsAnotherProgram(const aircraft::Aircraft& a) {
+    QString error;
+    ASSERT_TRUE(AircraftStore().exportFile(a, shownFile(), &error)) << error.toStdString();
+}
+
+TEST_F(LoadingWindowTest, AnAircraftChangedOnDiskIsReadAgainBeforeAnyComputation) {
+    load({"17", "340", "170", "100", "40", "25", ""});
+    const std::string before = text("LblTakeoffWeight");
+    aircraft::Aircraft heavier = aircraft::test::circularAircraft();
+    heavier.emptyWeight += 100;
+    writeAsAnotherProgram(heavier);
+    click(compute());
+    EXPECT_EQ(text("ErrorLbl"),
+              "AC-43-13-1B-example.aerolume-aircraft was changed on disk and "
+              "has been read again: check the loads and compute again.");
+    EXPECT_EQ(text("LblTakeoffWeight"), "");
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtStation2"))->text(), "340");
+    click(compute());
+    EXPECT_FALSE(errorShown());
+    EXPECT_NE(text("LblTakeoffWeight"), before);
+
+    ASSERT_TRUE(QFile::remove(shownFile()));
+    click(compute());
+    EXPECT_EQ(text("ErrorLbl"),
+              "AC-43-13-1B-example.aerolume-aircraft was removed from the "
+              "aircraft folder by another program.");
+    EXPECT_EQ(child<QComboBox>(window, QStringLiteral("cboAircraft"))->count(), 0);
+}
+
+TEST_F(LoadingWindowTest, EditsNeverGoOverAFileChangedOrRemovedWhileTheEditorWasOpen) {
+    const struct {
+        bool remove;
+        int answer;
+        int files;  // in the folder afterwards
+    } rows[] = {{false, QMessageBox::No, 1},
+                {false, QMessageBox::Yes, 2},
+                {true, QMessageBox::No, 0},
+                {true, QMessageBox::Yes, 1}};
+    for (const auto& row : rows) {
+        QDir(AircraftStore::defaultFolder()).removeRecursively();
+        QString error;
+        ASSERT_TRUE(AircraftStore().save(aircraft::test::circularAircraft(), {}, &error));
+        reopenLoading(CloseBy::Button);
+        const QString path = shownFile();
+        aircraft::Aircraft other = aircraft::test::circularAircraft();
+        other.registration = "N99999";
+        QStringList asked;
+        loading()->setDialogRunner([&](QDialog& dialog) {
+            if (dialog.objectName() == QLatin1String("askChangedOnDisk")) {
+                asked << static_cast<QMessageBox&>(dialog).text();
+                return row.answer;
+            }
+            if (row.remove) {
+                QFile::remove(path);
+            } else {
+                writeAsAnotherProgram(other);
+            }
+            dialog.show();
+            typeFields(&dialog, {"txtEmptyWeight"}, {"1200"});
+            click(child<QDialogButtonBox>(&dialog, QStringLiteral("buttonBox"))
+                      ->button(QDialogButtonBox::Ok));
+            return dialog.result();
+        });
+        click(button("cmdEdit"));
+        EXPECT_EQ(asked.size(), 1);
+        EXPECT_EQ(AircraftStore().entries().size(), row.files);
+        if (!row.remove) {
+            const auto kept = aircraft::readAircraftFile(path);
+            ASSERT_TRUE(kept.aircraft);
+            EXPECT_EQ(kept.aircraft->registration, "N99999");  // the other program's
+            EXPECT_EQ(kept.aircraft->emptyWeight, 1169);
+        } else if (row.answer == QMessageBox::No) {
+            EXPECT_FALSE(QFile::exists(path));  // not made again unasked
+        }
+    }
+}
+
+TEST_F(LoadingWindowTest, LongNamesAreCutWithTheWholeNameInTheirTooltip) {
+    const int width = window->sizeHint().width();
+    aircraft::Aircraft a = aircraft::test::circularAircraft();
+    a.name = std::string(100, 'W');
+    a.stations[1].name = std::string(100, 'S');
+    a.tanks[0].name = std::string(100, 'T');
+    QString error;
+    ASSERT_TRUE(AircraftStore().save(a, {}, &error));
+    reopenLoading(CloseBy::Button);
+    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
+    combo->setCurrentIndex(
+        combo->findData(QStringLiteral("W").repeated(100) + " (N43131)", Qt::ToolTipRole));
+    ASSERT_GE(combo->currentIndex(), 0);
+    EXPECT_LT(combo->currentText().size(), 60);
+    auto* station = child<QLabel>(window, QStringLiteral("lblStation2"));
+    EXPECT_LT(station->text().size(), 60);
+    EXPECT_EQ(station->toolTip(), QStringLiteral("S").repeated(100) + " (lb):");
+    EXPECT_TRUE(child<QLabel>(window, QStringLiteral("lblTank1"))
+                    ->toolTip()
+                    .startsWith(QStringLiteral("T").repeated(100)));
+    EXPECT_LE(window->sizeHint().width(), width + 40);
+}
+
+TEST_F(LoadingWindowTest, APipeInTheFolderIsListedAsDamagedAndNeverOpened) {
+    const QByteArray pipe =
+        QFile::encodeName(AircraftStore::defaultFolder() + "/pipe.aerolume-aircraft");
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    reopenLoading(CloseBy::Button);
+    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
+    ASSERT_EQ(combo->count(), 2);
+    combo->setCurrentIndex(1);
+    EXPECT_EQ(text("ErrorLbl"),
+              "This aircraft file cannot be read, it is a named pipe, not a file.");
 }
 
 TEST_F(LoadingWindowTest, WithoutAircraftTheWindowSaysHowToMakeOne) {
@@ -519,25 +639,39 @@ INSTANTIATE_TEST_SUITE_P(
         EditorFault{"half a MAC", [](aircraft::Aircraft& a) { a.macLength.reset(); },
                     "LEMAC and MAC length go together: fill in both or neither."},
         EditorFault{"no ramp weight", [](aircraft::Aircraft& a) { a.maxRampWeight = 0; },
-                    "Maximum ramp weight must be more than 0."},
+                    "Maximum ramp weight is 0 lb; it must be more than 0 and at most 2000000 lb."},
         EditorFault{"a station's limit",
                     [](aircraft::Aircraft& a) { a.stations[3].maxWeight = -1; },
-                    "The maximum weight of station 4 must not be negative."},
+                    "The maximum weight of station 4 is -1 lb; it must be from 0 to 2000000 lb."},
         EditorFault{"a fuel of no weight",
                     [](aircraft::Aircraft& a) {
                         a.tanks[0].fuel = aircraft::FuelType::Other;
                         a.tanks[0].density = 0;
                     },
-                    "The density of tank 1 must be more than 0."},
-        EditorFault{"a corner below 0", [](aircraft::Aircraft& a) { a.normal[1].weight = -5; },
-                    "The weight of point 2 of the CG envelope (normal) must not be negative."},
+                    "The density of tank 1 is 0 lb/US gal; it must be from 1 to 15 lb/US gal."},
+        EditorFault{
+            "a corner below 0", [](aircraft::Aircraft& a) { a.normal[1].weight = -5; },
+            "The weight of point 2 of the CG envelope (normal) is -5 lb; it must be from 0 to "
+            "2000000 lb."},
         EditorFault{"a utility envelope of two points",
                     [](aircraft::Aircraft& a) {
                         a.utility = {{1100, 8.5}, {1900, 8.5}};
                     },
                     "Utility envelope (optional) needs at least three points."},
         EditorFault{"a MAC of no length", [](aircraft::Aircraft& a) { a.macLength = 0.0; },
-                    "MAC length must be more than 0."}));
+                    "MAC length is 0 in; it must be more than 0 and at most 1000 in."},
+        EditorFault{"a metric arm just beyond its limit",
+                    [](aircraft::Aircraft& a) {
+                        a.units = aircraft::Units::KilogramMetre;
+                        a.stations[0].arm = 250.000001;
+                    },
+                    "The arm of station 1 is 250.000001 m; it must be from -250 to 250 m."},
+        EditorFault{"a cruise speed too fast", [](aircraft::Aircraft& a) { a.cruiseTas = 1000.5; },
+                    "Cruise TAS is 1000.5 kt; it must be from 0 to 1000 kt."},
+        EditorFault{"a station's name of 101 characters",
+                    [](aircraft::Aircraft& a) { a.stations[0].name = std::string(101, 'x'); },
+                    "The name of station 1 has 101 characters, more than the 100 a name may "
+                    "have."}));
 
 }  // namespace
 }  // namespace aerolume::test

@@ -3,6 +3,7 @@
 // skipped, files that are not the data, damaged databases, and the look-ups.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -137,6 +138,31 @@ TEST(AirportImport, RefusesAFileThatIsNotTheData) {
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), before);
     EXPECT_FALSE(QFile::exists(target + ".part"));
+}
+
+// A named pipe chosen as a data file is refused at once, not waited on.
+TEST(AirportImport, RefusesAPipeAtOnce) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("runways.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QList<ImportFile> files = testFiles();
+    for (ImportFile& f : files) {
+        f.path = f.file == DataFile::Runways ? pipe : f.path;
+    }
+    const ImportSummary summary = importAirportData(files, dir.filePath("airports.sqlite"));
+    EXPECT_EQ(summary.outcome, ImportSummary::Outcome::Failed);
+    EXPECT_EQ(summary.message,
+              QStringLiteral("Cannot read %1: it is a named pipe, not a file.").arg(pipe));
+}
+
+TEST(AirportImport, ADatabaseThatIsAPipeIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("airports.sqlite");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QString error;
+    EXPECT_EQ(AirportDatabase::open(pipe, &error), nullptr);
+    EXPECT_EQ(error,
+              QStringLiteral("%1 cannot be read: it is a named pipe, not a file.").arg(pipe));
 }
 
 // Cancel pressed while the files are read, while their rows are written, and after the

@@ -110,5 +110,24 @@ TEST(FormatFixed, LeadingZeroFixedPlacesAndNoMinusOnZero) {
     EXPECT_EQ(formatFixed(-std::numeric_limits<double>::infinity(), 0), "");
 }
 
+TEST(FormatExact, ShowsTheDigitsThatMakeAValueDifferent) {
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {{90.0000001, "90.0000001"},
+                {-90, "-90"},
+                {2000000, "2000000"},
+                {1e308, "1e+308"},
+                {-0.0, "0"},
+                {0.1, "0.1"},
+                {1e-7, "1e-07"},
+                {123456789012345, "123456789012345"},
+                {1e15, "1e+15"},
+                {-2.5e-6, "-0.0000025"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(formatExact(row.value), row.text) << row.value;
+    }
+}
+
 }  // namespace
 }  // namespace aerolume

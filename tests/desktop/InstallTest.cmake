@@ -6,9 +6,10 @@
 # description with the licence, the manual page and changelog compressed, the airport
 # database, and the machine-readable copyright file (CopyrightCheck.cmake).
 #
-# cmake -DBUILD_DIR=<build> -DPREFIX=<empty folder to install into> -P InstallTest.cmake
-if(NOT BUILD_DIR OR NOT PREFIX)
-  message(FATAL_ERROR "usage: cmake -DBUILD_DIR=... -DPREFIX=... -P InstallTest.cmake")
+# cmake -DBUILD_DIR=<build> -DPREFIX=<empty folder to install into>
+#       -DLIBDIR=<the library folder under the prefix> -P InstallTest.cmake
+if(NOT BUILD_DIR OR NOT PREFIX OR NOT LIBDIR)
+  message(FATAL_ERROR "usage: cmake -DBUILD_DIR=... -DPREFIX=... -DLIBDIR=... -P InstallTest.cmake")
 endif()
 
 file(REMOVE_RECURSE "${PREFIX}")
@@ -26,7 +27,7 @@ endmacro()
 
 set(expected
   bin/aerolume
-  lib/aerolume/aerolume-print.so
+  ${LIBDIR}/aerolume/aerolume-print.so
   share/applications/${app_id}.desktop
   share/metainfo/${app_id}.metainfo.xml
   share/mime/packages/${app_id}.xml

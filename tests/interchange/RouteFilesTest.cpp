@@ -306,7 +306,8 @@ TEST(RouteFileTest, ExportsAtomicallyAndImportsWhatItWrote) {
                      .isEmpty());
     const QString blocked = dir.filePath(QStringLiteral("folder.gpx"));
     ASSERT_TRUE(QDir().mkdir(blocked));
-    EXPECT_TRUE(exportRouteFile(blocked, RouteFormat::Gpx, samplePlan(), kNow).contains(blocked));
+    EXPECT_EQ(exportRouteFile(blocked, RouteFormat::Gpx, samplePlan(), kNow).toStdString(),
+              "Could not save folder.gpx: it is a folder, not a file.");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("trip.fpl")});
     EXPECT_EQ(std::get<Route>(importRouteFile(path)).points.size(), samplePlan().points.size());
 }

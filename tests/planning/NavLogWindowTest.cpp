@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeySequence>
 #include <QMenu>
@@ -21,6 +23,8 @@
 #include "planning/PrintHook.h"
 #include "planning/PrintLoader.h"
 #include "support/WindowTestKit.h"
+
+#include <sys/stat.h>
 
 namespace aerolume::test {
 namespace {
@@ -231,6 +235,7 @@ TEST_F(LoadedTest, AnAircraftGivesThePlanItsCruiseSpeedAndFuelFlowUndoably) {
     ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
     a.name = "Loading & Envelope";
     a.units = aircraft::Units::KilogramMetre;
+    a.macLength = 1.6;
     a.cruiseTas = 95;
     a.fuelFlow = 30;
     ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
@@ -378,6 +383,78 @@ TEST_F(LoadedTest, BadFilesAreRefusedAndTheOpenPlanStays) {
         EXPECT_TRUE(window->isWindowModified()) << bad[i].first;
         EXPECT_TRUE(window->filePath().endsWith(QStringLiteral("sample.aerolume-plan")));
     }
+}
+
+TEST_F(LoadedTest, APipeOrADeviceGivenAsAPlanIsRefusedAtOnce) {
+    const QString pipe = dir.filePath(QStringLiteral("pipe.aerolume-plan"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const struct {
+        QString path;
+        const char* reason;
+    } rows[] = {{pipe, "it is a named pipe, not a file"},
+                {QStringLiteral("/dev/zero"), "it is a device, not a file"},
+                {dir.path(), "it is a folder, not a file"}};
+    for (const auto& row : rows) {
+        QElapsedTimer clock;
+        clock.start();
+        bool opened = true;
+        const MessageBoxSeen seen = captureMessageBox([&] { opened = window->openFile(row.path); });
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(seen.text, QStringLiteral("The plan file %1 cannot be opened: %2.")
+                                 .arg(row.path, QString::fromLatin1(row.reason)));
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_TRUE(window->filePath().endsWith(QStringLiteral("sample.aerolume-plan")));
+    }
+    // From the command line, as main() opens it: refused too, so main() shows the
+    // launcher instead.
+    WindowRegistry registry;
+    registerProgramWindows(registry);
+    bool opened = true;
+    const MessageBoxSeen seen = captureMessageBox([&] { opened = openPlanFile(registry, pipe); });
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(seen.text.endsWith(QStringLiteral("it is a named pipe, not a file.")));
+    TestProgram::settle();
+    EXPECT_FALSE(registry.isLoaded(QStringLiteral("NavLog")));
+}
+
+TEST_F(LoadedTest, NamesAreCountedInCharactersAsAPersonSeesThem) {
+    // "é" typed as e and a combining accent: two code points, one character.
+    const QString accented = QString::fromUtf16(u"e\u0301");
+    auto* name = child<QLineEdit>(window, QStringLiteral("txtPlanName"));
+    name->setText(accented.repeated(200));
+    pressEnter(name);
+    EXPECT_EQ(QString::fromStdString(model->plan().name), accented.repeated(200));
+    name->setText(accented.repeated(201));
+    pressEnter(name);
+    EXPECT_EQ(label("ErrorLbl"), QStringLiteral("A plan name has at most 200 characters."));
+    EXPECT_EQ(QString::fromStdString(model->plan().name), accented.repeated(200));
+    EXPECT_TRUE(model->setData(model->index(0, NavLogModel::Name), accented.repeated(200), Qt::EditRole));
+    EXPECT_FALSE(model->setData(model->index(0, NavLogModel::Name), accented.repeated(201), Qt::EditRole));
+}
+
+TEST_F(LoadedTest, AWarningForEveryLegScrollsInsteadOfGrowingTheWindow) {
+    const int height = window->sizeHint().height();
+    for (int i = 0; i < 60; ++i) {
+        model->insertCheckpoint(model->rowCount());  // each on the one before: no length
+    }
+    EXPECT_GE(label("lblWarnings").count(u'\n'), 59);
+    EXPECT_LE(window->sizeHint().height(), height + 6 * window->fontMetrics().lineSpacing());
+    EXPECT_TRUE(child<QWidget>(window, QStringLiteral("scrWarnings"))->isVisible());
+}
+
+TEST_F(LoadedTest, ALongAircraftNameIsCutInTheMenuWithTheWholeNameInItsTooltip) {
+    QDir(aircraft::AircraftStore::defaultFolder()).removeRecursively();
+    aircraft::Aircraft a = aircraft::test::circularAircraft();
+    a.name = std::string(100, 'W');
+    QString error;
+    ASSERT_TRUE(aircraft::AircraftStore().save(a, QString(), &error)) << error.toStdString();
+    auto* menu = child<QMenu>(window, QStringLiteral("menuAircraft"));
+    Q_EMIT menu->aboutToShow();
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_LT(menu->actions().constFirst()->text().size(), 60);
+    EXPECT_EQ(menu->actions().constFirst()->toolTip(),
+              QStringLiteral("W").repeated(100) + QStringLiteral(" (N43131)"));
+    QDir(aircraft::AircraftStore::defaultFolder()).removeRecursively();
 }
 
 TEST_F(LoadedTest, ALegThatCannotBeFlownAndALowReserveAreWarnedInTheWindow) {

@@ -195,7 +195,31 @@ INSTANTIATE_TEST_SUITE_P(
                     t.insert(QStringLiteral("checkpoints"), list);
                 }),
                 "checkpoints: 1001 checkpoints are more than the 1000 a plan may have."},
-        BadFile{"huge file", QByteArray(kMaxPlanFileBytes + 1, ' '), "it is larger than 4 MB."}));
+        BadFile{"huge file", QByteArray(kMaxPlanFileBytes + 1, ' '), "it is larger than 4 MB."},
+        BadFile{
+            "version 99, then 2",
+            writePlan(samplePlan()).replace("\"version\": 2", "\"version\": 99, \"version\": 2"),
+            "The plan file cannot be read: version: the key appears twice"},
+        BadFile{"a checkpoint's name twice",
+                writePlan(samplePlan())
+                    .replace("\"name\": \"KLAS\"", "\"name\": \"KLAS\", \"name\": \"KVGT\""),
+                "checkpoints[2].name: the key appears twice"},
+        BadFile{"a latitude just past the pole", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 0, QStringLiteral("latitudeDeg"), 90.0000001);
+                }),
+                "latitudeDeg: 90.0000001 is outside -90 to 90."},
+        BadFile{"a name of 201 characters as seen", changed([](QJsonObject& t) {
+                    t.insert(QStringLiteral("name"), QString::fromUtf16(u"e\u0301").repeated(201));
+                }),
+                "name: the text is longer than 200 characters."}));
+
+TEST(PlanFileTest, NamesAreCountedInCharactersAsSeen) {
+    Plan plan = samplePlan();
+    // 200 characters as a person sees them, each two code points.
+    plan.name = QString::fromUtf16(u"e\u0301").repeated(200).toStdString();
+    const auto read = readPlan(writePlan(plan));
+    ASSERT_TRUE(std::holds_alternative<Plan>(read)) << std::get<QString>(read).toStdString();
+}
 
 TEST(PlanFileTest, AVersionOnePlanOpensWithItsTypedVariationsAndNoDate) {
     // As version 1 wrote it; its "date" was an unknown key then and stays unread.

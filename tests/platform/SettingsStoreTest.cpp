@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include "platform/SettingsStore.h"
@@ -47,7 +49,15 @@ TEST(SettingsStore, KeepsAnyTextExactly) {
                                QStringLiteral("tab\there"),
                                QStringLiteral("°N é"),
                                QStringLiteral("line\nbreak"),
-                               QString(5000, QLatin1Char('9'))};
+                               QString(5000, QLatin1Char('9')),
+                               QStringLiteral("@String(x)"),
+                               QStringLiteral("; not a comment"),
+                               QStringLiteral("back\\slash\\"),
+                               QString::fromUtf16(u"\x01"
+                                                  "abc\x7f"
+                                                  "7"),
+                               QString(QChar(0)) + QStringLiteral("12"),
+                               QString::fromUtf16(u"e\u0301 \u2708\U0001F1FA\U0001F1F8")};
     for (int i = 0; i < texts.size(); ++i) {
         const QString key = QStringLiteral("k%1").arg(i);
         ASSERT_TRUE(writeSettings(QStringLiteral("T2"), QStringLiteral("Sec"), {{key, texts[i]}}));
@@ -99,6 +109,29 @@ TEST(SettingsStore, AnUnreadableFileIsKeptAsideAndANewOneWritten) {
     EXPECT_EQ(readSetting(QStringLiteral("T7"), QStringLiteral("Sec"), QStringLiteral("k")),
               QStringLiteral("new"));
     EXPECT_TRUE(QFile::exists(path + QStringLiteral(".unreadable")));
+}
+
+TEST(SettingsStore, EntriesOfOtherSectionsAndHandEditedKeysSurviveASave) {
+    const QString path = storeFile(QStringLiteral("T8"));
+    QDir().mkpath(QFileInfo(path).path());
+    const QStringList keys = {QStringLiteral("top"), QStringLiteral("General/k"),
+                              QStringLiteral("A b/c d"), QStringLiteral("x/y/z"),
+                              QString::fromUtf16(u"\u00e9t\u00e9/\u2708")};
+    {
+        QSettings edited(path, QSettings::IniFormat);
+        for (const QString& key : keys) {
+            edited.setValue(key, key + QStringLiteral(" value, with a comma"));
+        }
+    }
+    ASSERT_TRUE(writeSettings(QStringLiteral("T8"), QStringLiteral("Sec"),
+                              {{QStringLiteral("k"), QStringLiteral("new")}}));
+    const QSettings read(path, QSettings::IniFormat);
+    EXPECT_EQ(read.allKeys().size(), keys.size() + 1);
+    for (const QString& key : keys) {
+        EXPECT_EQ(read.value(key).toString(), key + QStringLiteral(" value, with a comma"))
+            << key.toStdString();
+    }
+    EXPECT_EQ(read.value(QStringLiteral("Sec/k")).toString(), QStringLiteral("new"));
 }
 
 TEST(SettingsStore, AFileThatCannotBeReadGivesFallbacks) {

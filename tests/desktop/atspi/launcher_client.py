@@ -19,7 +19,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-APPLICATION = "Aerolume 32"
+APPLICATION = "Aerolume"
 TIMEOUT = 20.0
 
 events = []
