@@ -85,6 +85,9 @@ public:
     void mnuDelete_Click();
     void mnuMoveUp_Click();
     void mnuMoveDown_Click();
+    // Edit, Airport Information: the Airport window on the current checkpoint's airport
+    // or navaid (a fix's navaid); the log is hidden meanwhile and comes back as it was.
+    void mnuAirportInfo_Click();
     // Edit, Use Aircraft: lists the aircraft of the loading window's folder; choosing one
     // makes its cruise true airspeed, fuel flow and fuel unit the plan's values.
     void menuAircraft_Show();

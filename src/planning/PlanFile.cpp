@@ -228,7 +228,8 @@ CheckpointOrigin readOrigin(const QJsonObject& origin, const Reader& r) {
     const QString kind = r.text(origin, key::kKind);
     const auto known = placeKindFromKey(kind.toStdString());
     if (!known) {
-        Reader::fail(r.at(key::kKind), tr("\"%1\" is not a kind of place of this format.").arg(kind));
+        Reader::fail(r.at(key::kKind),
+                     tr("\"%1\" is not a kind of place of this format.").arg(kind));
     }
     o.kind = *known;
     if (o.kind == PlaceKind::Typed) {

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "PlanText.h"
+#include "PlanWarningText.h"
 #include "common/Durations.h"
 #include "common/FormatMask.h"
 
@@ -78,7 +79,7 @@ QStringList rowTexts(const Plan& plan, const PlanResult& result, std::size_t i) 
             cells << QString();
         }
         cells[9] = fixed(result.totalDistance, 1);
-        cells[13] = fixed(result.fuelAfterTaxi, 1);
+        cells[13] = fixed(std::max(0.0, result.fuelAfterTaxi), 1);
         return cells;
     }
     const LegResult& leg = result.legs[i - 1];
@@ -150,16 +151,7 @@ int paintPlanPages(QPagedPaintDevice& device, const Plan& plan, const PlanResult
                                      rowHeight));
     const int pages = std::max(1, static_cast<int>((count + perPage - 1) / perPage));
 
-    QStringList warnings;
-    for (std::size_t i = 0; i < result.legs.size(); ++i) {
-        if (result.legs[i].status != LegStatus::Ok) {
-            warnings << tr("Leg %1: %2.").arg(i + 1).arg(tr(legWarning(result.legs[i].status)));
-        }
-    }
-    if (result.firstBelowReserve) {
-        warnings << tr("Fuel below the reserve from checkpoint %1 on.")
-                        .arg(*result.firstBelowReserve + 1);
-    }
+    const QStringList warnings = warningTexts(plan, result);
 
     const QPen grid(Qt::black, 0.5);
     for (int p = 0; p < pages; ++p) {

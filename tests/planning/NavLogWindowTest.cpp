@@ -2,16 +2,22 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "ProgramRegistry.h"
 #include "aircraft/AircraftStore.h"
 #include "aircraft/SampleAircraft.h"
+#include "airports/AirportData.h"
+#include "airports/AirportWindow.h"
 #include "navigation/MagneticModel.h"
 #include "planning/NavLogWindow.h"
 #include "planning/PlanFile.h"
@@ -60,12 +66,21 @@ Answered answerBox(QMessageBox::StandardButton press, const std::function<void()
     return seen;
 }
 
+// The airport data the window finds: the tests' database of real rows, or none.
+void useAirportData(const QByteArray& path) {
+    qputenv("AEROLUME_AIRPORT_DATABASE", path);
+    airports::AirportData::instance().reload();
+}
+
 class NavLogTest : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
+        useAirportData(AEROLUME_TEST_DATABASE);
         program =
             std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new NavLogWindow(r); }}});
+                {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new NavLogWindow(r); }},
+                {QStringLiteral("Airport"),
+                 [](WindowRegistry& r) { return new airports::AirportWindow(r); }}});
         child<QAction>(program->main(), QStringLiteral("menuNavLog"))->trigger();
         window = qobject_cast<NavLogWindow*>(program->registry().window(QStringLiteral("NavLog")));
         ASSERT_NE(window, nullptr);
@@ -78,6 +93,7 @@ protected:
             window->undoStack()->setClean();
         }
         program.reset();
+        useAirportData(AEROLUME_TEST_DATABASE);
     }
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -103,6 +119,45 @@ protected:
     void press(QWidget* to, QKeyCombination key) {
         QTest::keyClick(to, key.key(), key.keyboardModifiers());
     }
+    // Types into a checkpoint cell and presses Enter: a place of the data is taken, or
+    // its list of places stays open for the choice.
+    void typeCheckpoint(int row, const QString& text) {
+        table->setFocus();
+        table->setCurrentIndex(model->index(row, NavLogModel::Name));
+        for (QChar c : text) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(c));
+        }
+        enter();
+    }
+    // Enter in the focused widget; a cell's editor takes its entry once the key is done.
+    void enter() {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+    }
+    // The places offered under the cell: identifier, kind and country of each.
+    QStringList offers() const {
+        QStringList listed;
+        auto* list = window->findChild<QTreeWidget*>(QStringLiteral("lstOffers"));
+        if (list == nullptr || !list->isVisible()) {
+            return listed;
+        }
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            listed << item->text(0) + u' ' + item->text(2) + u' ' + item->text(3);
+        }
+        return listed;
+    }
+    QString offersCaption() const {
+        auto* caption = window->findChild<QLabel*>(QStringLiteral("lblOffers"));
+        return caption != nullptr && caption->isVisible() ? caption->text() : QString();
+    }
+    QStringList names() const {
+        QStringList list;
+        for (int r = 0; r < model->checkpointCount(); ++r) {
+            list << cell(r, NavLogModel::Name);
+        }
+        return list;
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<TestProgram> program;
@@ -111,17 +166,21 @@ protected:
     NavLogModel* model = nullptr;
 };
 
-TEST_F(NavLogTest, ATypedPlanShowsEveryLegAndTheTotals) {
+TEST_F(NavLogTest, ANewPlanIsReadyToTypeAndTheRowBelowTheLastAddsACheckpoint) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Navigation Log - Untitled[*]"));
+    EXPECT_EQ(cell(0, NavLogModel::Name), QStringLiteral("Type the departure"));
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("Type the destination"));
+    EXPECT_EQ(model->headerData(1, Qt::Vertical, Qt::DisplayRole), QStringLiteral("*"));
     const char* const rows[][3] = {
         {"Home", "0", "0"}, {"East", "0 00 00 N", "1E"}, {"North-east", "0°30'N", "001 00 00 E"}};
     for (int r = 0; r < 3; ++r) {
-        table->setFocus();
-        press(table, Qt::CTRL | Qt::Key_I);
-        ASSERT_EQ(model->rowCount(), r + 1);
         for (int c = 0; c < 3; ++c) {
             typeCell(r, c, QString::fromUtf8(rows[r][c]));
         }
+        EXPECT_EQ(model->checkpointCount(), r + 1);
+        EXPECT_EQ(cell(r + 1, NavLogModel::Name), r == 0
+                                                      ? QStringLiteral("Type the destination")
+                                                      : QStringLiteral("Type the next checkpoint"));
     }
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_EQ(cell(1, NavLogModel::Latitude), QStringLiteral("0°00.00′N"));
@@ -136,6 +195,155 @@ TEST_F(NavLogTest, ATypedPlanShowsEveryLegAndTheTotals) {
     EXPECT_EQ(label("lblTotalTime"), QStringLiteral("0:49:05"));
     EXPECT_DOUBLE_EQ(window->property("tripFuel").toDouble(), 8.0 * 90 / 110);
     EXPECT_EQ(window->property("fuelUnit").toString(), QStringLiteral("USgal"));
+    // Each checkpoint added is one command.
+    child<QAction>(window, QStringLiteral("mnuUndo"))->trigger();
+    EXPECT_EQ(model->checkpointCount(), 3);
+    EXPECT_EQ(cell(2, NavLogModel::Longitude), QStringLiteral("1°00.00′E"));
+}
+
+// A checkpoint typed by identifier: taken by Enter when it names one place, chosen from
+// the list (the Down arrow, then Enter) when it names several.
+struct TypedCase {
+    const char* typed;
+    int downs;  // -1: taken by Enter alone; otherwise offered, and that far down chosen
+    const char* name;
+    const char* elevation;
+    const char* distance;  // of the leg that ends there
+};
+
+TEST_F(NavLogTest, APlanTypedAsIdentifiersOnly) {
+    const TypedCase rows[] = {
+        {"EGTK", -1, "EGTK London Oxford Airport", "270 ft", ""},
+        // Compton first, Cape Town (IATA CPT) after it.
+        {"CPT", 0, "CPT Compton VOR-DME", "", "21.0 NM"},
+        // Boulogne-sur-Mer before the two of Saint Lucia and Brisbane (IATA BNE).
+        {"bne", 0, "BNE Boulogne-sur-Mer VOR", "", "128.9 NM"},
+        {"LFAT", -1, "LFAT Le Touquet-Côte d'Opale Airport", "36 ft", "12.6 NM"},
+    };
+    // Enter takes a checkpoint and moves on to the next row's: the keys alone type the plan.
+    table->setFocus();
+    table->setCurrentIndex(model->index(0, NavLogModel::Name));
+    for (int r = 0; r < 4; ++r) {
+        const TypedCase& c = rows[r];
+        EXPECT_EQ(table->currentIndex(), model->index(r, NavLogModel::Name));
+        for (QChar key : QString::fromUtf8(c.typed)) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(key));
+        }
+        enter();
+        if (c.downs >= 0) {
+            ASSERT_GE(offers().size(), 2) << c.typed;
+            EXPECT_TRUE(offersCaption().contains(QStringLiteral("nearest to the previous")) ||
+                        r == 0);
+            for (int d = 0; d < c.downs; ++d) {
+                press(QApplication::focusWidget(), Qt::Key_Down);
+            }
+            enter();
+        }
+        EXPECT_EQ(cell(r, NavLogModel::Name), QString::fromUtf8(c.name)) << c.typed;
+        EXPECT_EQ(cell(r, NavLogModel::Elevation), QString::fromUtf8(c.elevation)) << c.typed;
+        if (r > 0) {
+            EXPECT_EQ(cell(r, NavLogModel::Distance), QString::fromUtf8(c.distance)) << c.typed;
+        }
+    }
+    EXPECT_EQ(model->checkpointCount(), 4);
+    EXPECT_EQ(label("lblTotalDistance"), QStringLiteral("162.5 NM"));
+    const planning::CheckpointOrigin boulogne{planning::PlaceKind::Vor, "BNE", "FR", std::nullopt};
+    EXPECT_EQ(model->plan().checkpoints[2].origin, boulogne);
+    EXPECT_FALSE(child<QLabel>(window, QStringLiteral("ErrorLbl"))->isVisible());
+}
+
+TEST_F(NavLogTest, AnIdentifierOfSeveralPlacesListsThemNearestFirstWithKindAndCountry) {
+    typeCheckpoint(0, QStringLiteral("EGTK"));
+    typeCheckpoint(1, QStringLiteral("BNN"));
+    EXPECT_EQ(offers(),
+              (QStringList{QStringLiteral("BNN VOR-DME GB"), QStringLiteral("BNN VOR-DME NO"),
+                           QStringLiteral("BNN VOR-DME CN")}));
+    EXPECT_EQ(offersCaption(), QStringLiteral("BNN names 3 places, nearest to the previous "
+                                              "checkpoint first: choose one."));
+    EXPECT_EQ(model->checkpointCount(), 1);  // nothing taken before the choice
+    press(QApplication::focusWidget(), Qt::Key_Down);
+    enter();
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("BNN Bronnoy VOR-DME"));
+    EXPECT_EQ(cell(1, NavLogModel::Latitude), QStringLiteral("65°27.43′N"));
+    // A click takes a place too; Escape closes the list, then leaves the cell as it was.
+    typeCheckpoint(2, QStringLiteral("SAM"));
+    ASSERT_EQ(offers().size(), 4);
+    EXPECT_EQ(offers().constFirst(), QStringLiteral("SAM VOR-DME GB"));
+    press(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(offers().isEmpty());
+    press(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(model->checkpointCount(), 2);
+    typeCell(2, NavLogModel::Name, QStringLiteral("SAM"));
+    auto* list = child<QTreeWidget>(window, QStringLiteral("lstOffers"));
+    ASSERT_EQ(list->topLevelItemCount(), 4);
+    const QRect item = list->visualItemRect(list->topLevelItem(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+    EXPECT_EQ(cell(2, NavLogModel::Name), QStringLiteral("SAM Samos VOR-DME"));
+}
+
+TEST_F(NavLogTest, AFixFromANavaidLiesOnItsRadialTurnedToTrue) {
+    typeCheckpoint(0, QStringLiteral("CPT"));
+    enter();  // Compton, offered first
+    typeCheckpoint(1, QStringLiteral("CPT090010"));
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("CPT 090/10"));
+    // Compton's radials are slaved to 4.0° W: the 090 radial is 086° true.
+    EXPECT_EQ(cell(1, NavLogModel::TrueCourse), QStringLiteral("086°"));
+    EXPECT_EQ(cell(1, NavLogModel::Distance), QStringLiteral("10.0 NM"));
+    const planning::CheckpointOrigin fix{planning::PlaceKind::RadialDistance, "CPT", "GB",
+                                         planning::RadialDistance{"CPT", 90, 10}};
+    EXPECT_EQ(model->plan().checkpoints[1].origin, fix);
+    // A fix from a navaid the data does not know is refused and says why.
+    BeepCounter beeps;
+    typeCheckpoint(2, QStringLiteral("QQQ 270/15"));
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_TRUE(label("ErrorLbl").startsWith(QStringLiteral("The airport data has no navaid QQQ")));
+    EXPECT_EQ(model->checkpointCount(), 2);
+}
+
+TEST_F(NavLogTest, ASavedPlanReopensWithoutTheDataFromItsPositions) {
+    for (const char* typed : {"EGTK", "CPT 090/10", "LFAT"}) {
+        typeCheckpoint(model->checkpointCount(), QString::fromLatin1(typed));
+    }
+    typeCell(1, NavLogModel::Elevation, QStringLiteral("450"));
+    ASSERT_EQ(model->checkpointCount(), 3);
+    const planning::Plan typed = model->plan();
+    QStringList shown;
+    for (int r = 0; r < 3; ++r) {
+        for (int c : {NavLogModel::Name, NavLogModel::Latitude, NavLogModel::Elevation,
+                      NavLogModel::Distance}) {
+            shown << cell(r, c);
+        }
+    }
+    const QString saved = path("identifiers.aerolume-plan");
+    ASSERT_TRUE(window->saveFile(saved));
+
+    useAirportData(QFile::encodeName(path("no-such-database.sqlite")));
+    window->mnuNew_Click();
+    ASSERT_TRUE(window->openFile(saved));
+    EXPECT_EQ(model->plan(), typed);
+    QStringList reopened;
+    for (int r = 0; r < 3; ++r) {
+        for (int c : {NavLogModel::Name, NavLogModel::Latitude, NavLogModel::Elevation,
+                      NavLogModel::Distance}) {
+            reopened << cell(r, c);
+        }
+    }
+    EXPECT_EQ(reopened, shown);
+    // Typing says why nothing is offered; positions are typed as ever.
+    table->setFocus();
+    table->setCurrentIndex(model->index(3, NavLogModel::Name));
+    for (const char* key : {"E", "G"}) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(key));
+    }
+    EXPECT_TRUE(offersCaption().contains(QStringLiteral("No airport data can be read")));
+    EXPECT_TRUE(offers().isEmpty());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("LL"));
+    press(QApplication::focusWidget(), Qt::Key_Tab);
+    typeCell(3, NavLogModel::Latitude, QStringLiteral("51.47N"));
+    typeCell(3, NavLogModel::Longitude, QStringLiteral("0.45W"));
+    EXPECT_EQ(cell(3, NavLogModel::Name), QStringLiteral("EGLL"));
+    EXPECT_EQ(model->plan().checkpoints[3].origin, planning::CheckpointOrigin{});
+    EXPECT_EQ(cell(3, NavLogModel::Distance), QStringLiteral("96.9 NM"));
 }
 
 class LoadedTest : public NavLogTest {
@@ -223,19 +431,14 @@ TEST_F(LoadedTest, UndoAndRedoWalkBackEveryEditToTheSavedState) {
 }
 
 TEST_F(LoadedTest, InsertDeleteAndMoveCheckpointsEachUndoable) {
-    auto names = [this] {
-        QStringList list;
-        for (int r = 0; r < model->rowCount(); ++r) {
-            list << cell(r, NavLogModel::Name);
-        }
-        return list.join(u',');
-    };
+    auto names = [this] { return NavLogTest::names().join(u','); };
     table->setFocus();
     table->setCurrentIndex(model->index(0, 0));
     press(table, Qt::CTRL | Qt::Key_I);
     EXPECT_EQ(names(), QStringLiteral("A,,B,C"));
     // The new checkpoint stands where the one before it is until its position is typed.
-    EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("Leg 1 (A to )")));
+    EXPECT_TRUE(label("lblWarnings")
+                    .contains(QStringLiteral("Row 2, the leg from A to row 2: Same position")));
     table->setCurrentIndex(model->index(3, 0));
     press(table, Qt::ALT | Qt::Key_Up);
     EXPECT_EQ(names(), QStringLiteral("A,,C,B"));
@@ -262,7 +465,7 @@ TEST_F(LoadedTest, SavedPlanReopensFromTheFileAndFromTheCommandLine) {
     const QString shown = cell(2, NavLogModel::MagneticHeading);
     EXPECT_EQ(shown, QStringLiteral("085°"));
     window->mnuNew_Click();
-    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(model->checkpointCount(), 0);
     ASSERT_TRUE(window->openFile(saved));
     EXPECT_EQ(cell(2, NavLogModel::MagneticHeading), shown);
 
@@ -284,12 +487,12 @@ TEST_F(LoadedTest, UnsavedChangesAreAskedAboutBeforeTheyAreThrownAway) {
     Answered seen = answerBox(QMessageBox::Cancel, [this] { window->mnuNew_Click(); });
     EXPECT_TRUE(seen.shown);
     EXPECT_TRUE(seen.text.contains(QStringLiteral("not saved")));
-    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->checkpointCount(), 3);
     seen = answerBox(QMessageBox::Cancel, [this] { window->close(); });
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(program->main()->isVisible());
     seen = answerBox(QMessageBox::Discard, [this] { window->mnuNew_Click(); });
-    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(model->checkpointCount(), 0);
     EXPECT_FALSE(window->isWindowModified());
 }
 
@@ -298,7 +501,7 @@ TEST_F(LoadedTest, BadFilesAreRefusedAndTheOpenPlanStays) {
     const planning::Plan before = model->plan();
     const std::pair<const char*, QByteArray> bad[] = {
         {"not JSON", "{ nope"},
-        {"newer", QByteArray(kSample).replace("\"version\": 1", "\"version\": 3")},
+        {"newer", QByteArray(kSample).replace("\"version\": 1", "\"version\": 4")},
         {"missing key", QByteArray(kSample).replace("\"taxiFuel\": 1,", "")},
         {"out of range", QByteArray(kSample).replace("\"latitudeDeg\": 0, \"longitudeDeg\": 2",
                                                      "\"latitudeDeg\": 0, \"longitudeDeg\": 200")},
@@ -332,15 +535,16 @@ TEST_F(LoadedTest, ALegThatCannotBeFlownAndALowReserveAreWarnedInTheWindow) {
               QStringLiteral("unknown"));
     EXPECT_EQ(label("lblTotalTime"), QStringLiteral("unknown"));
     EXPECT_FALSE(window->property("tripFuel").isValid());
-    EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("Leg 2 (B to C): Headwind")));
+    EXPECT_TRUE(
+        label("lblWarnings").contains(QStringLiteral("Row 3, the leg from B to C: Headwind")));
     typeCell(2, NavLogModel::WindSpeed, QStringLiteral(" "));
     // 40 - 1 taxi - 4 - 4 = 31 against a reserve of 6; now 9.5 at start.
     typeFields(window, {"txtFuelStart"}, {"9.5"});
     pressEnter(child<QLineEdit>(window, QStringLiteral("txtFuelStart")));
     EXPECT_EQ(cell(2, NavLogModel::FuelRemaining), QStringLiteral("0.5 US gal"));
-    EXPECT_TRUE(
-        label("lblWarnings")
-            .contains(QStringLiteral("below the reserve of 6.0 US gal from checkpoint 2 (B) on")));
+    EXPECT_TRUE(label("lblWarnings")
+                    .contains(QStringLiteral("Row 2 (B): the fuel remaining is below the reserve "
+                                             "of 6.0 US gal from here on.")));
 }
 
 TEST_F(LoadedTest, TheFlightDateBringsTheModelsVariationWhichATypedOneOverrides) {
@@ -500,7 +704,7 @@ TEST_F(PrintTest, WithoutTheModuleTheWindowSaysSoAndSuggestsThePdf) {
               QStringLiteral("Printing is not available on this computer. Use Export PDF in the "
                              "File menu and print the PDF file instead."));
     EXPECT_EQ(beeps.count(), 1);
-    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->checkpointCount(), 3);
 }
 
 }  // namespace
