@@ -78,9 +78,10 @@ if(TARGET aerolume_planning_widgets)
     aerolume_planning_widgets Qt6::Gui benchmark::benchmark aerolume_warnings)
 endif()
 
-# The airport data: look-ups as typed, the Airport window opening, an import.
+# The airport data: look-ups as typed, checkpoints resolved, the Airport window opening, an
+# import.
 if(TARGET aerolume_airports_widgets)
   add_executable(aerolume-airports-bench ${AEROLUME_BENCH_DIR}/airports/AirportBench.cpp)
   target_link_libraries(aerolume-airports-bench PRIVATE
-    aerolume_airports_widgets Qt6::Widgets aerolume_warnings)
+    aerolume_airports_widgets aerolume_planning_places Qt6::Widgets aerolume_warnings)
 endif()

@@ -189,15 +189,18 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
                                QString::number(kElevationRange.max));
         }
     } else if (column == Latitude || column == Longitude) {
+        double& coordinate = column == Latitude ? after.latitude : after.longitude;
         const auto degrees = parseCoordinate(typed, column == Latitude);
-        if (!degrees) {
+        if (!isNewRow(row) && typed == formatCoordinate(coordinate, column == Latitude)) {
+            // The position as shown, taken back unchanged: not rounded to what it shows.
+        } else if (!degrees) {
             refusal = column == Latitude
                           ? tr("Type the latitude as degrees (33.95N, -33.95) or degrees, "
                                "minutes and seconds (33 57 00 N, 33°57'N), at most 90°.")
                           : tr("Type the longitude as degrees (118.4W, -118.4) or degrees, "
                                "minutes and seconds (118 24 00 W, 118°24'W), at most 180°.");
         } else {
-            (column == Latitude ? after.latitude : after.longitude) = *degrees;
+            coordinate = *degrees;
             // A position typed over one from the data is the pilot's own.
             if (after != (isNewRow(row) ? nextCheckpoint()
                                         : m_plan.checkpoints[static_cast<std::size_t>(row)])) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NavLogWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <algorithm>
@@ -256,6 +257,11 @@ void NavLogWindow::mnuMoveDown_Click() {
 }
 
 void NavLogWindow::closeEvent(QCloseEvent* event) {
+    // A cell still being typed in is taken first, so that the question knows of it.
+    if (const QWidget* focused = QApplication::focusWidget();
+        focused != nullptr && m_ui->tblLog->viewport()->isAncestorOf(focused)) {
+        m_ui->tblLog->setFocus();
+    }
     if (!m_document->maybeSave()) {
         event->ignore();
         return;

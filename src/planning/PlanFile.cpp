@@ -104,7 +104,7 @@ public:
         if (!value.isString()) {
             fail(at(name), tr("a text in quotes is expected."));
         }
-        const QString result = value.toString();
+        QString result = value.toString();
         if (result.size() > maxLength) {
             fail(at(name), tr("the text is longer than %1 characters.").arg(maxLength));
         }
@@ -212,7 +212,7 @@ PlanDefaults readDefaults(const QJsonObject& top) {
     const auto fuelUnit = fuelUnitFromKey(unit.toStdString());
     if (!fuelUnit) {
         Reader::fail(d.at(key::kFuelUnit),
-                     tr("\"%1\" is not one of \"USgal\", \"L\", \"lb\" and \"kg\".").arg(unit));
+                     tr(R"("%1" is not one of "USgal", "L", "lb" and "kg".)").arg(unit));
     }
     p.fuelUnit = *fuelUnit;
     p.fuelFlow = d.number(defaults, key::kFuelFlow, kFuelFlowRange);
@@ -369,7 +369,7 @@ QJsonArray writeCheckpoints(const std::vector<Checkpoint>& points) {
 std::variant<Plan, QString> readPlan(const QByteArray& bytes) {
     if (bytes.size() > kMaxPlanFileBytes) {
         return tr("The plan file cannot be read: it is larger than %1 MB.")
-            .arg(kMaxPlanFileBytes / (1024 * 1024));
+            .arg(kMaxPlanFileBytes / (qint64{1024} * 1024));
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -395,7 +395,7 @@ std::variant<Plan, QString> readPlanFile(const QString& path) {
     }
     if (file.size() > kMaxPlanFileBytes) {
         return tr("The plan file cannot be read: it is larger than %1 MB.")
-            .arg(kMaxPlanFileBytes / (1024 * 1024));
+            .arg(kMaxPlanFileBytes / (qint64{1024} * 1024));
     }
     return readPlan(file.read(kMaxPlanFileBytes + 1));
 }

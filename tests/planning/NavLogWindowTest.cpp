@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QBrush>
 #include <QComboBox>
 #include <QFile>
 #include <QJsonArray>
@@ -249,6 +250,14 @@ TEST_F(NavLogTest, APlanTypedAsIdentifiersOnly) {
     EXPECT_EQ(label("lblTotalDistance"), QStringLiteral("162.5 NM"));
     const planning::CheckpointOrigin boulogne{planning::PlaceKind::Vor, "BNE", "FR", std::nullopt};
     EXPECT_EQ(model->plan().checkpoints[2].origin, boulogne);
+    // Tabbing through a position from the data leaves it as it is, not rounded to what
+    // the cells show.
+    const planning::Plan taken = model->plan();
+    table->setCurrentIndex(model->index(2, NavLogModel::Latitude));
+    press(table, Qt::Key_F2);
+    press(QApplication::focusWidget(), Qt::Key_Tab);
+    press(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(model->plan(), taken);
     EXPECT_FALSE(child<QLabel>(window, QStringLiteral("ErrorLbl"))->isVisible());
 }
 
@@ -496,6 +505,30 @@ TEST_F(LoadedTest, UnsavedChangesAreAskedAboutBeforeTheyAreThrownAway) {
     EXPECT_FALSE(window->isWindowModified());
 }
 
+TEST_F(LoadedTest, AnEntryStillBeingTypedIsAskedAboutAndNeverTakenByAWindowGoing) {
+    table->setFocus();
+    table->setCurrentIndex(model->index(1, NavLogModel::Name));
+    for (const char* key : {"B", "2"}) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(key));
+    }
+    const Answered seen = answerBox(QMessageBox::Cancel, [this] { window->close(); });
+    EXPECT_TRUE(seen.shown);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("B2"));
+    // An editor open when the window is destroyed (the program ending) is dropped unread,
+    // not pushed onto an undo stack that is already gone.
+    window->undoStack()->setClean();
+    showAndActivate(window);
+    table->setFocus();
+    table->setCurrentIndex(model->index(2, NavLogModel::Name));
+    QTest::keyClicks(table, QStringLiteral("X"));
+    ASSERT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
+    delete window;
+    window = nullptr;
+    TestProgram::settle();
+    EXPECT_FALSE(program->registry().isLoaded(QStringLiteral("NavLog")));
+}
+
 TEST_F(LoadedTest, BadFilesAreRefusedAndTheOpenPlanStays) {
     typeCell(1, NavLogModel::Name, QStringLiteral("Kept"));
     const planning::Plan before = model->plan();
@@ -635,6 +668,225 @@ TEST_F(LoadedTest, ExportsWriteCsvAndAPdfOfAsManyPagesAsThePlanNeeds) {
     QFile longPdf(path("long.pdf"));
     ASSERT_TRUE(longPdf.open(QIODevice::ReadOnly));
     EXPECT_GE(longPdf.readAll().count("/Type /Page\n"), 2);
+}
+
+// The sample plan with one change made to it, as a file's bytes.
+QByteArray sampleWith(const std::function<void(QJsonObject&)>& change) {
+    QJsonObject top = QJsonDocument::fromJson(kSample).object();
+    change(top);
+    return QJsonDocument(top).toJson();
+}
+void setDefault(QJsonObject& top, const char* key, double value) {
+    QJsonObject defaults = top.value(QStringLiteral("defaults")).toObject();
+    defaults.insert(QString::fromLatin1(key), value);
+    top.insert(QStringLiteral("defaults"), defaults);
+}
+// Sets a key of checkpoint `index`, or of its leg for "leg.<key>".
+void setPoint(QJsonObject& top, int index, const char* key, double value) {
+    QJsonArray list = top.value(QStringLiteral("checkpoints")).toArray();
+    QJsonObject point = list.at(index).toObject();
+    const QString name = QString::fromLatin1(key);
+    if (name.startsWith(QStringLiteral("leg."))) {
+        QJsonObject leg = point.value(QStringLiteral("leg")).toObject();
+        leg.insert(name.mid(4), value);
+        point.insert(QStringLiteral("leg"), leg);
+    } else {
+        point.insert(name, value);
+    }
+    list.replace(index, point);
+    top.insert(QStringLiteral("checkpoints"), list);
+}
+
+struct CellText {
+    int row, column;
+    const char* text;
+};
+
+// A fault found in the log, and what the window shows of it now. The sample: A, B and C
+// 60 NM apart on the equator, 120 kt, 8 US gal/h, 40 at start, 1 for taxi, a reserve of
+// 45 minutes (6 US gal).
+struct FaultCase {
+    const char* fault;
+    std::function<void(QJsonObject&)> plan;
+    const char* pastedName;  // pasted into row 2's checkpoint cell, when not null
+    std::vector<CellText> cells;
+    std::vector<std::pair<const char*, const char*>> labels;
+    const char* warning;  // one whole line of the warnings, when not empty
+    bool twoShades;       // row 2's fuel left shaded apart from the rest of its row
+};
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.fault;
+}
+
+class FaultTest : public NavLogTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(FaultTest, ShowsWhatTheFlightIs) {
+    const FaultCase& c = GetParam();
+    ASSERT_TRUE(window->openFile(writeFile("fault.aerolume-plan", sampleWith(c.plan))));
+    if (c.pastedName != nullptr) {
+        table->setFocus();
+        table->setCurrentIndex(model->index(1, NavLogModel::Name));
+        press(table, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        paste(editor, QString::fromUtf8(c.pastedName));
+        press(editor, Qt::Key_Tab);
+    }
+    for (const CellText& t : c.cells) {
+        EXPECT_EQ(cell(t.row, t.column), QString::fromUtf8(t.text)) << t.row << "," << t.column;
+    }
+    for (const auto& [name, text] : c.labels) {
+        EXPECT_EQ(label(name), QString::fromUtf8(text)) << name;
+    }
+    if (*c.warning != '\0') {
+        EXPECT_TRUE(label("lblWarnings").split(u'\n').contains(QString::fromUtf8(c.warning)))
+            << label("lblWarnings").toStdString();
+    }
+    if (c.twoShades) {
+        const QVariant fuel = model->index(1, NavLogModel::FuelRemaining).data(Qt::BackgroundRole);
+        const QVariant leg = model->index(1, NavLogModel::Distance).data(Qt::BackgroundRole);
+        ASSERT_TRUE(fuel.isValid() && leg.isValid());
+        EXPECT_NE(fuel.value<QBrush>().color(), leg.value<QBrush>().color());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FoundInTheLog, FaultTest,
+    ::testing::Values(
+        FaultCase{"a round trip",
+                  [](QJsonObject& t) { setPoint(t, 2, "longitudeDeg", 0); },
+                  nullptr,
+                  {{2, NavLogModel::TotalDistance, "120.0 NM"}},
+                  {{"lblGreatCircle", "0.0 NM"}},
+                  "",
+                  false},
+        FaultCase{"the fuel running out",
+                  [](QJsonObject& t) { setDefault(t, "fuelAtStart", 4); },
+                  nullptr,
+                  {{1, NavLogModel::FuelRemaining, "0.0 US gal"},
+                   {2, NavLogModel::FuelRemaining, "0.0 US gal"},
+                   {1, NavLogModel::Notes, "Fuel runs out 45.0 NM along the leg"},
+                   {2, NavLogModel::Notes, "No fuel left"}},
+                  {{"lblLandingFuel", "0.0 US gal"}},
+                  "Out of fuel: Row 2, the leg from A to B: the fuel runs out 45.0 NM (0:22:30) "
+                  "along the leg, 5.0 US gal short of the destination; rows 2 to 3 have no fuel "
+                  "left.",
+                  false},
+        FaultCase{"a repeated checkpoint below the reserve",
+                  [](QJsonObject& t) {
+                      setPoint(t, 1, "longitudeDeg", 0);
+                      setPoint(t, 2, "longitudeDeg", 0.5);
+                      setDefault(t, "fuelAtStart", 6.5);
+                  },
+                  nullptr,
+                  {{1, NavLogModel::Notes, "Same position as row 1. Below the reserve"},
+                   {0, NavLogModel::Notes, "Below the reserve after taxi"}},
+                  {},
+                  "Row 1 (A): after taxi the fuel is already below the reserve of 6.0 US gal.",
+                  true},
+        FaultCase{"a pasted line break in a name",
+                  [](QJsonObject& t) { setPoint(t, 1, "longitudeDeg", 0); },
+                  "North\nfield",
+                  {{1, NavLogModel::Name, "North field"}},
+                  {},
+                  "Row 2, the leg from A to North field: Same position as the checkpoint before: "
+                  "no course.",
+                  false},
+        FaultCase{"warnings numbering legs apart from the rows",
+                  [](QJsonObject& t) {
+                      setPoint(t, 2, "leg.windDirectionDeg", 90);
+                      setPoint(t, 2, "leg.windSpeedKt", 150);
+                  },
+                  nullptr,
+                  {{2, NavLogModel::Notes,
+                    "Headwind at least the airspeed: no ground speed along the course"}},
+                  {},
+                  "Row 3, the leg from B to C: Headwind at least the airspeed: no ground speed "
+                  "along the course.",
+                  false}));
+
+TEST_F(NavLogTest, VersionOneAndTwoPlansOpen) {
+    const QByteArray v2 = QByteArray(kSample)
+                              .replace("\"version\": 1", "\"version\": 2, \"date\": \"2026-07-01\"")
+                              .replace("\"name\": \"B\"", "\"name\": \"B\", \"elevationFt\": 900");
+    for (const QByteArray& bytes : {QByteArray(kSample), v2}) {
+        ASSERT_TRUE(window->openFile(writeFile("old.aerolume-plan", bytes)));
+        EXPECT_EQ(names(), (QStringList{"A", "B", "C"}));
+        EXPECT_EQ(cell(2, NavLogModel::TotalDistance), QStringLiteral("120.0 NM"));
+        // Version 2 had no elevations: the key is not read.
+        EXPECT_EQ(cell(1, NavLogModel::Elevation), QString());
+        EXPECT_FALSE(window->isWindowModified());
+    }
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtDate"))->text(),
+              QStringLiteral("2026-07-01"));
+}
+
+TEST_F(NavLogTest, TheWindowFitsTheScreenWithTheFieldsInTheOrderOfTheirTabChain) {
+    EXPECT_LE(window->width(), 1366);
+    EXPECT_LE(window->height(), 768 - 40);  // a title bar and a panel
+    // The fuel columns are in reach: the table scrolls to them.
+    for (int column : {NavLogModel::FuelUsed, NavLogModel::FuelRemaining, NavLogModel::Notes}) {
+        table->scrollTo(model->index(0, column));
+        EXPECT_TRUE(table->viewport()->rect().contains(table->visualRect(model->index(0, column))))
+            << column;
+    }
+    // The fields read left to right, top to bottom, in the order Tab takes them.
+    const QStringList chain = {"txtPlanName", "txtDate",      "txtAltitude",  "txtTAS",
+                               "txtWindDir",  "txtWindSpeed", "txtVariation", "cboFuelUnit",
+                               "txtFuelFlow", "txtFuelStart", "txtTaxiFuel",  "txtReserve",
+                               "cboPageSize", "tblLog"};
+    EXPECT_EQ(focusChain(child<QWidget>(window, chain.first()), 14), chain);
+    QPoint before(-1, -1);
+    for (const QString& name : chain) {
+        const QPoint at = child<QWidget>(window, name)->mapTo(window, QPoint(0, 0));
+        EXPECT_TRUE(at.y() > before.y() + 5 ||
+                    (std::abs(at.y() - before.y()) <= 5 && at.x() > before.x()))
+            << name.toStdString();
+        before = at;
+    }
+    // A long name is shown from its start.
+    planning::Plan named = model->plan();
+    named.name = std::string(120, 'x') + " the end";
+    named.name.replace(0, 6, "Oxford");
+    model->resetPlan(named);
+    window->setFocus();
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtPlanName"))->cursorPosition(), 0);
+}
+
+TEST_F(NavLogTest, AirportInformationShowsTheCheckpointsPlaceAndGivesTheLogBack) {
+    typeCheckpoint(0, QStringLiteral("EGTK"));
+    typeCheckpoint(1, QStringLiteral("CPT 090/10"));
+    typeCell(2, NavLogModel::Name, QStringLiteral("Farm strip"));
+    const planning::Plan typed = model->plan();
+    const struct {
+        int row;
+        const char* ident;  // shown in the Airport window; none for a typed position
+    } rows[] = {{0, "EGTK (also OXF)"}, {1, "CPT"}, {2, nullptr}};
+    for (const auto& r : rows) {
+        table->setCurrentIndex(model->index(r.row, NavLogModel::Name));
+        press(table, Qt::CTRL | Qt::SHIFT | Qt::Key_I);
+        QWidget* info = program->registry().window(QStringLiteral("Airport"));
+        if (r.ident == nullptr) {
+            EXPECT_EQ(info, nullptr);
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(label("ErrorLbl"), QStringLiteral("Checkpoint 3 is a position typed by hand, "
+                                                        "not a place of the airport data."));
+            continue;
+        }
+        ASSERT_NE(info, nullptr) << label("ErrorLbl").toStdString();
+        EXPECT_TRUE(info->isVisible());
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(program->main()->isVisible());
+        EXPECT_EQ(child<QLabel>(info, QStringLiteral("LblIdent"))->text(),
+                  QString::fromLatin1(r.ident));
+        click(child<QPushButton>(info, QStringLiteral("Command1")));
+        TestProgram::settle();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(program->main()->isVisible());
+        EXPECT_EQ(model->plan(), typed);
+        showAndActivate(window);
+    }
 }
 
 // The print module named by AEROLUME_PRINT_PLUGIN for the test's lifetime.

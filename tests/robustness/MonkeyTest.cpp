@@ -382,7 +382,7 @@ std::vector<WindowRules> allWindows() {
          nullptr,
          {},
          {QStringLiteral("txtPlanName"), QStringLiteral("txtVariation"),
-          QStringLiteral("lblWarnings")}},
+          QStringLiteral("lblWarnings"), QStringLiteral("lblOffers")}},
         // The loading window, over an aircraft in lb and in (see loadingWindow()).
         {"Loading", nullptr, "menuLoading", loadingResults(), "ErrorLbl", {}, {}},
         // The Airport window over the test database: the search takes any text.
@@ -644,6 +644,14 @@ private:
         } else if (QWidget* credits = registry().window(QStringLiteral("Surprise"));
                    credits != nullptr && chance(4)) {
             target = credits;  // the About window's credits, once opened
+        } else if (m_window != nullptr && !m_window->isVisible()) {
+            // A window it opened stands in its place (the Airport window from the log)
+            // until it closes and gives the window back.
+            for (QWidget* shown : shownWindows()) {
+                if (registry().window(shown->objectName()) == shown) {
+                    target = shown;
+                }
+            }
         }
         if (target == nullptr) {
             return;
