@@ -230,7 +230,8 @@ public:
         if (lookup.outcome != LookupOutcome::Choose || m_list == nullptr) {
             return true;
         }
-        const QString typed = text().trimmed();
+        const QString typed =
+            QString::fromStdString(oneLineName(text().trimmed().toUpper().toStdString()));
         const bool ordered = contextFor(*m_model, m_index.row()).previous.has_value();
         showOffers(ordered
                        ? tr("%1 names %2 places, nearest to the previous checkpoint first: "
@@ -315,13 +316,15 @@ void CheckpointDelegate::setModelData(QWidget* editor, QAbstractItemModel* /*mod
     }
     const QString typed = edit->text().trimmed();
     const CheckpointLookup lookup = finder.resolve(typed);
+    // The identifier as the data writes it, for the messages.
+    const QString ident = QString::fromStdString(oneLineName(typed.toUpper().toStdString()));
     switch (lookup.outcome) {
         case LookupOutcome::Found:
             m_model->editPlace(row, *lookup.checkpoint);
             return;
         case LookupOutcome::Choose:
             refuse(tr("%1 names %2 places in the airport data: type it again and choose one.")
-                       .arg(typed)
+                       .arg(ident)
                        .arg(lookup.offers.size()));
             return;
         case LookupOutcome::UnknownNavaid:
