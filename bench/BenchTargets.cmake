@@ -75,7 +75,8 @@ target_link_libraries(aerolume-bench-xcheck PRIVATE
 if(TARGET aerolume_planning_widgets)
   add_executable(aerolume-planning-bench ${AEROLUME_BENCH_DIR}/planning/PlanningBench.cpp)
   target_link_libraries(aerolume-planning-bench PRIVATE
-    aerolume_planning_widgets Qt6::Gui benchmark::benchmark aerolume_warnings)
+    aerolume_planning_widgets aerolume_aircraft_widgets Qt6::Gui benchmark::benchmark
+    aerolume_warnings)
 endif()
 
 # The airport data: look-ups as typed, checkpoints resolved, the Airport window opening, an
@@ -84,4 +85,12 @@ if(TARGET aerolume_airports_widgets)
   add_executable(aerolume-airports-bench ${AEROLUME_BENCH_DIR}/airports/AirportBench.cpp)
   target_link_libraries(aerolume-airports-bench PRIVATE
     aerolume_airports_widgets aerolume_planning_places Qt6::Widgets aerolume_warnings)
+endif()
+
+# The route map drawn for a 100-leg plan, and 300 points through each route file format.
+if(TARGET aerolume_map_widgets AND TARGET aerolume_interchange_file)
+  add_executable(aerolume-route-bench ${AEROLUME_BENCH_DIR}/route/RouteBench.cpp)
+  target_link_libraries(aerolume-route-bench PRIVATE
+    aerolume_map_widgets aerolume_interchange_file Qt6::Gui benchmark::benchmark
+    aerolume_warnings)
 endif()

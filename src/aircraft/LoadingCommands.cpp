@@ -123,34 +123,21 @@ void LoadingWindow::cmdPdf_Click() {
     if (target.isEmpty()) {
         return;
     }
-    LoadingReport report;
-    report.aircraft = m_ui->cboAircraft->currentText();
-    const QList<QLabel*> captions = {m_ui->lblRowRamp, m_ui->lblRowTakeoff, m_ui->lblRowLanding};
-    const QList<QList<QLabel*>> rows = {
-        {m_ui->LblRampWeight, m_ui->LblRampMoment, m_ui->LblRampCG, m_ui->LblRampMAC, nullptr,
-         m_ui->LblRampVerdict},
-        {m_ui->LblTakeoffWeight, m_ui->LblTakeoffMoment, m_ui->LblTakeoffCG, m_ui->LblTakeoffMAC,
-         m_ui->LblTakeoffMargin, m_ui->LblTakeoffVerdict},
-        {m_ui->LblLandingWeight, m_ui->LblLandingMoment, m_ui->LblLandingCG, m_ui->LblLandingMAC,
-         m_ui->LblLandingMargin, m_ui->LblLandingVerdict}};
-    report.headers = {QString(),
-                      m_ui->lblHdrWeight->text(),
-                      m_ui->lblHdrMoment->text(),
-                      m_ui->lblHdrCG->text(),
-                      m_ui->lblHdrMAC->text(),
-                      m_ui->lblHdrMargin->text()};
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        QStringList cells{captions.at(r)->text()};
-        for (qsizetype c = 0; c < 5; ++c) {
-            cells << (rows.at(r).at(c) ? rows.at(r).at(c)->text() : QString());
-        }
-        report.rows << cells;
-        report.verdicts << captions.at(r)->text() + u' ' + rows.at(r).at(5)->text();
+    const Aircraft& aircraft = *selected();
+    // The loads and burns as compute() has just read and checked them.
+    LoadingInput input;
+    for (const QLineEdit* field : m_fields->stations()) {
+        input.stationWeights.push_back(isEmpty(field) ? 0 : strictValue(field).value_or(0));
     }
-    report.entries << m_fields->entries(m_ui->lblTaxiUnit->text());
-    if (!m_ui->txtTaxi->text().isEmpty()) {
-        report.entries
-            << tr("Taxi fuel: %1 %2").arg(m_ui->txtTaxi->text(), m_ui->lblTaxiUnit->text());
+    input.burnFuel = readFuel(m_fields->burn(), {}).value_or(std::vector<double>());
+    LoadingReport report;
+    report.aircraft = aircraft;
+    report.lines = loadingSheet(aircraft, input, *m_result);
+    const QList<QLabel*> captions = {m_ui->lblRowRamp, m_ui->lblRowTakeoff, m_ui->lblRowLanding};
+    const QList<QLabel*> verdicts = {m_ui->LblRampVerdict, m_ui->LblTakeoffVerdict,
+                                     m_ui->LblLandingVerdict};
+    for (qsizetype r = 0; r < captions.size(); ++r) {
+        report.verdicts << captions.at(r)->text() + u' ' + verdicts.at(r)->text();
     }
     report.graph = m_ui->graphEnvelope->data();
     QString error;

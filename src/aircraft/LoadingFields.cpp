@@ -16,10 +16,6 @@ QString fixed(double value, int decimals) {
     return QString::fromStdString(formatFixed(value, decimals));
 }
 
-QString orZero(const QLineEdit* field) {
-    return field->text().isEmpty() ? QStringLiteral("0") : field->text();
-}
-
 }  // namespace
 
 void LoadingFields::build(const Aircraft* a) {
@@ -28,8 +24,6 @@ void LoadingFields::build(const Aircraft* a) {
     m_stations.clear();
     m_takeoff.clear();
     m_burn.clear();
-    m_stationCaptions.clear();
-    m_tankCaptions.clear();
     m_units.clear();
     if (a == nullptr) {
         return;
@@ -61,7 +55,6 @@ void LoadingFields::build(const Aircraft* a) {
         label->setBuddy(field);
         m_loads->addWidget(label, static_cast<int>(i), 0);
         m_loads->addWidget(field, static_cast<int>(i), 1);
-        m_stationCaptions.append(label);
         m_stations.append(field);
     }
     if (!a->tanks.empty()) {
@@ -86,7 +79,6 @@ void LoadingFields::build(const Aircraft* a) {
         m_fuel->addWidget(fuel, row, 1);
         m_fuel->addWidget(burn, row, 2);
         m_fuel->addWidget(unit, row, 3);
-        m_tankCaptions.append(label);
         m_takeoff.append(fuel);
         m_burn.append(burn);
         m_units.append(unit);
@@ -111,19 +103,6 @@ void LoadingFields::setFuelUnit(const QString& unit) {
     for (QLabel* label : std::as_const(m_units)) {
         label->setText(unit);
     }
-}
-
-QStringList LoadingFields::entries(const QString& fuelUnit) const {
-    QStringList lines;
-    for (qsizetype i = 0; i < m_stations.size(); ++i) {
-        lines << m_stationCaptions.at(i)->text() + u' ' + orZero(m_stations.at(i));
-    }
-    for (qsizetype i = 0; i < m_takeoff.size(); ++i) {
-        lines << tr("%1 take-off, %2 burned (%3)")
-                     .arg(m_tankCaptions.at(i)->text() + u' ' + orZero(m_takeoff.at(i)),
-                          orZero(m_burn.at(i)), fuelUnit);
-    }
-    return lines;
 }
 
 }  // namespace aerolume::aircraft

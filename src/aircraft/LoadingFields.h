@@ -50,9 +50,6 @@ public:
 
     // Writes the fuel unit after each tank's fields.
     void setFuelUnit(const QString& unit);
-    // The entries as the loading's PDF lists them: a station's caption and weight, a
-    // tank's caption, take-off fuel and fuel burned in `fuelUnit`; blank as 0.
-    QStringList entries(const QString& fuelUnit) const;
 
 private:
     QGridLayout* m_loads;
@@ -60,8 +57,6 @@ private:
     QList<QLineEdit*> m_stations;
     QList<QLineEdit*> m_takeoff;
     QList<QLineEdit*> m_burn;
-    QList<QLabel*> m_stationCaptions;
-    QList<QLabel*> m_tankCaptions;
     QList<QLabel*> m_units;
     QList<QWidget*> m_built;  // every control of the rows
 };

@@ -11,8 +11,7 @@
 namespace aerolume::planning {
 
 bool NavLogWindow::exportPdf(const QString& path) {
-    const QString message =
-        writePlanPdf(path, m_model->plan(), m_model->result(), pageSize(), flightDate());
+    const QString message = writePlanPdf(path, m_model->plan(), m_model->result(), pageSize());
     if (!message.isEmpty()) {
         m_document->warn(message);
         return false;
@@ -41,7 +40,7 @@ bool NavLogWindow::print() {
     }
     const QPageSize size = pageSize();
     const PaintPages paint = [this](QPagedPaintDevice& device) {
-        return paintPlanPages(device, m_model->plan(), m_model->result(), QDate::currentDate());
+        return paintPlanPages(device, m_model->plan(), m_model->result());
     };
     const int pages = printPages(this, &size, &paint);
     if (pages < 0) {

@@ -184,7 +184,7 @@ void NavLogWindow::showPlan() {
              : QString());
     m_ui->lblGreatCircle->setText(legs ? amount(r.greatCircleDistance, 1, tr("NM")) : QString());
 
-    const QStringList warnings = warningTexts(plan, r);
+    const QStringList warnings = tableWarningTexts(plan, r);
     m_ui->lblWarnings->setText(warnings.join(u'\n'));
     m_ui->lblWarnings->setVisible(!warnings.isEmpty());
     Q_EMIT planChanged();

@@ -42,7 +42,7 @@ const QString kModel = QStringLiteral("World Magnetic Model 2025");
 
 }  // namespace
 
-QString warningText(const PlanWarning& w, const Plan& plan) {
+QString tableWarningText(const PlanWarning& w, const Plan& plan) {
     const QString unit = tr(fuelUnitLabel(plan.defaults.fuelUnit));
     switch (w.kind) {
         case WarningKind::NoPlanDate:
@@ -129,10 +129,10 @@ QString warningText(const PlanWarning& w, const Plan& plan) {
     return {};
 }
 
-QStringList warningTexts(const Plan& plan, const PlanResult& result) {
+QStringList tableWarningTexts(const Plan& plan, const PlanResult& result) {
     QStringList lines;
     for (const PlanWarning& w : PlanWarnings(plan, result)) {
-        lines << warningText(w, plan);
+        lines << tableWarningText(w, plan);
     }
     return lines;
 }

@@ -928,7 +928,7 @@ TEST_F(PrintTest, TheModulePrintsEveryPageOfTheLog) {
     }
     model->resetPlan(long_);
     const planning::PaintPages paint = [&](QPagedPaintDevice& device) {
-        return planning::paintPlanPages(device, model->plan(), model->result(), QDate(2026, 5, 1));
+        return planning::paintPlanPages(device, model->plan(), model->result());
     };
     const QPageSize a5(QPageSize::A5);
     const QString file = path("printed.pdf");
