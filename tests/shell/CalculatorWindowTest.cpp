@@ -37,22 +37,26 @@ protected:
 
 enum class CloseBy { Button, MenuEntry, CloseBox };
 
+void closeBy(QWidget* window, CloseBy by) {
+    switch (by) {
+        case CloseBy::Button:
+            test::click(test::child<QPushButton>(window, QStringLiteral("Command1")));
+            break;
+        case CloseBy::MenuEntry:
+            test::child<QAction>(window, QStringLiteral("mnuClose"))->trigger();
+            break;
+        case CloseBy::CloseBox:
+            window->close();
+            break;
+    }
+}
+
 class CloseTest : public CalculatorWindowTest, public ::testing::WithParamInterface<CloseBy> {};
 
 TEST_P(CloseTest, UnloadsOnceShowsTheLauncherAndForgetsWhatWasTyped) {
     test::type(probe->first, QStringLiteral("12"));
     QPointer<ProbeCalculator> closed = probe;
-    switch (GetParam()) {
-        case CloseBy::Button:
-            test::click(test::child<QPushButton>(probe, QStringLiteral("Command1")));
-            break;
-        case CloseBy::MenuEntry:
-            test::child<QAction>(probe, QStringLiteral("mnuClose"))->trigger();
-            break;
-        case CloseBy::CloseBox:
-            probe->close();
-            break;
-    }
+    closeBy(probe, GetParam());
     test::TestProgram::settle();
     EXPECT_EQ(ProbeCalculator::unloads, 1);
     EXPECT_TRUE(closed.isNull());
@@ -73,17 +77,7 @@ TEST_P(CloseTest, AWindowOpenedFromAnotherGivesItBackAsItWas) {
     EXPECT_FALSE(probe->isVisible());
     EXPECT_FALSE(program->main()->isVisible());
     EXPECT_EQ(program->registry().openerOf(opened), probe);
-    switch (GetParam()) {
-        case CloseBy::Button:
-            test::click(test::child<QPushButton>(opened, QStringLiteral("Command1")));
-            break;
-        case CloseBy::MenuEntry:
-            test::child<QAction>(opened, QStringLiteral("mnuClose"))->trigger();
-            break;
-        case CloseBy::CloseBox:
-            opened->close();
-            break;
-    }
+    closeBy(opened, GetParam());
     test::TestProgram::settle();
     EXPECT_TRUE(probe->isVisible());
     EXPECT_FALSE(program->main()->isVisible());
