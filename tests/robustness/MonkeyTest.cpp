@@ -389,15 +389,24 @@ std::vector<WindowRules> allWindows() {
         // The loading window, over an aircraft in lb and in (see loadingWindow()).
         {"Loading", nullptr, "menuLoading", loadingResults(), "ErrorLbl", {}, {}},
         // The Airport window over the test database: the search takes any text.
+        // The place shown: its position, and its variation and frequency on one line; its
+        // identifier, name, kind, airport and notes are the data's words.
         {"Airport",
          nullptr,
          "menuAirport",
          {{QStringLiteral("LblElevation"),
            {QStringLiteral("unknown|-?") + kWhole + QStringLiteral(" ft \\(-?") + kWhole +
-            QStringLiteral(" m\\)")}}},
+            QStringLiteral(" m\\)")}},
+          {QStringLiteral("LblPosition"),
+           {QStringLiteral(
+               "|[0-9]{1,2}°[0-5][0-9]\\.[0-9]{2}′[NS] [0-9]{1,3}°[0-5][0-9]\\.[0-9]{2}′[EW]")}},
+          {QStringLiteral("LblVariation"), {QStringLiteral("[^\\n]*")}},
+          {QStringLiteral("LblFrequency"), {QStringLiteral("[^\\n]*")}}},
          "ErrorLbl",
          {},
-         {QStringLiteral("txtSearch")}},
+         {QStringLiteral("txtSearch"), QStringLiteral("LblIdent"), QStringLiteral("LblName"),
+          QStringLiteral("LblKind"), QStringLiteral("LblServes"), QStringLiteral("LblRunwayNote"),
+          QStringLiteral("LblWindNote")}},
         // The launcher alone: it opens every other window and gets them back. Its
         // thanks caption changes by its timers.
         {"Main",
