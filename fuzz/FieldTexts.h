@@ -49,4 +49,17 @@ inline double lenientValue(const std::string& text) {
     return lenientNumber(text);
 }
 
+// A field's entry as the windows check it against a range: its strict number when that
+// lies from `low` to `high`, nothing otherwise (empty, not a number or out of range).
+inline std::optional<double> valueWithin(const std::string& text, double low, double high) {
+    const std::optional<double> value = strictNumber(text);
+    return value && *value >= low && *value <= high ? value : std::nullopt;
+}
+
+// A field typed from fuzz data and read against a range, as valueWithin reads it.
+inline std::optional<double> fieldWithin(FuzzedDataProvider& data, const Field& field, double low,
+                                         double high) {
+    return valueWithin(fieldText(data, field), low, high);
+}
+
 }  // namespace aerolume::fuzz

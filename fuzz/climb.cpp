@@ -18,16 +18,9 @@
 #include "navigation/ClimbCore.h"
 
 using aerolume::fuzz::Field;
+using aerolume::fuzz::valueWithin;
 
 namespace {
-
-std::optional<double> inRange(const std::string& text, double low, double high) {
-    const std::optional<double> value = aerolume::fuzz::strictValue(text);
-    if (!value || *value < low || *value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 bool near(double a, double b) {
     return std::fabs(a - b) <= 1e-9 * std::max({1.0, std::fabs(a), std::fabs(b)});
@@ -45,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string rates[] = {aerolume::fuzz::fieldText(data, positive),
                                  aerolume::fuzz::fieldText(data, Field{5, positive.accepted}),
                                  aerolume::fuzz::fieldText(data, positive)};
-    const auto fromFeet = inRange(from, -2000, 60000);
-    const auto toFeet = inRange(to, -2000, 60000);
-    const auto speed = inRange(gs, 1, 1000);
+    const auto fromFeet = valueWithin(from, -2000, 60000);
+    const auto toFeet = valueWithin(to, -2000, 60000);
+    const auto speed = valueWithin(gs, 1, 1000);
     int filled = 0;
     int given = 0;
     for (int i = 0; i < 3; ++i) {
@@ -61,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (!fromFeet || !toFeet || !speed || filled != 1 || *fromFeet == *toFeet) {
         return 0;  // reported by the window
     }
-    const auto rate = inRange(rates[given], lows[given], highs[given]);
+    const auto rate = valueWithin(rates[given], lows[given], highs[given]);
     if (!rate) {
         return 0;
     }

@@ -5,6 +5,7 @@
 // otherwise finite results with the base at or above the field and a freezing level
 // above the field exactly when the field is above freezing.
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -14,18 +15,7 @@
 #include "airdata/CloudCore.h"
 
 using aerolume::fuzz::Field;
-
-namespace {
-
-std::optional<double> inRange(const std::string& text, double low, double high) {
-    const std::optional<double> value = aerolume::fuzz::strictValue(text);
-    if (!value || *value < low || *value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-}  // namespace
+using aerolume::fuzz::valueWithin;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
@@ -37,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         aerolume::fuzz::fieldText(data, Field{6, aerolume::kMinusPointSlashDigits});
     const double low = celsius ? -60 : -76;
     const double high = celsius ? 60 : 140;
-    auto temperature = inRange(temp, low, high);
-    auto dewPoint = inRange(dew, low, high);
-    const auto field = inRange(elev, -2000, 20000);
+    auto temperature = valueWithin(temp, low, high);
+    auto dewPoint = valueWithin(dew, low, high);
+    const auto field = valueWithin(elev, -2000, 20000);
     if (!temperature || !dewPoint || !field) {
         return 0;  // reported by the window
     }
@@ -56,11 +46,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     aerolume::fuzz::checkFixed(r->BaseAboveField, 0, "base above the field");
     aerolume::fuzz::checkFixed(r->BaseAboveSeaLevel, 0, "base above sea level");
     FUZZ_CHECK(r->BaseAboveField >= 0, "base %g ft below the field", r->BaseAboveField);
+    FUZZ_CHECK(r->BaseAboveSeaLevel >= *field, "base %g ft below the field %g ft",
+               r->BaseAboveSeaLevel, *field);
+    // Rules of thumb, to the nearest 100 ft (above sea level, but for the field itself).
+    FUZZ_CHECK(std::fmod(r->BaseAboveField, 100) == 0, "base %g ft", r->BaseAboveField);
+    FUZZ_CHECK(std::fmod(r->BaseAboveSeaLevel, 100) == 0 || r->BaseAboveSeaLevel == *field,
+               "base %g ft above sea level", r->BaseAboveSeaLevel);
     FUZZ_CHECK(r->FreezingLevel.has_value() == (*temperature > 0), "freezing level at %g C",
                *temperature);
     if (r->FreezingLevel) {
         aerolume::fuzz::checkFixed(*r->FreezingLevel, 0, "freezing level");
-        FUZZ_CHECK(*r->FreezingLevel > *field, "freezing level %g ft below the field %g ft",
+        FUZZ_CHECK(*r->FreezingLevel >= *field, "freezing level %g ft below the field %g ft",
                    *r->FreezingLevel, *field);
     }
     return 0;

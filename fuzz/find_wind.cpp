@@ -15,24 +15,16 @@
 #include "navigation/FindWindCore.h"
 
 using aerolume::fuzz::Field;
-
-namespace {
-
-std::optional<double> within(const std::string& text, double low, double high) {
-    const auto value = aerolume::fuzz::strictValue(text);
-    return value && *value >= low && *value <= high ? value : std::nullopt;
-}
-
-}  // namespace
+using aerolume::fuzz::fieldWithin;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
     const Field angle{3, aerolume::kDigits};
     const Field speed{6, aerolume::kPointSlashDigits};
-    const auto th = within(aerolume::fuzz::fieldText(data, angle), 0, 360);
-    const auto tas = within(aerolume::fuzz::fieldText(data, speed), 1, 1000);
-    const auto tc = within(aerolume::fuzz::fieldText(data, angle), 0, 360);
-    const auto gs = within(aerolume::fuzz::fieldText(data, speed), 0, 1500);
+    const auto th = fieldWithin(data, angle, 0, 360);
+    const auto tas = fieldWithin(data, speed, 1, 1000);
+    const auto tc = fieldWithin(data, angle, 0, 360);
+    const auto gs = fieldWithin(data, speed, 0, 1500);
     if (!th || !tas || !tc || !gs) {
         return 0;  // the window reports these before it computes
     }

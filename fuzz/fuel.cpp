@@ -15,15 +15,7 @@
 
 using aerolume::FuelUnit;
 using aerolume::fuzz::Field;
-
-namespace {
-
-std::optional<double> within(const std::string& text, double low, double high) {
-    const auto value = aerolume::fuzz::strictValue(text);
-    return value && *value >= low && *value <= high ? value : std::nullopt;
-}
-
-}  // namespace
+using aerolume::fuzz::valueWithin;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
@@ -38,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (flow.empty() + time.empty() + amount.empty() != 1) {
         return 0;
     }
-    if (!flow.empty() && !(input.Flow = within(flow, 0, 99999))) {
+    if (!flow.empty() && !(input.Flow = valueWithin(flow, 0, 99999))) {
         return 0;
     }
     if (!time.empty()) {
@@ -47,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             return 0;
         }
     }
-    if (!amount.empty() && !(input.Amount = within(amount, 0, 999999))) {
+    if (!amount.empty() && !(input.Amount = valueWithin(amount, 0, 999999))) {
         return 0;
     }
     const auto result = aerolume::SolveFuel(input);

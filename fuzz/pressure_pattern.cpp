@@ -12,17 +12,7 @@
 #include "navigation/PressurePatternCore.h"
 
 using aerolume::fuzz::Field;
-
-namespace {
-
-std::optional<double> inRange(std::optional<double> value, double low, double high) {
-    if (value && *value >= low && *value <= high) {
-        return value;
-    }
-    return std::nullopt;
-}
-
-}  // namespace
+using aerolume::fuzz::valueWithin;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
@@ -33,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string tasText = aerolume::fuzz::fieldText(data, Field{4, aerolume::kDigits});
     const std::string distText = aerolume::fuzz::fieldText(data, Field{5, aerolume::kDigits});
 
-    const auto p1 = inRange(aerolume::fuzz::strictValue(p1Text), 1, 35);
-    const auto p2 = inRange(aerolume::fuzz::strictValue(p2Text), 1, 35);
-    const auto tas = inRange(aerolume::fuzz::strictValue(tasText), 10, 1000);
-    const auto lat = inRange(aerolume::fuzz::strictValue(latText), 10, 80);
-    const auto dist = inRange(aerolume::fuzz::strictValue(distText), 1, 25000);
+    const auto p1 = valueWithin(p1Text, 1, 35);
+    const auto p2 = valueWithin(p2Text, 1, 35);
+    const auto tas = valueWithin(tasText, 10, 1000);
+    const auto lat = valueWithin(latText, 10, 80);
+    const auto dist = valueWithin(distText, 1, 25000);
     if (!p1 || !p2 || !tas || !lat || !dist) {
         return 0;  // reported by the window
     }

@@ -13,13 +13,10 @@
 
 using aerolume::WindComponents;
 using aerolume::fuzz::Field;
+using aerolume::fuzz::fieldWithin;
+using aerolume::fuzz::valueWithin;
 
 namespace {
-
-std::optional<double> within(const std::string& text, double low, double high) {
-    const auto value = aerolume::fuzz::strictValue(text);
-    return value && *value >= low && *value <= high ? value : std::nullopt;
-}
 
 void checkSplit(const WindComponents& split, double speed, const char* what) {
     const double square = split.Headwind * split.Headwind + split.Crosswind * split.Crosswind;
@@ -38,16 +35,15 @@ void checkSplit(const WindComponents& split, double speed, const char* what) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const auto runway = within(aerolume::fuzz::fieldText(data, Field{2, aerolume::kDigits}), 1, 36);
-    const auto direction =
-        within(aerolume::fuzz::fieldText(data, Field{3, aerolume::kDigits}), 0, 360);
-    const auto speed = within(aerolume::fuzz::fieldText(data, Field{3, aerolume::kDigits}), 0, 200);
+    const auto runway = fieldWithin(data, Field{2, aerolume::kDigits}, 1, 36);
+    const auto direction = fieldWithin(data, Field{3, aerolume::kDigits}, 0, 360);
+    const auto speed = fieldWithin(data, Field{3, aerolume::kDigits}, 0, 200);
     const std::string gustText = aerolume::fuzz::fieldText(data, Field{3, aerolume::kDigits});
     if (!runway || !direction || !speed) {
         return 0;
     }
     std::optional<double> gust;
-    if (!gustText.empty() && !(gust = within(gustText, *speed, 200))) {
+    if (!gustText.empty() && !(gust = valueWithin(gustText, *speed, 200))) {
         return 0;
     }
     const aerolume::RunwayWindResult result =

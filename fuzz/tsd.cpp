@@ -14,15 +14,7 @@
 #include "navigation/TsdCore.h"
 
 using aerolume::fuzz::Field;
-
-namespace {
-
-std::optional<double> within(const std::string& text, double low, double high) {
-    const auto value = aerolume::fuzz::strictValue(text);
-    return value && *value >= low && *value <= high ? value : std::nullopt;
-}
-
-}  // namespace
+using aerolume::fuzz::valueWithin;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
@@ -34,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         return 0;  // the window asks for exactly one empty field
     }
     aerolume::TsdInput input;
-    if (!dist.empty() && !(input.Distance = within(dist, 0, 20000))) {
+    if (!dist.empty() && !(input.Distance = valueWithin(dist, 0, 20000))) {
         return 0;
     }
-    if (!gs.empty() && !(input.GroundSpeed = within(gs, 0, 2000))) {
+    if (!gs.empty() && !(input.GroundSpeed = valueWithin(gs, 0, 2000))) {
         return 0;
     }
     if (!time.empty()) {

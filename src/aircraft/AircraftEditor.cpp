@@ -2,13 +2,16 @@
 #include "AircraftEditor.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <cmath>
 
 #include "EnvelopeGraph.h"
 #include "common/FieldReading.h"
 #include "common/FormatMask.h"
+#include "shell/CalculatorWindow.h"
 #include "ui_AircraftEditor.h"
 
 namespace aerolume::aircraft {
@@ -59,6 +62,30 @@ Envelope envelopeOf(const QTableWidget* table, QString* fault, const QString& wh
     return envelope;
 }
 
+// A caption as a sentence names it: without its mnemonic mark and its colon.
+QString captionOf(const QLabel* label) {
+    QString text = label->text().remove(u'&');
+    if (text.endsWith(u':')) {
+        text.chop(1);
+    }
+    return text;
+}
+
+// A caption inside a sentence: its first letter in lower case, unless it begins an
+// abbreviation ("CG envelope").
+QString inSentence(const QString& caption) {
+    if (caption.size() > 1 && caption.at(1).isUpper()) {
+        return caption;
+    }
+    return caption.left(1).toLower() + caption.mid(1);
+}
+
+// A column's heading, in lower case to stand inside a sentence ("arm", "maximum weight").
+QString columnOf(const QTableWidget* table, int column) {
+    const QTableWidgetItem* header = table->horizontalHeaderItem(column);
+    return header != nullptr ? header->text().toLower() : QString();
+}
+
 const char* const kFuelNames[] = {QT_TRANSLATE_NOOP("AircraftEditor", "AvGas"),
                                   QT_TRANSLATE_NOOP("AircraftEditor", "Jet A"),
                                   QT_TRANSLATE_NOOP("AircraftEditor", "Other")};
@@ -76,9 +103,7 @@ AircraftEditor::AircraftEditor(const Aircraft& aircraft, QWidget* parent)
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         table->setAccessibleName(table->parentWidget()->property("title").toString());
     }
-    QPalette error = m_ui->lblEditorError->palette();
-    error.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    m_ui->lblEditorError->setPalette(error);
+    styleMessageLabel(m_ui->lblEditorError);
     m_ui->lblEditorError->hide();
     fill(aircraft);
 
@@ -191,11 +216,6 @@ std::optional<Aircraft> AircraftEditor::read(QString* fault) const {
                     {m_ui->txtMaxRamp, &a.maxRampWeight, m_ui->lblMaxRamp},
                     {m_ui->txtMaxTakeoff, &a.maxTakeoffWeight, m_ui->lblMaxTakeoff},
                     {m_ui->txtMaxLanding, &a.maxLandingWeight, m_ui->lblMaxLanding}};
-    const auto captionOf = [](const QLabel* label) {
-        QString text = label->text().remove(u'&');
-        text.chop(1);  // the colon
-        return text;
-    };
     for (const auto& r : required) {
         const auto value = parse(r.field->text());
         if (!value) {
@@ -256,11 +276,85 @@ std::optional<Aircraft> AircraftEditor::read(QString* fault) const {
         return std::nullopt;
     }
     if (const auto error = checkAircraft(a)) {
-        *fault = tr("%1 %2.").arg(QString::fromStdString(error->key),
-                                  QString::fromStdString(error->reason));
+        *fault = sentence(*error);
         return std::nullopt;
     }
     return a;
+}
+
+QString AircraftEditor::sentence(const ProfileError& error) const {
+    const QString key = QString::fromStdString(error.key);
+    const QString reason = QString::fromStdString(error.reason);
+    if (key == QLatin1String("name")) {
+        return tr("The aircraft needs a name.");
+    }
+    if (key == QLatin1String("lemac") || key == QLatin1String("macLength")) {
+        if (reason.startsWith(QLatin1String("is needed"))) {
+            return tr("%1 and %2 go together: fill in both or neither.")
+                .arg(captionOf(m_ui->lblLemac), captionOf(m_ui->lblMacLength));
+        }
+    }
+    // The subject: a field by its caption, a table's cell by its column and row, an
+    // envelope by its frame's title.
+    const QHash<QString, const QLabel*> fields = {
+        {QStringLiteral("emptyWeight"), m_ui->lblEmptyWeight},
+        {QStringLiteral("emptyArm"), m_ui->lblEmptyArm},
+        {QStringLiteral("maxRampWeight"), m_ui->lblMaxRamp},
+        {QStringLiteral("maxTakeoffWeight"), m_ui->lblMaxTakeoff},
+        {QStringLiteral("maxLandingWeight"), m_ui->lblMaxLanding},
+        {QStringLiteral("lemac"), m_ui->lblLemac},
+        {QStringLiteral("macLength"), m_ui->lblMacLength},
+        {QStringLiteral("cruiseTas"), m_ui->lblCruiseTas},
+        {QStringLiteral("fuelFlow"), m_ui->lblFuelFlow}};
+    QString subject = key;
+    static const QRegularExpression indexed(QStringLiteral(
+        "^(stations|tanks|envelope|utilityEnvelope)(?:\\[(\\d+)\\](?:\\.(\\w+))?)?$"));
+    if (const auto* label = fields.value(key)) {
+        subject = captionOf(label);
+    } else if (const auto match = indexed.match(key); match.hasMatch()) {
+        const QString list = match.captured(1);
+        const int row = match.captured(2).toInt() + 1;
+        const QString part = match.captured(3);
+        const bool stations = list == QLatin1String("stations");
+        const bool tanks = list == QLatin1String("tanks");
+        const QTableWidget* table = stations                            ? m_ui->tblStations
+                                    : tanks                             ? m_ui->tblTanks
+                                    : list == QLatin1String("envelope") ? m_ui->tblEnvelope
+                                                                        : m_ui->tblUtility;
+        const QString title = table->accessibleName();
+        // The file's names of the columns, in the tables' order.
+        static const QHash<QString, int> columns = {{QStringLiteral("weight"), 0},
+                                                    {QStringLiteral("arm"), 1},
+                                                    {QStringLiteral("maxWeight"), 2},
+                                                    {QStringLiteral("capacity"), 2},
+                                                    {QStringLiteral("density"), 4}};
+        const int column = columns.value(part, 0);
+        if (part.isEmpty()) {
+            subject = title;
+        } else if (stations) {
+            subject = tr("The %1 of station %2").arg(columnOf(table, column)).arg(row);
+        } else if (tanks) {
+            subject = tr("The %1 of tank %2").arg(columnOf(table, column)).arg(row);
+        } else {
+            subject = tr("The %1 of point %2 of the %3")
+                          .arg(columnOf(table, column))
+                          .arg(row)
+                          .arg(inSentence(title));
+        }
+    }
+    static const QHash<QString, const char*> reasons = {
+        {QStringLiteral("is not a finite number"), QT_TR_NOOP("%1 must be a number.")},
+        {QStringLiteral("must be more than 0"), QT_TR_NOOP("%1 must be more than 0.")},
+        {QStringLiteral("must not be negative"), QT_TR_NOOP("%1 must not be negative.")},
+        {QStringLiteral("needs at least three points"),
+         QT_TR_NOOP("%1 needs at least three points.")},
+        {QStringLiteral("crosses itself or repeats a point"),
+         QT_TR_NOOP("%1 crosses itself or repeats a point.")},
+        {QStringLiteral("encloses no area"), QT_TR_NOOP("%1 encloses no area.")}};
+    if (const char* pattern = reasons.value(reason)) {
+        return tr(pattern).arg(subject);
+    }
+    return tr("%1 %2.").arg(subject, reason);
 }
 
 void AircraftEditor::updatePreview() {

@@ -35,6 +35,8 @@ private:
     void fill(const Aircraft& aircraft);
     // Reads the dialog into an aircraft; the first fault as a message when it cannot.
     std::optional<Aircraft> read(QString* fault) const;
+    // What checkAircraft() found, as a sentence in the form's own captions.
+    QString sentence(const ProfileError& error) const;
     // Draws the envelopes from the rows that read so far.
     void updatePreview();
     void addRow(QTableWidget* table);

@@ -71,14 +71,58 @@ double armOf(const EnvelopePoint& p) {
     return p.arm;
 }
 
-// The distance from `value` to the nearest crossing below it and above it, whichever
-// is less (an inside point has crossings on both sides).
-double marginWithin(const std::vector<double>& cuts, double value) {
-    double margin = std::numeric_limits<double>::infinity();
-    for (double cut : cuts) {
-        margin = std::min(margin, std::fabs(cut - value));
+// The nearer end of the run between two crossings that holds `value` (or, for a value
+// a rounding outside every run, of the nearest run): how far it is and whether it is
+// the lower end. Nothing without a run.
+struct NearerEnd {
+    double distance = 0;
+    bool lower = true;
+    double gap = 0;  // how far outside the run the value is (0: inside it)
+};
+std::optional<NearerEnd> nearerEnd(const std::vector<double>& cuts, double value) {
+    std::optional<NearerEnd> found;
+    double nearestGap = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i + 1 < cuts.size(); i += 2) {
+        const double low = cuts[i];
+        const double high = cuts[i + 1];
+        const double gap = value < low ? low - value : value > high ? value - high : 0.0;
+        if (gap < nearestGap) {
+            nearestGap = gap;
+            const double toLow = std::fabs(value - low);
+            const double toHigh = std::fabs(high - value);
+            found = NearerEnd{std::min(toLow, toHigh), toLow <= toHigh, gap};
+        }
     }
-    return std::isfinite(margin) ? margin : 0.0;
+    return found;
+}
+
+// The margins of a point inside (or on an edge of) the envelope. A point level with an
+// edge along the other axis (loaded to the maximum weight) meets no crossing there, or
+// none around it: the margin is then taken a millionth of the span to either side,
+// where a run holds the point.
+void setMargins(const Envelope& envelope, const Box& box, EnvelopePoint point, Position& position) {
+    position.inside = true;
+    const auto nearerAt = [&](double level, double value, auto along, auto across, double span) {
+        std::optional<NearerEnd> best;
+        for (const double step : {0.0, -kEdgeTolerance * span, kEdgeTolerance * span}) {
+            const auto end = nearerEnd(crossings(envelope, level + step, along, across), value);
+            if (end && (!best || end->gap < best->gap)) {
+                best = end;
+            }
+            if (best && best->gap == 0) {
+                break;
+            }
+        }
+        return best;
+    };
+    if (const auto arm = nearerAt(point.weight, point.arm, weightOf, armOf, box.weightSpan())) {
+        position.armMargin = arm->distance;
+        position.armLimit = arm->lower ? Side::Forward : Side::Aft;
+    }
+    if (const auto weight = nearerAt(point.arm, point.weight, armOf, weightOf, box.armSpan())) {
+        position.weightMargin = weight->distance;
+        position.weightLimit = weight->lower ? Side::Below : Side::Above;
+    }
 }
 
 // The crossing nearest to `value`.
@@ -133,7 +177,7 @@ Position locate(const Envelope& envelope, EnvelopePoint point) {
     }
     Position position;
     if (onEdge) {
-        position.inside = true;
+        setMargins(envelope, box, point, position);
         return position;
     }
 
@@ -141,10 +185,7 @@ Position locate(const Envelope& envelope, EnvelopePoint point) {
     const auto beyond =
         std::count_if(level.begin(), level.end(), [&point](double arm) { return arm > point.arm; });
     if (beyond % 2 == 1) {
-        position.inside = true;
-        position.armMargin = marginWithin(level, point.arm);
-        position.weightMargin =
-            marginWithin(crossings(envelope, point.arm, armOf, weightOf), point.weight);
+        setMargins(envelope, box, point, position);
         return position;
     }
     if (!level.empty()) {
@@ -166,6 +207,11 @@ Position locate(const Envelope& envelope, EnvelopePoint point) {
         position.side = point.weight > box.maxWeight ? Side::Above : Side::Below;
         position.distance = point.weight > box.maxWeight ? point.weight - box.maxWeight
                                                          : box.minWeight - point.weight;
+        if (point.arm < box.minArm || point.arm > box.maxArm) {
+            position.armSide = point.arm < box.minArm ? Side::Forward : Side::Aft;
+            position.armDistance =
+                point.arm < box.minArm ? box.minArm - point.arm : point.arm - box.maxArm;
+        }
         return position;
     }
     const EnvelopePoint& corner = *std::min_element(

@@ -66,7 +66,9 @@ GraphFrame::GraphFrame(const QRectF& area, const GraphData& data, double labelHe
     m_maxArm += armPad;
     m_minWeight -= weightPad;
     m_maxWeight += weightPad;
-    m_plot = area.adjusted(labelWidth, labelHeight * 0.75, -labelHeight, -labelHeight * 2.5);
+    // Above the plot a line for the weight axis's title and half a line clear of the
+    // frame; below it the arm labels and the arm axis's title.
+    m_plot = area.adjusted(labelWidth, labelHeight * 1.5, -labelHeight, -labelHeight * 2.5);
     if (m_plot.width() < 1 || m_plot.height() < 1) {
         m_plot = area;
     }
@@ -86,8 +88,6 @@ QPolygonF GraphFrame::polygon(const Envelope& envelope) const {
     return polygon;
 }
 
-namespace {}  // namespace
-
 GraphFrame frameFor(const QFont& font, const QPaintDevice* device, const QRectF& area,
                     const GraphData& data) {
     const QFontMetricsF metrics(font, device);
@@ -103,6 +103,13 @@ void paintEnvelopeGraph(QPainter& painter, const QRectF& area, const GraphData& 
     painter.fillRect(area, palette.color(QPalette::Base));
     const QColor ink = palette.color(QPalette::Text);
     const QColor highlight = palette.color(QPalette::Highlight);
+    if (data.normal.empty() && !data.takeoff && !data.landing) {
+        // No aircraft: no scales to draw, and no unit to name.
+        painter.setPen(ink);
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, QObject::tr("No envelope yet"));
+        painter.restore();
+        return;
+    }
     const QFontMetricsF metrics(painter.font(), painter.device());
     const double unit = metrics.height();  // every size follows the font
     const GraphFrame frame = frameFor(painter.font(), painter.device(), area, data);

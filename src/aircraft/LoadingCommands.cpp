@@ -136,8 +136,15 @@ void LoadingWindow::cmdPdf_Click() {
     const QList<QLabel*> captions = {m_ui->lblRowRamp, m_ui->lblRowTakeoff, m_ui->lblRowLanding};
     const QList<QLabel*> verdicts = {m_ui->LblRampVerdict, m_ui->LblTakeoffVerdict,
                                      m_ui->LblLandingVerdict};
+    // The margins, too long for the table's columns, go with the verdicts.
+    const QList<QLabel*> margins = {nullptr, m_ui->LblTakeoffMargin, m_ui->LblLandingMargin};
+    const LoadPoint* points[] = {&m_result->ramp, &m_result->takeoff, &m_result->landing};
     for (qsizetype r = 0; r < captions.size(); ++r) {
-        report.verdicts << captions.at(r)->text() + u' ' + verdicts.at(r)->text();
+        QString verdict = captions.at(r)->text() + u' ' + verdicts.at(r)->text();
+        if (margins.at(r) != nullptr && points[r]->margin) {
+            verdict = tr("%1; margin %2").arg(verdict, margins.at(r)->text());
+        }
+        report.verdicts << verdict;
     }
     report.graph = m_ui->graphEnvelope->data();
     QString error;

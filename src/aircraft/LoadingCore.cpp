@@ -11,8 +11,20 @@ double entry(const std::vector<double>& values, std::size_t i) {
     return i < values.size() ? values[i] : 0.0;
 }
 
-// Adds the envelope's verdict on a point with a CG.
-void judge(const Aircraft& aircraft, LoadPoint& point) {
+// The margin of a point inside the normal envelope and within its maximum weight.
+Margin marginOf(const Position& inside, double weight, double maxWeight) {
+    Margin margin{
+        inside.armMargin, inside.armLimit, inside.weightMargin,
+        inside.weightLimit == Side::Below ? WeightLimit::EnvelopeBottom : WeightLimit::EnvelopeTop};
+    if (maxWeight - weight <= margin.weight) {
+        margin.weight = maxWeight - weight;
+        margin.weightLimit = WeightLimit::MaximumWeight;
+    }
+    return margin;
+}
+
+// Adds the envelope's verdict on a point with a CG, and its margin.
+void judge(const Aircraft& aircraft, LoadPoint& point, double maxWeight) {
     if (!point.cg) {
         return;
     }
@@ -23,7 +35,14 @@ void judge(const Aircraft& aircraft, LoadPoint& point) {
                                              Breach::AboveEnvelope, Breach::BelowEnvelope};
         point.findings.push_back(
             {kBySide[static_cast<int>(point.normal->side)], -1, point.normal->distance});
+        if (point.normal->armSide) {
+            point.findings.push_back(
+                {kBySide[static_cast<int>(*point.normal->armSide)], -1, point.normal->armDistance});
+        }
         return;
+    }
+    if (point.weight <= maxWeight) {
+        point.margin = marginOf(*point.normal, point.weight, maxWeight);
     }
     if (!aircraft.utility.empty()) {
         point.utility = locate(aircraft.utility, at);
@@ -146,8 +165,8 @@ LoadingResult computeLoading(const Aircraft& aircraft, const LoadingInput& input
     finish(aircraft, ramp, aircraft.maxRampWeight);
     finish(aircraft, takeoff, aircraft.maxTakeoffWeight);
     finish(aircraft, landing, aircraft.maxLandingWeight);
-    judge(aircraft, takeoff);
-    judge(aircraft, landing);
+    judge(aircraft, takeoff, aircraft.maxTakeoffWeight);
+    judge(aircraft, landing, aircraft.maxLandingWeight);
     return result;
 }
 

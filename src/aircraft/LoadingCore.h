@@ -28,6 +28,22 @@ struct Finding {
     double excess = 0;  // by how much: weight unit, or arm unit for CgForward/CgAft
 };
 
+// Which weight limit a margin is measured to.
+enum class WeightLimit {
+    MaximumWeight,   // the point's maximum weight (take-off or landing)
+    EnvelopeTop,     // the envelope's top at the point's CG, where it lies below that
+    EnvelopeBottom,  // the envelope's bottom at the point's CG
+};
+
+// How far a point inside the envelope and within its maximum weight lies from the
+// nearest limits.
+struct Margin {
+    double arm = 0;                 // arm unit, to the nearer CG limit at the point's weight
+    Side armLimit = Side::Forward;  // that limit: Forward or Aft
+    double weight = 0;              // weight unit, to the nearest weight limit at its CG
+    WeightLimit weightLimit = WeightLimit::MaximumWeight;
+};
+
 // One loading condition: ramp, take-off or landing.
 struct LoadPoint {
     double weight = 0;                 // weight unit
@@ -36,6 +52,8 @@ struct LoadPoint {
     std::optional<double> percentMac;  // % of the MAC aft of its leading edge, where given
     std::optional<Position> normal;    // against the envelopes (take-off and landing only)
     std::optional<Position> utility;
+    // Take-off and landing, inside the normal envelope and at most the maximum weight.
+    std::optional<Margin> margin;
     std::vector<Finding> findings;  // empty: within every limit
 };
 
@@ -76,7 +94,11 @@ std::vector<double> splitTripFuel(const Aircraft& aircraft, double trip, FuelUni
 // Findings: a station over its maximum, a tank over capacity (ramp and take-off), a
 // burn over a tank's contents (landing), each point's weight over its maximum, and, at
 // take-off and landing, the CG against the normal envelope (forward, aft, above or
-// below it) and, when the normal is kept, against the utility envelope. Missing
+// below it; above or below and forward or aft too for a point beyond all its corners)
+// and, when the normal is kept, against the utility envelope. The margin of a point
+// inside the normal envelope is the arm margin to its nearer CG limit, and the least
+// of the weight margins to the envelope's top or bottom and to the maximum weight (the
+// maximum weight named when it is as near as the top). Missing
 // entries of the input count as 0. The aircraft must pass checkAircraft().
 LoadingResult computeLoading(const Aircraft& aircraft, const LoadingInput& input);
 

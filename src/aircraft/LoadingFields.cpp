@@ -47,7 +47,7 @@ void LoadingFields::build(const Aircraft* a) {
         const Station& s = a->stations[i];
         const QString name = QString::fromStdString(s.name);
         const QString caption =
-            s.maxWeight ? tr("%1 (%2, max %3):").arg(name, weight, fixed(*s.maxWeight, 1))
+            s.maxWeight ? tr("%1 (%2, maximum %3):").arg(name, weight, fixed(*s.maxWeight, 1))
                         : tr("%1 (%2):").arg(name, weight);
         QLabel* label = makeLabel(QStringLiteral("lblStation%1").arg(i + 1), caption);
         QLineEdit* field =

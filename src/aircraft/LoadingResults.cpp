@@ -26,6 +26,25 @@ QString fixed(double value, int decimals) {
     return QString::fromStdString(formatFixed(value, decimals));
 }
 
+// "A", "A and B", "A, B and C".
+QString listed(const QStringList& parts) {
+    if (parts.size() < 2) {
+        return parts.join(QString());
+    }
+    return LoadingWindow::tr("%1 and %2")
+        .arg(parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")), parts.last());
+}
+
+// A verdict within limits in dark green, out of limits in the message look (framed, on a
+// pale red ground): the words and the frame tell them apart, not the colour alone.
+void styleVerdict(QLabel* verdict, bool withinLimits) {
+    verdict->setStyleSheet(
+        withinLimits ? QStringLiteral("QLabel { color: #1b5e20; }")
+                     : QStringLiteral("QLabel { color: #800000; background-color: #fdf0ee;"
+                                      " border: 1px solid #a03020; border-left-width: 4px;"
+                                      " border-radius: 2px; padding: 1px 4px; }"));
+}
+
 }  // namespace
 
 QString LoadingWindow::weightText(double weight) const {
@@ -47,19 +66,34 @@ void LoadingWindow::showPoint(const LoadPoint& point, QLabel* weight, QLabel* mo
     cg->setText(point.cg ? armText(*point.cg) : tr("none"));
     mac->setText(point.percentMac ? tr("%1% MAC").arg(fixed(*point.percentMac, 1)) : QString());
     if (margin != nullptr) {
-        if (point.normal && point.normal->inside) {
-            margin->setText(tr("%1, %2").arg(armText(point.normal->armMargin),
-                                             weightText(point.normal->weightMargin)));
-        } else {
-            margin->setText(tr("outside"));
-        }
+        margin->setText(point.margin ? marginText(*point.margin) : tr("none, out of limits"));
     }
     verdict->setText(verdictText(point));
+    styleVerdict(verdict, verdict->text().startsWith(tr("Within")));
+}
+
+QString LoadingWindow::marginText(const Margin& margin) const {
+    const QString arm =
+        margin.armLimit == Side::Aft ? tr("%1 to the aft limit") : tr("%1 to the forward limit");
+    QString weight;
+    switch (margin.weightLimit) {
+        case WeightLimit::MaximumWeight:
+            weight = tr("%1 below the maximum weight");
+            break;
+        case WeightLimit::EnvelopeTop:
+            weight = tr("%1 below the envelope's top");
+            break;
+        case WeightLimit::EnvelopeBottom:
+            weight = tr("%1 above the envelope's bottom");
+            break;
+    }
+    return tr("%1, %2").arg(arm.arg(armText(margin.arm)), weight.arg(weightText(margin.weight)));
 }
 
 QString LoadingWindow::verdictText(const LoadPoint& point) const {
     const Aircraft& a = *selected();
     QStringList parts;
+    std::optional<QString> utilityOnly;
     for (const Finding& f : point.findings) {
         const auto stationName = [&] {
             return QString::fromStdString(a.stations[static_cast<std::size_t>(f.index)].name);
@@ -83,10 +117,10 @@ QString LoadingWindow::verdictText(const LoadPoint& point) const {
                              .arg(tankName(), weightText(f.excess));
                 break;
             case Breach::OverMaxWeight:
-                parts << (&point == &m_result->ramp ? tr("Over the maximum ramp weight by %1")
+                parts << (&point == &m_result->ramp ? tr("over the maximum ramp weight by %1")
                           : &point == &m_result->takeoff
-                              ? tr("Over the maximum take-off weight by %1")
-                              : tr("Over the maximum landing weight by %1"))
+                              ? tr("over the maximum take-off weight by %1")
+                              : tr("over the maximum landing weight by %1"))
                              .arg(weightText(f.excess));
                 break;
             case Breach::CgForward:
@@ -96,26 +130,31 @@ QString LoadingWindow::verdictText(const LoadPoint& point) const {
                 parts << tr("CG aft of the envelope by %1").arg(armText(f.excess));
                 break;
             case Breach::AboveEnvelope:
-                parts << tr("Above the envelope by %1").arg(weightText(f.excess));
+                parts << tr("above the envelope by %1").arg(weightText(f.excess));
                 break;
             case Breach::BelowEnvelope:
-                parts << tr("Below the envelope by %1").arg(weightText(f.excess));
+                parts << tr("below the envelope by %1").arg(weightText(f.excess));
                 break;
             case Breach::OutsideUtility: {
                 const bool alongArm = point.utility && (point.utility->side == Side::Forward ||
                                                         point.utility->side == Side::Aft);
-                parts << tr("Within the normal envelope, outside the utility envelope only, by %1")
-                             .arg(alongArm ? armText(f.excess) : weightText(f.excess));
+                utilityOnly = alongArm ? armText(f.excess) : weightText(f.excess);
                 break;
             }
         }
     }
-    if (parts.isEmpty()) {
-        return tr("Within limits");
+    if (!parts.isEmpty()) {
+        if (utilityOnly) {
+            parts << tr("outside the utility envelope by %1").arg(*utilityOnly);
+        }
+        return tr("Out of limits: %1").arg(listed(parts));
     }
-    QString text = parts.join(QStringLiteral("; "));
-    text[0] = text[0].toUpper();
-    return text;
+    if (utilityOnly) {
+        return tr("Within limits in the normal category only: outside the utility envelope "
+                  "by %1")
+            .arg(*utilityOnly);
+    }
+    return tr("Within limits");
 }
 
 }  // namespace aerolume::aircraft

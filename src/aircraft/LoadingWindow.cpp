@@ -66,25 +66,30 @@ LoadingWindow::LoadingWindow(WindowRegistry& registry)
         }
     }
     setForm(form);
-    setResults({m_ui->lblHdrWeight, m_ui->lblHdrMoment, m_ui->lblHdrCG, m_ui->lblHdrMAC,
-                m_ui->lblHdrMargin, m_ui->lblRowRamp, m_ui->lblRowTakeoff, m_ui->lblRowLanding,
-                m_ui->lblVerdictRamp, m_ui->lblVerdictTakeoff, m_ui->lblVerdictLanding},
-               values, m_ui->ErrorLbl, 10, true);
+    setResultsAndMessage(
+        {m_ui->lblHdrWeight, m_ui->lblHdrMoment, m_ui->lblHdrCG, m_ui->lblHdrMAC,
+         m_ui->lblHdrMargin, m_ui->lblRowRamp, m_ui->lblRowTakeoff, m_ui->lblRowLanding,
+         m_ui->lblVerdictRamp, m_ui->lblVerdictTakeoff, m_ui->lblVerdictLanding},
+        values, m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
     for (QLabel* verdict :
          {m_ui->LblRampVerdict, m_ui->LblTakeoffVerdict, m_ui->LblLandingVerdict}) {
         verdict->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
-    setHelp({tr("   Pick an aircraft, or make one with New (Edit changes it; Import and Export "
+    setHelp({tr("Pick an aircraft, or make one with New (Edit changes it; Import and Export "
                 "read and write aircraft files)."),
-             tr("   Enter the load at each station and, for each tank, the fuel at take-off "
-                "and the fuel burned in flight, by volume or by weight. A blank field counts "
-                "as 0. The taxi fuel is burned before take-off. From Navigation Log takes "
-                "the trip fuel of the open navigation log and burns it from the tanks in "
-                "proportion to their take-off fuel."),
-             tr("   Compute! gives the ramp, take-off and landing weights, moments and CGs, "
-                "the margin to the envelope's nearest edge (along the CG and along the "
-                "weight) and a verdict for each point. The graph shows the envelope with the "
-                "take-off point (disc) and the landing point (square).")});
+             tr("Enter the load at each station and, for each tank, the fuel at take-off and "
+                "the fuel burned in flight, by volume or by weight. A blank field counts as 0; "
+                "no tank can burn more than it held at take-off. The taxi fuel is burned "
+                "before take-off. From Navigation Log takes the trip fuel of the open "
+                "navigation log and burns it from the tanks in proportion to their take-off "
+                "fuel."),
+             tr("Compute! gives the ramp, take-off and landing weights, moments and CGs, the "
+                "margin to the nearer CG limit and to the nearest weight limit (the maximum "
+                "weight, or the envelope's top or bottom at that CG), and a verdict for each "
+                "point: within limits, or out of limits with every limit it breaks. The graph "
+                "shows the envelope with the take-off point (disc) and the landing point "
+                "(square).")});
 
     m_runDialog = [](QDialog& dialog) { return dialog.exec(); };
     m_chooseFile = [this](FileRole role, const QString& suggested) {
@@ -249,6 +254,13 @@ std::optional<std::vector<double>> LoadingWindow::readFuel(const QList<QLineEdit
 
 bool LoadingWindow::compute() {
     beginRun();
+    // Until the entries pass, the graph shows no loading either.
+    m_result.reset();
+    GraphData cleared = m_ui->graphEnvelope->data();
+    cleared.takeoff.reset();
+    cleared.landing.reset();
+    m_ui->graphEnvelope->setData(cleared);
+    m_ui->graphEnvelope->setAccessibleDescription(QString());
     const Aircraft* a = selected();
     if (a == nullptr) {
         cboAircraft_Change();  // says why
@@ -262,7 +274,7 @@ bool LoadingWindow::compute() {
             const auto typed = strictValue(field);
             if (!typed) {
                 return fail(
-                    tr("Invalid weight for %1!")
+                    tr("Enter a number for the load at %1!")
                         .arg(QString::fromStdString(a->stations[static_cast<std::size_t>(i)].name)),
                     field, OnField::SelectAndFocus);
             }
@@ -270,20 +282,34 @@ bool LoadingWindow::compute() {
         }
         input.stationWeights.push_back(value);
     }
-    const auto fuel = readFuel(m_fields->takeoffFuel(), tr("Invalid take-off fuel for %1!"));
+    const auto fuel =
+        readFuel(m_fields->takeoffFuel(), tr("Enter a number for the take-off fuel in %1!"));
     if (!fuel) {
         return false;
     }
-    const auto burn = readFuel(m_fields->burn(), tr("Invalid fuel burned from %1!"));
+    const auto burn = readFuel(m_fields->burn(), tr("Enter a number for the fuel burned from %1!"));
     if (!burn) {
         return false;
+    }
+    for (std::size_t i = 0; i < burn->size(); ++i) {
+        if ((*burn)[i] > (*fuel)[i]) {
+            QLineEdit* field = m_fields->burn().at(static_cast<qsizetype>(i));
+            const double held =
+                strictValue(m_fields->takeoffFuel().at(static_cast<qsizetype>(i))).value_or(0);
+            return fail(
+                tr("More fuel burned from %1 than the %2 %3 it held at take-off!")
+                    .arg(QString::fromStdString(a->tanks[i].name),
+                         QString::fromStdString(formatFixed(held, 1)), m_ui->lblTaxiUnit->text()),
+                field, OnField::SelectAndFocus);
+        }
     }
     input.takeoffFuel = *fuel;
     input.burnFuel = *burn;
     if (!isEmpty(m_ui->txtTaxi)) {
         const auto taxi = strictValue(m_ui->txtTaxi);
         if (!taxi) {
-            return fail(tr("Invalid taxi fuel!"), m_ui->txtTaxi, OnField::SelectAndFocus);
+            return fail(tr("Enter a number for the taxi fuel!"), m_ui->txtTaxi,
+                        OnField::SelectAndFocus);
         }
         const bool metric = a->units != Units::PoundInch;
         const FuelUnit unit = m_ui->optWeight->isChecked()
@@ -344,7 +370,8 @@ void LoadingWindow::cmdFromNavLog_Click() {
         fail(tr("The navigation log gives its fuel in a unit this window does not know."));
         return;
     }
-    const auto takeoff = readFuel(m_fields->takeoffFuel(), tr("Invalid take-off fuel for %1!"));
+    const auto takeoff =
+        readFuel(m_fields->takeoffFuel(), tr("Enter a number for the take-off fuel in %1!"));
     if (!takeoff) {
         return;
     }

@@ -81,6 +81,7 @@ private:
     void showPoint(const LoadPoint& point, QLabel* weight, QLabel* moment, QLabel* cg, QLabel* mac,
                    QLabel* margin, QLabel* verdict);
     QString verdictText(const LoadPoint& point) const;
+    QString marginText(const Margin& margin) const;
     QString weightText(double weight) const;
     QString armText(double arm) const;
 

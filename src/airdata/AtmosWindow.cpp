@@ -31,12 +31,13 @@ AtmosWindow::AtmosWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults(
+    setResultsAndMessage(
         {m_ui->Label5, m_ui->Label6, m_ui->Label7, m_ui->Label8, m_ui->Label9, m_ui->Label10,
          m_ui->Label11, m_ui->Label12, m_ui->Label13},
         {m_ui->LblPA, m_ui->LblIsaTemp, m_ui->LblIsaDev, m_ui->LblDA, m_ui->LblTrueAlt,
          m_ui->LblPressureHpa, m_ui->LblPressureInHg, m_ui->LblDensityRatio, m_ui->LblSoundSpeed},
         m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
     setHelp(
         {tr("Indicated Altitude: what the altimeter reads with the setting below, in feet, from "
             "-2000 to 65000."),
@@ -45,7 +46,8 @@ AtmosWindow::AtmosWindow(WindowRegistry& registry)
             "Pressure altitude = indicated altitude + 145442 ft × (1 - (setting / 1013.25 "
             "hPa) ^ 0.190263), the relation that defines the setting: 1030 hPa at 0 ft "
             "indicated is a pressure altitude of -454 ft."),
-         tr("Outside Air Temp: the temperature at that altitude, from -100 to 60 °C or from -148 "
+         tr("Outside Air Temperature: the temperature at that altitude, from -100 to 60 °C or from "
+            "-148 "
             "to 140 °F; optional. Without it the ISA deviation, density altitude, true altitude, "
             "density ratio and speed of sound stay empty. Temperatures are shown in °C whatever "
             "unit you type."),
@@ -61,7 +63,8 @@ AtmosWindow::AtmosWindow(WindowRegistry& registry)
             "the sea-level 1.225 kg/m³, and the speed of sound the one at the outside air "
             "temperature."),
          tr("True Altitude uses the flight computer's rule: indicated altitude + (indicated "
-            "altitude - station elevation) × (OAT - ISA temperature) / (ISA temperature in "
+            "altitude - station elevation) × (outside air temperature - ISA temperature) / (ISA "
+            "temperature in "
             "kelvin), with the ISA temperature at the pressure altitude. It treats the air "
             "between the station and the aircraft as off standard by the same amount, so it is "
             "an estimate.")});
@@ -82,21 +85,27 @@ void AtmosWindow::Command2_Click() {
 
 bool AtmosWindow::compute() {
     beginRun();
-    const auto indicated = readInRange(m_ui->txtAlt, -2000, 65000, tr("indicated altitude"));
+    const auto indicated = readWithin(m_ui->txtAlt, -2000, 65000,
+                                      tr("Enter an indicated altitude from -2000 to 65000 ft!"));
     if (!indicated) {
         return false;
     }
     const bool hpa = m_ui->optHpa->isChecked();
-    const auto setting = readInRange(m_ui->txtSetting, hpa ? 850 : 25.10, hpa ? 1100 : 32.48,
-                                     tr("altimeter setting"));
+    const auto setting =
+        hpa ? readWithin(m_ui->txtSetting, 850, 1100,
+                         tr("Enter an altimeter setting from 850 to 1100 hPa!"))
+            : readWithin(m_ui->txtSetting, 25.10, 32.48,
+                         tr("Enter an altimeter setting from 25.10 to 32.48 inHg!"));
     if (!setting) {
         return false;
     }
     std::optional<double> oat;
     if (!isEmpty(m_ui->txtOAT)) {
         const bool celsius = m_ui->optC->isChecked();
-        oat = readInRange(m_ui->txtOAT, celsius ? -100 : -148, celsius ? 60 : 140,
-                          tr("outside air temperature"));
+        oat = celsius ? readWithin(m_ui->txtOAT, -100, 60,
+                                   tr("Enter an outside air temperature from -100 to 60 °C!"))
+                      : readWithin(m_ui->txtOAT, -148, 140,
+                                   tr("Enter an outside air temperature from -148 to 140 °F!"));
         if (!oat) {
             return false;
         }
@@ -106,7 +115,8 @@ bool AtmosWindow::compute() {
     }
     double station = 0;
     if (!isEmpty(m_ui->txtElev)) {
-        const auto elevation = readInRange(m_ui->txtElev, -2000, 20000, tr("station elevation"));
+        const auto elevation = readWithin(m_ui->txtElev, -2000, 20000,
+                                          tr("Enter a station elevation from -2000 to 20000 ft!"));
         if (!elevation) {
             return false;
         }
@@ -121,14 +131,15 @@ bool AtmosWindow::compute() {
                     tr("The pressure altitude is above the top of the standard atmosphere!"),
                     m_ui->txtAlt, OnField::SelectAndFocus);
             case AtmosphereFault::PressureAltitudeBelowFloor:
-                return fail(tr("The pressure altitude is below the bottom of the table!"),
+                return fail(tr("The pressure altitude is below -5000 ft, the bottom of the "
+                               "standard atmosphere!"),
                             m_ui->txtAlt, OnField::SelectAndFocus);
             case AtmosphereFault::DensityAltitudeAboveCeiling:
                 return fail(tr("The density altitude is above the top of the standard atmosphere!"),
                             m_ui->txtOAT, OnField::SelectAndFocus);
             case AtmosphereFault::AtOrBelowAbsoluteZero:
-                return fail(tr("At or below absolute zero!"), m_ui->txtOAT,
-                            OnField::SelectAndFocus);
+                return fail(tr("The outside air temperature is at or below absolute zero!"),
+                            m_ui->txtOAT, OnField::SelectAndFocus);
         }
     }
     const AtmosphereResult& r = *out.Result;
@@ -142,7 +153,7 @@ bool AtmosWindow::compute() {
         m_ui->LblDA->setText(fixed(t.DensityAltitude, 0, tr(" ft")));
         m_ui->LblTrueAlt->setText(fixed(t.TrueAltitude, 0, tr(" ft")));
         m_ui->LblDensityRatio->setText(fixed(t.DensityRatio, 4, QString()));
-        m_ui->LblSoundSpeed->setText(fixed(t.SpeedOfSound, 1, tr(" kt")));
+        m_ui->LblSoundSpeed->setText(fixed(t.SpeedOfSound, 0, tr(" kt")));
     } else {
         for (QLabel* label : {m_ui->LblIsaDev, m_ui->LblDA, m_ui->LblTrueAlt, m_ui->LblDensityRatio,
                               m_ui->LblSoundSpeed}) {

@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CloudCore.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace aerolume {
 
 namespace {
 constexpr double kFeetPerDegreeOfSpread = 400;
 constexpr double kLapsePerThousandFeet = 1.98;
+
+// To the nearest 100 ft; + 0.0 turns a negative zero into zero.
+double toHundreds(double feet) {
+    return std::round(feet / 100) * 100 + 0.0;
+}
 }  // namespace
 
 std::optional<CloudResult> ComputeCloud(const CloudInput& input) {
@@ -13,10 +21,14 @@ std::optional<CloudResult> ComputeCloud(const CloudInput& input) {
         return std::nullopt;
     }
     CloudResult result{};
-    result.BaseAboveField = (input.TemperatureC - input.DewPointC) * kFeetPerDegreeOfSpread;
-    result.BaseAboveSeaLevel = input.FieldFeet + result.BaseAboveField;
+    const double base = (input.TemperatureC - input.DewPointC) * kFeetPerDegreeOfSpread;
+    result.BaseAboveField = toHundreds(base);
+    const auto aboveSeaLevel = [&input](double height) {
+        return std::max(toHundreds(input.FieldFeet + height), input.FieldFeet);
+    };
+    result.BaseAboveSeaLevel = aboveSeaLevel(base);
     if (input.TemperatureC > 0) {
-        result.FreezingLevel = input.FieldFeet + input.TemperatureC / kLapsePerThousandFeet * 1000;
+        result.FreezingLevel = aboveSeaLevel(input.TemperatureC / kLapsePerThousandFeet * 1000);
     }
     return result;
 }

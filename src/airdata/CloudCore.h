@@ -22,7 +22,11 @@ struct CloudResult {
 // The rules of thumb for convective cloud and the freezing level:
 //   cloud base above the field = (temperature - dew point) * 400 ft per deg C,
 //   freezing level = field + temperature / 1.98 * 1000 ft (1.98 deg C per 1000 ft).
-// No result when the dew point is above the temperature.
+// Each height is rounded to the nearest 100 ft (half away from zero), all the precision
+// a rule of thumb supports; the heights above sea level are the field elevation plus
+// the unrounded height, then rounded, but never below the field (a base at the surface
+// of a field at 1249 ft is at 1249 ft). No result when the dew point is above the
+// temperature.
 std::optional<CloudResult> ComputeCloud(const CloudInput& input);
 
 }  // namespace aerolume

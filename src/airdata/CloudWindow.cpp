@@ -22,19 +22,22 @@ CloudWindow::CloudWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults({m_ui->Label4, m_ui->Label5, m_ui->Label6},
-               {m_ui->LblBaseAgl, m_ui->LblBaseMsl, m_ui->LblFreezing}, m_ui->ErrorLbl);
-    setHelp({tr("Temperature and Dew Point: at the field, in °C from -60 to 60 or in °F from -76 "
-                "to 140 (choose the unit with its buttons). The dew point cannot be above the "
-                "temperature."),
-             tr("Field Elevation: in feet, from -2000 to 20000."),
-             tr("Cloud base: the base of convective cloud above the field is estimated as the "
-                "spread between temperature and dew point in °C × 400 ft; above sea level it is "
-                "that plus the field elevation. Equal temperature and dew point put it at the "
-                "surface (0 ft above the field)."),
-             tr("Freezing level: the field elevation + temperature in °C / 1.98 × 1000 ft, taking "
-                "the standard fall of 1.98 °C per 1000 ft; at or below 0 °C at the field it is "
-                "\"at the surface\". Both are rules of thumb: the real air can differ.")});
+    setResultsAndMessage({m_ui->Label4, m_ui->Label5, m_ui->Label6},
+                         {m_ui->LblBaseAgl, m_ui->LblBaseMsl, m_ui->LblFreezing}, m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
+    setHelp(
+        {tr("Temperature and Dew Point: at the field, in °C from -60 to 60 or in °F from -76 "
+            "to 140 (choose the unit with its buttons). The dew point cannot be above the "
+            "temperature."),
+         tr("Field Elevation: in feet, from -2000 to 20000."),
+         tr("Cloud base: the base of convective cloud above the field is estimated as the "
+            "spread between temperature and dew point in °C × 400 ft; above sea level it is "
+            "that plus the field elevation. Equal temperature and dew point put it at the "
+            "surface (0 ft above the field)."),
+         tr("Freezing level: the field elevation + temperature in °C / 1.98 × 1000 ft, taking "
+            "the standard fall of 1.98 °C per 1000 ft; at or below 0 °C at the field it is "
+            "\"at the surface\". Both are rules of thumb, shown to the nearest 100 ft: the real "
+            "air can differ.")});
 
     addField(m_ui->txtTemp, kMinusPointSlashDigits, m_ui->txtDew);
     addField(m_ui->txtDew, kMinusPointSlashDigits, m_ui->txtElev);
@@ -54,15 +57,19 @@ bool CloudWindow::compute() {
     const bool celsius = m_ui->optC->isChecked();
     const double low = celsius ? -60 : -76;
     const double high = celsius ? 60 : 140;
-    const auto temperature = readInRange(m_ui->txtTemp, low, high, tr("temperature"));
+    const QString range = celsius ? tr("from -60 to 60 °C") : tr("from -76 to 140 °F");
+    const auto temperature =
+        readWithin(m_ui->txtTemp, low, high, tr("Enter a temperature %1!").arg(range));
     if (!temperature) {
         return false;
     }
-    const auto dewPoint = readInRange(m_ui->txtDew, low, high, tr("dew point"));
+    const auto dewPoint =
+        readWithin(m_ui->txtDew, low, high, tr("Enter a dew point %1!").arg(range));
     if (!dewPoint) {
         return false;
     }
-    const auto elevation = readInRange(m_ui->txtElev, -2000, 20000, tr("field elevation"));
+    const auto elevation = readWithin(m_ui->txtElev, -2000, 20000,
+                                      tr("Enter a field elevation from -2000 to 20000 ft!"));
     if (!elevation) {
         return false;
     }

@@ -13,7 +13,6 @@
 #include <atomic>
 
 #include "AirportCaptions.h"
-#include "navigation/EntryChecks.h"
 #include "navigation/MagneticModel.h"
 #include "navigation/WindCaptions.h"
 #include "planning/Coordinates.h"
@@ -473,25 +472,27 @@ bool AirportWindow::computeWinds() {
     if (!m_airport) {
         return fail(tr("Choose an airport first!"), m_ui->txtSearch, OnField::FocusOnly);
     }
-    const auto from = numberIn(m_ui->txtWindDir, 0, 360);
+    const auto from =
+        readWithin(m_ui->txtWindDir, 0, 360, tr("Enter a wind direction from 0 to 360°!"));
     if (!from) {
-        return fail(tr("Enter a wind direction from 0 to 360°!"), m_ui->txtWindDir,
-                    OnField::SelectAndFocus);
+        return false;
     }
-    const auto speed = numberIn(m_ui->txtWindSpeed, 0, 200);
+    const auto speed =
+        readWithin(m_ui->txtWindSpeed, 0, 200, tr("Enter a wind speed from 0 to 200 kt!"));
     if (!speed) {
-        return fail(tr("Enter a wind speed from 0 to 200 kt!"), m_ui->txtWindSpeed,
-                    OnField::SelectAndFocus);
+        return false;
     }
     std::optional<double> gust;
-    if (!isEmpty(m_ui->txtGust) && !(gust = numberIn(m_ui->txtGust, *speed, 200))) {
-        return fail(tr("Enter a gust from the wind speed to 200 kt!"), m_ui->txtGust,
-                    OnField::SelectAndFocus);
+    if (!isEmpty(m_ui->txtGust) &&
+        !(gust = readWithin(m_ui->txtGust, *speed, 200,
+                            tr("Enter a gust from the wind speed to 200 kt!")))) {
+        return false;
     }
     std::optional<double> limit;
-    if (!isEmpty(m_ui->txtXwindLimit) && !(limit = numberIn(m_ui->txtXwindLimit, 0, 99))) {
-        return fail(tr("Enter a crosswind limit from 0 to 99 kt!"), m_ui->txtXwindLimit,
-                    OnField::SelectAndFocus);
+    if (!isEmpty(m_ui->txtXwindLimit) &&
+        !(limit = readWithin(m_ui->txtXwindLimit, 0, 99,
+                             tr("Enter a crosswind limit from 0 to 99 kt!")))) {
+        return false;
     }
     m_windsShown = true;
     const auto now = variationToday(m_airport->place.Position, m_airport->elevationFt);

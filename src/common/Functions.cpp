@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "Constants.h"
 #include "KeyCodes.h"
 
 namespace aerolume {
@@ -21,18 +20,18 @@ double ArcSin(double x) {
     return std::atan(x / std::sqrt(-x * x + 1));
 }
 
-double Atan2(double y, double x) {
+double Atan2(double y, double x, double pi) {
     double result = 0;
     if (x > 0) {
         result = std::atan(y / x);
     } else if (x < 0 && y >= 0) {
-        result = std::atan(y / x) + kPi;
+        result = std::atan(y / x) + pi;
     } else if (x == 0 && y > 0) {
-        result = kPi / 2;
+        result = pi / 2;
     } else if (x < 0 && y < 0) {
-        result = std::atan(y / x) - kPi;
+        result = std::atan(y / x) - pi;
     } else if (x == 0 && y < 0) {
-        result = -kPi / 2;
+        result = -pi / 2;
     }
     return result;
 }

@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "Constants.h"
+
 namespace aerolume {
 
 // Routines shared by the route computation and the conversions window. Angles are
@@ -16,9 +18,10 @@ double ArcCos(double x);
 // Inverse sine as arctan(x / sqrt(1 - x*x)), for -1 < x < 1; result in (-pi/2, pi/2).
 double ArcSin(double x);
 
-// The angle of the point (x, y), y given first, in (-pi, pi], with the program's pi.
-// Atan2(0, 0) is 0; a negative zero y counts as zero, so Atan2(-0, -1) is +pi.
-double Atan2(double y, double x);
+// The angle of the point (x, y), y given first, in (-pi, pi], with `pi` (the program's
+// rounded one unless another is given). Atan2(0, 0) is 0; a negative zero y counts as
+// zero, so Atan2(-0, -1) is +pi.
+double Atan2(double y, double x, double pi = kPi);
 
 // a modulo b for b > 0. For a >= 0 the result is in [0, b); for a < 0 in (0, b], so a
 // negative whole multiple of b gives b (ModReal(-360, 360) is 360).

@@ -5,6 +5,15 @@ namespace aerolume {
 
 inline constexpr double kFeetPerNauticalMile = 6076.11549;  // 1852 m
 
+// The rates the window takes, each as an entry and the vertical speed and gradient as
+// results too.
+inline constexpr double kClimbMinVerticalSpeed = 1;  // ft/min
+inline constexpr double kClimbMaxVerticalSpeed = 10000;
+inline constexpr double kClimbMinPathAngle = 0.1;  // degrees
+inline constexpr double kClimbMaxPathAngle = 30;
+inline constexpr double kClimbMinGradient = 1;  // ft/NM
+inline constexpr double kClimbMaxGradient = 3500;
+
 // The one rate of climb or descent the pilot gives, as a positive magnitude.
 enum class ClimbRate {
     VerticalSpeed,  // ft/min

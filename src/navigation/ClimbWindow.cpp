@@ -14,6 +14,11 @@ QString fixed(double value, int decimals, const QString& unit) {
     return QString::fromStdString(formatFixed(value, decimals)) + unit;
 }
 
+// An entry as its value, with a leading zero and no more digits than it has.
+QString entry(double value) {
+    return QString::number(value, 'g', 12);
+}
+
 }  // namespace
 
 ClimbWindow::ClimbWindow(WindowRegistry& registry)
@@ -21,12 +26,15 @@ ClimbWindow::ClimbWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults({m_ui->Label7, m_ui->Label8, m_ui->Label9, m_ui->Label10, m_ui->Label11},
-               {m_ui->LblVS, m_ui->LblAngle, m_ui->LblGradient, m_ui->LblTime, m_ui->LblDist},
-               m_ui->ErrorLbl);
+    setResultsAndMessage(
+        {m_ui->Label7, m_ui->Label8, m_ui->Label9, m_ui->Label10, m_ui->Label11},
+        {m_ui->LblVS, m_ui->LblAngle, m_ui->LblGradient, m_ui->LblTime, m_ui->LblDist},
+        m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
     setHelp(
-        {tr("From Altitude and To Altitude: where the climb or descent starts and ends, in feet, "
-            "from -2000 to 60000. A To Altitude below the From Altitude makes it a descent."),
+        {tr("Starting Altitude and Target Altitude: where the climb or descent starts and ends, "
+            "in feet, from -2000 to 60000. A target below the starting altitude makes it a "
+            "descent."),
          tr("Ground Speed: your speed over the ground during the climb or descent, in knots, "
             "from 1 to 1000."),
          tr("Fill exactly one of the next three, leaving the other two empty: Vertical Speed in "
@@ -35,7 +43,9 @@ ClimbWindow::ClimbWindow(WindowRegistry& registry)
          tr("Compute! shows all three rates, the time the climb or descent takes (h:mm:ss) and "
             "the distance it covers over the ground (NM). Gradient = vertical speed × 60 / ground "
             "speed; path angle = arctan(gradient / 6076.12 ft per NM). A 3° path at 120 kt is "
-            "318 ft/NM and 637 ft/min.")});
+            "318 ft/NM and 637 ft/min. A vertical speed or gradient that comes out beyond the "
+            "range the window takes for it is not shown: the window says which entries to "
+            "check.")});
 
     addField(m_ui->txtFrom, kMinusPointSlashDigits, m_ui->txtTo);
     addField(m_ui->txtTo, kMinusPointSlashDigits, m_ui->txtGS);
@@ -55,15 +65,18 @@ void ClimbWindow::Command2_Click() {
 
 bool ClimbWindow::compute() {
     beginRun();
-    const auto from = readInRange(m_ui->txtFrom, -2000, 60000, tr("starting altitude"));
+    const auto from = readWithin(m_ui->txtFrom, -2000, 60000,
+                                 tr("Enter a starting altitude from -2000 to 60000 ft!"));
     if (!from) {
         return false;
     }
-    const auto to = readInRange(m_ui->txtTo, -2000, 60000, tr("target altitude"));
+    const auto to = readWithin(m_ui->txtTo, -2000, 60000,
+                               tr("Enter a target altitude from -2000 to 60000 ft!"));
     if (!to) {
         return false;
     }
-    const auto speed = readInRange(m_ui->txtGS, 1, 1000, tr("ground speed"));
+    const auto speed =
+        readWithin(m_ui->txtGS, 1, 1000, tr("Enter a ground speed from 1 to 1000 kt!"));
     if (!speed) {
         return false;
     }
@@ -72,11 +85,15 @@ bool ClimbWindow::compute() {
         ClimbRate rate;
         double low;
         double high;
-        QString what;
+        QString message;
+        QString unit;
     } rates[] = {
-        {m_ui->txtVS, ClimbRate::VerticalSpeed, 1, 10000, tr("vertical speed")},
-        {m_ui->txtAngle, ClimbRate::PathAngle, 0.1, 30, tr("path angle")},
-        {m_ui->txtGradient, ClimbRate::Gradient, 1, 3500, tr("gradient")},
+        {m_ui->txtVS, ClimbRate::VerticalSpeed, kClimbMinVerticalSpeed, kClimbMaxVerticalSpeed,
+         tr("Enter a vertical speed from 1 to 10000 ft/min!"), tr(" ft/min")},
+        {m_ui->txtAngle, ClimbRate::PathAngle, kClimbMinPathAngle, kClimbMaxPathAngle,
+         tr("Enter a path angle from 0.1 to 30°!"), tr("°")},
+        {m_ui->txtGradient, ClimbRate::Gradient, kClimbMinGradient, kClimbMaxGradient,
+         tr("Enter a gradient from 1 to 3500 ft/NM!"), tr(" ft/NM")},
     };
     const auto* given = std::end(rates);
     for (const auto* r = std::begin(rates); r != std::end(rates); ++r) {
@@ -84,16 +101,16 @@ bool ClimbWindow::compute() {
             continue;
         }
         if (given != std::end(rates)) {
-            return fail(tr("Fill only one of vertical speed, path angle and gradient!"), r->field,
-                        OnField::SelectAndFocus);
+            return fail(tr("Fill in only one of vertical speed, path angle and gradient!"),
+                        r->field, OnField::SelectAndFocus);
         }
         given = r;
     }
     if (given == std::end(rates)) {
-        return fail(tr("Fill one of vertical speed, path angle and gradient!"), m_ui->txtVS,
+        return fail(tr("Fill in one of vertical speed, path angle and gradient!"), m_ui->txtVS,
                     OnField::SelectAndFocus);
     }
-    const auto rate = readInRange(given->field, given->low, given->high, given->what);
+    const auto rate = readWithin(given->field, given->low, given->high, given->message);
     if (!rate) {
         return false;
     }
@@ -102,10 +119,31 @@ bool ClimbWindow::compute() {
                     OnField::SelectAndFocus);
     }
     const ClimbResult r = ComputeClimb({*from, *to, *speed, given->rate, *rate});
+    const QString verticalSpeed = fixed(r.VerticalSpeed, 0, tr(" ft/min"));
+    const QString gradient = fixed(r.Gradient, 0, tr(" ft/NM"));
+    // The vertical speed and gradient are tied by the ground speed: where the one given
+    // and the ground speed make the other a rate the window would refuse as an entry,
+    // the entries are off. (The path angle and its gradient are tied by a fixed rule.)
+    const QString givenRate = entry(*rate) + given->unit;
+    const QString groundSpeed = entry(*speed) + tr(" kt");
+    if (given->rate != ClimbRate::VerticalSpeed &&
+        (r.VerticalSpeed < kClimbMinVerticalSpeed || r.VerticalSpeed > kClimbMaxVerticalSpeed)) {
+        return fail(tr("The vertical speed for %1 at %2 is %3, outside the 1 to 10000 ft/min "
+                       "this window takes: check the ground speed and the rate!")
+                        .arg(givenRate, groundSpeed, verticalSpeed),
+                    given->field, OnField::SelectAndFocus);
+    }
+    if (given->rate == ClimbRate::VerticalSpeed &&
+        (r.Gradient < kClimbMinGradient || r.Gradient > kClimbMaxGradient)) {
+        return fail(tr("The gradient for %1 at %2 is %3, outside the 1 to 3500 ft/NM this "
+                       "window takes: check the ground speed and the vertical speed!")
+                        .arg(givenRate, groundSpeed, gradient),
+                    given->field, OnField::SelectAndFocus);
+    }
     const QString way = r.Descent ? tr("descent") : tr("climb");
-    m_ui->LblVS->setText(fixed(r.VerticalSpeed, 0, tr(" ft/min")));
+    m_ui->LblVS->setText(verticalSpeed);
     m_ui->LblAngle->setText(fixed(r.PathAngle, 1, tr("°")));
-    m_ui->LblGradient->setText(fixed(r.Gradient, 0, tr(" ft/NM")));
+    m_ui->LblGradient->setText(gradient);
     m_ui->LblTime->setText(QString::fromStdString(formatDuration(r.TimeHours)) + QLatin1Char(' ') +
                            way);
     m_ui->LblDist->setText(fixed(r.DistanceNm, 1, tr(" NM ")) + way);

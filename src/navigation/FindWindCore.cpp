@@ -3,12 +3,12 @@
 
 #include <cmath>
 
-#include "common/Constants.h"
+#include <numbers>
 
 namespace aerolume {
 
 FindWindResult FindWind(const FindWindInput& input) {
-    const double k = kPi / 180;
+    const double k = std::numbers::pi / 180;
     const double north = input.GroundSpeed * std::cos(input.TrueCourse * k) -
                          input.TrueAirspeed * std::cos(input.TrueHeading * k);
     const double east = input.GroundSpeed * std::sin(input.TrueCourse * k) -

@@ -5,6 +5,10 @@
 
 namespace aerolume {
 
+// The fastest wind the window shows, as every window of the program takes a wind speed
+// (kt); a faster one means the entries are off.
+inline constexpr double kFindWindMaxSpeed = 200;
+
 // The unknown-wind problem: what the aircraft pointed and flew through the air against
 // what it made good over the ground.
 struct FindWindInput {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FindWindWindow.h"
 
-#include "EntryChecks.h"
 #include "FindWindCore.h"
 #include "WindCaptions.h"
 #include "shell/ClientArea.h"
@@ -15,20 +14,24 @@ FindWindWindow::FindWindWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults({m_ui->Label5, m_ui->Label6, m_ui->Label7, m_ui->Label8},
-               {m_ui->LblWindDir, m_ui->LblWindSpeed, m_ui->LblHeadwind, m_ui->LblCrosswind},
-               m_ui->ErrorLbl, 10, true);
-    setHelp({tr("   Finds the wind from what the aircraft flew through the air (true heading and "
-                "true airspeed) and what it made good over the ground (true course and ground "
-                "speed, as from a GPS or two fixes): the wind is the ground vector minus the air "
-                "vector."),
-             tr("   True heading in whole degrees, 0 to 360° (both north)."),
-             tr("   True airspeed in knots, 1 to 1000 kt."),
-             tr("   True course, the track made good, in whole degrees, 0 to 360° (both north)."),
-             tr("   Ground speed in knots, 0 to 1500 kt."),
-             tr("   Results: the direction the wind blows from (true, north is 360°; calm below "
-                "half a knot), its speed, and its components along the track: head- or "
-                "tailwind, and the crosswind with the side it comes from, in whole knots.")});
+    setResultsAndMessage(
+        {m_ui->Label5, m_ui->Label6, m_ui->Label7, m_ui->Label8},
+        {m_ui->LblWindDir, m_ui->LblWindSpeed, m_ui->LblHeadwind, m_ui->LblCrosswind},
+        m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
+    setHelp(
+        {tr("Finds the wind from what the aircraft flew through the air (true heading and "
+            "true airspeed) and what it made good over the ground (true course and ground "
+            "speed, as from a GPS or two fixes): the wind is the ground vector minus the air "
+            "vector."),
+         tr("True heading in whole degrees, 0 to 360° (both north)."),
+         tr("True airspeed in knots, 1 to 1000 kt."),
+         tr("True course, the track made good, in whole degrees, 0 to 360° (both north)."),
+         tr("Ground speed in knots, 0 to 1500 kt."),
+         tr("Results: the direction the wind blows from (true, north is 360°; calm below "
+            "half a knot), its speed, and its components along the track: head- or "
+            "tailwind, and the crosswind with the side it comes from, in whole knots. A wind above "
+            "200 kt is not shown: the entries are off.")});
 
     addField(m_ui->txtTH, kDigits, m_ui->txtTAS);
     addField(m_ui->txtTAS, kPointSlashDigits, m_ui->txtTC);
@@ -46,27 +49,32 @@ void FindWindWindow::Command2_Click() {
 
 bool FindWindWindow::compute() {
     beginRun();
-    const auto heading = numberIn(m_ui->txtTH, 0, 360);
+    const auto heading =
+        readWithin(m_ui->txtTH, 0, 360, tr("Enter a true heading from 0 to 360°!"));
     if (!heading) {
-        return fail(tr("Enter a true heading from 0 to 360°!"), m_ui->txtTH,
-                    OnField::SelectAndFocus);
+        return false;
     }
-    const auto airspeed = numberIn(m_ui->txtTAS, 1, 1000);
+    const auto airspeed =
+        readWithin(m_ui->txtTAS, 1, 1000, tr("Enter a true airspeed from 1 to 1000 kt!"));
     if (!airspeed) {
-        return fail(tr("Enter a true airspeed from 1 to 1000 kt!"), m_ui->txtTAS,
-                    OnField::SelectAndFocus);
+        return false;
     }
-    const auto course = numberIn(m_ui->txtTC, 0, 360);
+    const auto course = readWithin(m_ui->txtTC, 0, 360, tr("Enter a true course from 0 to 360°!"));
     if (!course) {
-        return fail(tr("Enter a true course from 0 to 360°!"), m_ui->txtTC,
-                    OnField::SelectAndFocus);
+        return false;
     }
-    const auto groundSpeed = numberIn(m_ui->txtGS, 0, 1500);
+    const auto groundSpeed =
+        readWithin(m_ui->txtGS, 0, 1500, tr("Enter a ground speed from 0 to 1500 kt!"));
     if (!groundSpeed) {
-        return fail(tr("Enter a ground speed from 0 to 1500 kt!"), m_ui->txtGS,
-                    OnField::SelectAndFocus);
+        return false;
     }
     const FindWindResult wind = FindWind({*heading, *airspeed, *course, *groundSpeed});
+    if (wind.Speed > kFindWindMaxSpeed) {
+        return fail(tr("These entries give a wind of %1, outside the 0 to 200 kt this program "
+                       "takes: check the headings and the speeds!")
+                        .arg(knotsCaption(wind.Speed)),
+                    m_ui->txtGS, OnField::SelectAndFocus);
+    }
     m_ui->LblWindDir->setText(windFromCaption(wind.Direction, wind.Speed));
     m_ui->LblWindSpeed->setText(knotsCaption(wind.Speed));
     m_ui->LblHeadwind->setText(headwindCaption(wind.AlongTrack.Headwind));

@@ -20,11 +20,18 @@ enum class FuelKind {
 // 1 US gal = 3.785411784 L, 1 lb = 0.45359237 kg, AvGas 6.0 lb/US gal, Jet A 6.7 lb/US gal.
 double ConvertFuel(double amount, FuelUnit from, FuelUnit to, FuelKind kind);
 
+// What the window takes, as an entry and as a result: a fuel flow from 0 to 99999 per
+// hour, a time from 0 to below 100 hours (99:59:59), an amount from 0 to 999999, in the
+// chosen unit.
+inline constexpr double kFuelMaxFlow = 99999;
+inline constexpr double kFuelHoursBelow = 100;
+inline constexpr double kFuelMaxAmount = 999999;
+
 // Flow, time and amount, all in one unit (the flow per hour): two known, one missing.
 struct FuelInput {
-    std::optional<double> Flow;    // unit per hour, 0 to 99999
-    std::optional<double> Hours;   // 0 to 100
-    std::optional<double> Amount;  // unit, 0 to 999999
+    std::optional<double> Flow;    // unit per hour, 0 to kFuelMaxFlow
+    std::optional<double> Hours;   // 0 to below kFuelHoursBelow
+    std::optional<double> Amount;  // unit, 0 to kFuelMaxAmount
     FuelUnit Unit = FuelUnit::UsGallons;
     FuelKind Kind = FuelKind::AvGas;
 };

@@ -41,19 +41,16 @@ MagVarWindow::MagVarWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults({m_ui->Label9, m_ui->Label10, m_ui->Label11, m_ui->Label12, m_ui->Label13},
-               {m_ui->LblVar, m_ui->LblIncl, m_ui->LblTotal, m_ui->LblHoriz, m_ui->LblChange},
-               m_ui->ErrorLbl, 10, true);
-    // The error label lies over the result table; both keep their room while hidden, as
-    // does the warning below them, so nothing on the window moves.
-    for (QLabel* label : {m_ui->Label9, m_ui->Label10, m_ui->Label11, m_ui->Label12, m_ui->Label13,
-                          m_ui->LblVar, m_ui->LblIncl, m_ui->LblTotal, m_ui->LblHoriz,
-                          m_ui->LblChange, m_ui->ErrorLbl, m_ui->LblWarning}) {
-        QSizePolicy policy = label->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        label->setSizePolicy(policy);
-    }
-    styleErrorLabel(m_ui->LblWarning, 9, false);
+    setResultsAndMessage(
+        {m_ui->Label9, m_ui->Label10, m_ui->Label11, m_ui->Label12, m_ui->Label13},
+        {m_ui->LblVar, m_ui->LblIncl, m_ui->LblTotal, m_ui->LblHoriz, m_ui->LblChange},
+        m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
+    // The warning below the results keeps its room while hidden, so nothing moves.
+    QSizePolicy policy = m_ui->LblWarning->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_ui->LblWarning->setSizePolicy(policy);
+    styleMessageLabel(m_ui->LblWarning);
     m_ui->LblWarning->hide();
     setHelp(
         {tr("Type the latitude and the longitude as degrees, minutes and seconds and choose "
@@ -90,7 +87,7 @@ MagVarWindow::MagVarWindow(WindowRegistry& registry)
     m_ui->txtDate->setText(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     connect(m_ui->Command2, &QPushButton::clicked, this, &MagVarWindow::Command2_Click);
     m_ui->txtLatDeg->setFocus(Qt::OtherFocusReason);
-    fitClientArea(this, 6600, 4400);
+    fitClientArea(this, 6600, 3900);
 }
 
 MagVarWindow::~MagVarWindow() = default;
@@ -130,18 +127,21 @@ bool MagVarWindow::compute() {
     m_ui->LblWarning->hide();
 
     const auto latitude =
-        readAngle({m_ui->txtLatDeg, m_ui->txtLatMin, m_ui->txtLatSec}, 90, tr("Invalid latitude!"));
+        readAngle({m_ui->txtLatDeg, m_ui->txtLatMin, m_ui->txtLatSec}, 90,
+                  tr("Enter a latitude from 0 to 90°, its minutes and seconds below 60!"));
     if (!latitude) {
         return false;
     }
     const auto longitude = readAngle({m_ui->txtLongDeg, m_ui->txtLongMin, m_ui->txtLongSec}, 180,
-                                     tr("Invalid longitude!"));
+                                     tr("Enter a longitude from 0 to 180°, its minutes and "
+                                        "seconds below 60!"));
     if (!longitude) {
         return false;
     }
     const auto altitude = isEmpty(m_ui->txtAlt) ? 0.0 : strictValue(m_ui->txtAlt);
     if (!altitude || *altitude < kMinAltitudeFeet || *altitude > kMaxAltitudeFeet) {
-        return fail(tr("Invalid altitude!"), m_ui->txtAlt, OnField::SelectAndFocus);
+        return fail(tr("Enter an altitude from -1500 to 60000 ft, or none for sea level!"),
+                    m_ui->txtAlt, OnField::SelectAndFocus);
     }
     // Year, month and day, apart by "-", "." or "/".
     static const QRegularExpression datePattern(
@@ -153,14 +153,15 @@ bool MagVarWindow::compute() {
             ? DecimalYear(year, date.captured(2).toInt(), date.captured(3).toInt())
             : std::nullopt;
     if (!decimalYear) {
-        return fail(tr("Invalid date!"), m_ui->txtDate, OnField::SelectAndFocus);
+        return fail(tr("Enter a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD!"), m_ui->txtDate,
+                    OnField::SelectAndFocus);
     }
 
     const double lat = m_ui->optS->isChecked() ? -*latitude : *latitude;
     const double lon = m_ui->optW->isChecked() ? -*longitude : *longitude;
     const auto result = MagneticVariationAt(lat, lon, *altitude, *decimalYear);
     if (!result) {
-        return fail(tr("No magnetic field for this position."), m_ui->txtLatDeg,
+        return fail(tr("The model gives no magnetic field for this position!"), m_ui->txtLatDeg,
                     OnField::SelectAndFocus);
     }
     const GeomagneticField& b = result->Field;

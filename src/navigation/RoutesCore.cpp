@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "common/Constants.h"
 #include "common/Functions.h"
 
 namespace aerolume {
@@ -14,9 +13,9 @@ constexpr double kLongitudeBound = 180;
 
 // Decimal degrees from degrees, minutes and seconds, then radians with pi/180 formed
 // first: in this order 89 deg 60 min and 0 deg 5400 min both give pi/2 exactly.
-double radians(double deg, double min, double sec) {
+double radians(double deg, double min, double sec, double pi) {
     const double degrees = deg + (min + sec / 60) / 60;
-    return (kPi / 180) * degrees;
+    return (pi / 180) * degrees;
 }
 
 double square(double x) {
@@ -85,20 +84,20 @@ std::optional<RouteError> CheckDegreeBounds(const RouteInput& input) {
     return std::nullopt;
 }
 
-std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input) {
+std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input, double pi) {
     // 1. Degree bounds.
     if (const auto error = CheckDegreeBounds(input)) {
         return *error;
     }
 
     // 2. Unsigned radians. Minutes and seconds are unbounded.
-    const double depLat = radians(input.DepLatDeg, input.DepLatMin, input.DepLatSec);
-    const double depLong = radians(input.DepLongDeg, input.DepLongMin, input.DepLongSec);
-    const double destLat = radians(input.DestLatDeg, input.DestLatMin, input.DestLatSec);
-    const double destLong = radians(input.DestLongDeg, input.DestLongMin, input.DestLongSec);
+    const double depLat = radians(input.DepLatDeg, input.DepLatMin, input.DepLatSec, pi);
+    const double depLong = radians(input.DepLongDeg, input.DepLongMin, input.DepLongSec, pi);
+    const double destLat = radians(input.DestLatDeg, input.DestLatMin, input.DestLatSec, pi);
+    const double destLong = radians(input.DestLongDeg, input.DestLongMin, input.DestLongSec, pi);
 
     // 3. Pole endpoint, exactly.
-    const double halfPi = kPi / 2;
+    const double halfPi = pi / 2;
     if (depLat == halfPi || destLat == halfPi) {
         return RouteError::PoleEndpoint;
     }
@@ -110,7 +109,7 @@ std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input) {
     const double lambda2 = input.DestEast ? -destLong : destLong;
 
     // 5. Opposite meridians, exactly.
-    if (lambda1 - lambda2 == kPi || lambda2 - lambda1 == kPi) {
+    if (lambda1 - lambda2 == pi || lambda2 - lambda1 == pi) {
         return RouteError::PoleCrossing;
     }
 
@@ -147,7 +146,7 @@ std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input) {
         return RouteError::PoleEndpoint;
     }
     // Opposite meridians up to rounding (30.5 W against 149.5 E).
-    if (std::fabs(ModReal(lambda1 - lambda2, 2 * kPi) - kPi) <= kRoundingTolerance) {
+    if (std::fabs(ModReal(lambda1 - lambda2, 2 * pi) - pi) <= kRoundingTolerance) {
         return RouteError::PoleCrossing;
     }
 
@@ -169,7 +168,7 @@ std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input) {
         }
         return d < halfPi ? RouteError::SamePosition : RouteError::Antipodes;
     }
-    result.GreatCircleDistance = d * (10800 / kPi);
+    result.GreatCircleDistance = d * (10800 / pi);
 
     // 8. Initial great-circle course. On a meridian c is +-1 up to rounding: limited
     // to [-1, 1], and acos taken as its limits 0 and pi at the ends, where ArcCos
@@ -179,30 +178,30 @@ std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input) {
     if (c >= 1) {
         angle = 0;
     } else if (c <= -1) {
-        angle = kPi;
+        angle = pi;
     } else {
         angle = ArcCos(c);
     }
-    const double course = std::sin(lambda2 - lambda1) >= 0 ? 2 * kPi - angle : angle;
-    result.GreatCircleCourse = course * (180 / kPi);
+    const double course = std::sin(lambda2 - lambda1) >= 0 ? 2 * pi - angle : angle;
+    result.GreatCircleCourse = course * (180 / pi);
 
     // 9. Rhumb line.
-    const double westward = ModReal(lambda2 - lambda1, 2 * kPi);
-    const double eastward = ModReal(lambda1 - lambda2, 2 * kPi);
-    const double dPhi = std::log(std::tan(kPi / 4 + phi2 / 2) / std::tan(kPi / 4 + phi1 / 2));
+    const double westward = ModReal(lambda2 - lambda1, 2 * pi);
+    const double eastward = ModReal(lambda1 - lambda2, 2 * pi);
+    const double dPhi = std::log(std::tan(pi / 4 + phi2 / 2) / std::tan(pi / 4 + phi1 / 2));
     static const double tolerance = std::pow(1E-15, 0.5);
     const double q = std::fabs(phi2 - phi1) < tolerance ? std::cos(phi1) : (phi2 - phi1) / dPhi;
     double rhumbCourse = 0;
     double rhumbDistance = 0;
     if (westward >= eastward) {
-        rhumbCourse = ModReal(Atan2(eastward, dPhi), 2 * kPi);
+        rhumbCourse = ModReal(Atan2(eastward, dPhi, pi), 2 * pi);
         rhumbDistance = std::sqrt(square(q) * square(eastward) + square(phi2 - phi1));
     } else {
-        rhumbCourse = ModReal(Atan2(-westward, dPhi), 2 * kPi);
+        rhumbCourse = ModReal(Atan2(-westward, dPhi, pi), 2 * pi);
         rhumbDistance = std::sqrt(square(q) * square(westward) + square(phi2 - phi1));
     }
-    result.RhumbLineCourse = rhumbCourse * (180 / kPi);
-    result.RhumbLineDistance = rhumbDistance * (10800 / kPi);
+    result.RhumbLineCourse = rhumbCourse * (180 / pi);
+    result.RhumbLineDistance = rhumbDistance * (10800 / pi);
     return result;
 }
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <variant>
 
+#include "common/Constants.h"
+
 namespace aerolume {
 
 // A departure and a destination, each latitude and longitude as degrees, minutes and
@@ -74,7 +76,9 @@ inline constexpr double kRoundingTolerance = 1e-10;
 inline constexpr double kCourseTolerance = 1e-12;
 
 // Great-circle and rhumb-line navigation on a sphere where one minute of arc is one
-// nautical mile, with the program's pi (common/Constants.h).
+// nautical mile, with `pi`: the Lat/Long window's is the program's rounded pi
+// (common/Constants.h); the navigation log passes the true one. Every angle of one
+// computation uses the same pi, so its exact tests below hold with either.
 // Input: unsigned degrees, minutes and seconds (minutes and seconds unbounded, simply
 // added: D = Deg + (Min + Sec/60)/60); the hemisphere flags give the signs, north and
 // west positive. Output: distances in NM, true courses in degrees.
@@ -104,6 +108,6 @@ inline constexpr double kCourseTolerance = 1e-12;
 //      shorter of the west and east longitude differences dl (a tie goes east) gives
 //      course = atan2(-+dl, dPhi) folded into [0, 2 pi) and distance
 //      sqrt(q^2 dl^2 + (p2 - p1)^2).
-std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input);
+std::variant<RouteResult, RouteError> ComputeRoutes(const RouteInput& input, double pi = kPi);
 
 }  // namespace aerolume

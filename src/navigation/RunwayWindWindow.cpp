@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunwayWindWindow.h"
 
-#include "EntryChecks.h"
 #include "RunwayWindCore.h"
 #include "WindCaptions.h"
 #include "shell/ClientArea.h"
@@ -14,20 +13,21 @@ RunwayWindWindow::RunwayWindWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults(
+    setResultsAndMessage(
         {m_ui->Label5, m_ui->Label6, m_ui->Label7, m_ui->Label8},
         {m_ui->LblHeadwind, m_ui->LblCrosswind, m_ui->LblGustHeadwind, m_ui->LblGustCrosswind},
-        m_ui->ErrorLbl, 10, true);
-    setHelp({tr("   Splits the wind into its components on a runway: headwind = speed × cos(angle) "
-                "and crosswind = speed × sin(angle), where angle = wind direction − runway "
+        m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
+    setHelp({tr("Splits the wind into its components on a runway: headwind = speed × cos(angle) "
+                "and crosswind = speed × sin(angle), where angle = wind from − runway "
                 "heading, in whole knots. A negative headwind is a tailwind."),
-             tr("   Runway number, 1 to 36: the runway's heading is ten times it (runway 27 is "
+             tr("Runway number, 1 to 36: the runway's heading is ten times it (runway 27 is "
                 "270°)."),
-             tr("   Wind direction: where the wind blows from, in whole degrees, 0 to 360° (both "
+             tr("Wind from: the direction the wind blows from, in whole degrees, 0 to 360° (both "
                 "north). Runway numbers are magnetic, as are the winds a tower or ATIS gives; "
                 "winds in written reports are true."),
-             tr("   Wind speed in whole knots, 0 to 200 kt."),
-             tr("   Gust in whole knots, optional: wind speed to 200 kt, or empty. With a gust the "
+             tr("Wind speed in whole knots, 0 to 200 kt."),
+             tr("Gust in whole knots, optional: wind speed to 200 kt, or empty. With a gust the "
                 "window also shows its components from the same direction.")});
 
     addField(m_ui->txtRwy, kDigits, m_ui->txtWindDir);
@@ -46,25 +46,25 @@ void RunwayWindWindow::Command2_Click() {
 
 bool RunwayWindWindow::compute() {
     beginRun();
-    const auto runway = numberIn(m_ui->txtRwy, 1, 36);
+    const auto runway = readWithin(m_ui->txtRwy, 1, 36, tr("Enter a runway number from 1 to 36!"));
     if (!runway) {
-        return fail(tr("Enter a runway number from 1 to 36!"), m_ui->txtRwy,
-                    OnField::SelectAndFocus);
+        return false;
     }
-    const auto direction = numberIn(m_ui->txtWindDir, 0, 360);
+    const auto direction =
+        readWithin(m_ui->txtWindDir, 0, 360, tr("Enter where the wind is from, 0 to 360°!"));
     if (!direction) {
-        return fail(tr("Enter a wind direction from 0 to 360°!"), m_ui->txtWindDir,
-                    OnField::SelectAndFocus);
+        return false;
     }
-    const auto speed = numberIn(m_ui->txtWindSpeed, 0, 200);
+    const auto speed =
+        readWithin(m_ui->txtWindSpeed, 0, 200, tr("Enter a wind speed from 0 to 200 kt!"));
     if (!speed) {
-        return fail(tr("Enter a wind speed from 0 to 200 kt!"), m_ui->txtWindSpeed,
-                    OnField::SelectAndFocus);
+        return false;
     }
     std::optional<double> gust;
-    if (!isEmpty(m_ui->txtGust) && !(gust = numberIn(m_ui->txtGust, *speed, 200))) {
-        return fail(tr("Enter a gust from the wind speed to 200 kt!"), m_ui->txtGust,
-                    OnField::SelectAndFocus);
+    if (!isEmpty(m_ui->txtGust) &&
+        !(gust = readWithin(m_ui->txtGust, *speed, 200,
+                            tr("Enter a gust from the wind speed to 200 kt!")))) {
+        return false;
     }
     const RunwayWindResult wind = RunwayWind({static_cast<int>(*runway), *direction, *speed, gust});
     m_ui->LblHeadwind->setText(headwindCaption(wind.Steady.Headwind));

@@ -5,11 +5,17 @@
 
 namespace aerolume {
 
+// What the window takes, as an entry and as a result: a distance from 0 to 20000 NM, a
+// ground speed from 0 to 2000 kt, a time from 0 to below 100 hours (99:59:59).
+inline constexpr double kTsdMaxDistance = 20000;    // NM
+inline constexpr double kTsdMaxGroundSpeed = 2000;  // kt
+inline constexpr double kTsdHoursBelow = 100;       // h
+
 // Time, speed and distance: two of the three known, the third missing.
 struct TsdInput {
-    std::optional<double> Distance;     // NM, 0 to 20000
-    std::optional<double> GroundSpeed;  // kt, 0 to 2000
-    std::optional<double> Hours;        // hours, 0 to 100
+    std::optional<double> Distance;     // NM, 0 to kTsdMaxDistance
+    std::optional<double> GroundSpeed;  // kt, 0 to kTsdMaxGroundSpeed
+    std::optional<double> Hours;        // hours, 0 to below kTsdHoursBelow
 };
 
 struct TsdResult {

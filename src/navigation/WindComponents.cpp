@@ -4,13 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "common/Constants.h"
+#include <numbers>
 #include "common/FormatMask.h"
 
 namespace aerolume {
 
 WindComponents ResolveWind(double windFrom, double windSpeed, double axis) {
-    const double angle = (windFrom - axis) * (kPi / 180);
+    const double angle = (windFrom - axis) * (std::numbers::pi / 180);
     return {windSpeed * std::cos(angle), windSpeed * std::sin(angle)};
 }
 

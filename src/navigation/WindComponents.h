@@ -15,7 +15,10 @@ struct WindComponents {
 // >= 0) on an axis pointing to `axis` (degrees, the same reference as the wind):
 //   angle = windFrom - axis;  Headwind = windSpeed * cos(angle);
 //   Crosswind = windSpeed * sin(angle), positive from the right.
-// Any finite angles; Headwind^2 + Crosswind^2 = windSpeed^2.
+// Any finite angles; Headwind^2 + Crosswind^2 = windSpeed^2. Degrees become radians
+// with the true pi (std::numbers::pi), so that a component of exactly half a knot
+// (15 kt at 60 degrees: 7.5) comes out within rounding of the half and is shown rounded
+// away from zero.
 WindComponents ResolveWind(double windFrom, double windSpeed, double axis);
 
 // How the wind windows round what they show: whole knots and whole degrees, half away

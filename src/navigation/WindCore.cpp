@@ -4,12 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/Constants.h"
-
 namespace aerolume {
 
-std::variant<WindResult, WindError> ComputeWind(const WindInput& input) {
-    const double k = kPi / 180;
+std::variant<WindResult, WindError> ComputeWind(const WindInput& input, double pi) {
+    const double k = pi / 180;
     const double offCourse = input.WindDirection * k - input.TrueCourse * k;
     const double x = (input.WindSpeed / input.TrueAirspeed) * std::sin(offCourse);
     if (!(std::fabs(x) < 1)) {
@@ -19,7 +17,7 @@ std::variant<WindResult, WindError> ComputeWind(const WindInput& input) {
         return WindError::DriftsBackwards;
     }
     const double w = std::atan(x / std::sqrt(-x * x + 1));
-    double h = input.TrueCourse + w * (180 / kPi);
+    double h = input.TrueCourse + w * (180 / pi);
     if (h >= 360) {
         h -= 360;
     } else if (h < 0) {
@@ -37,7 +35,7 @@ std::variant<WindResult, WindError> ComputeWind(const WindInput& input) {
     const double square =
         tas * tas + ws * ws - 2 * tas * ws * std::cos(h * k - input.WindDirection * k);
     const double groundSpeed = std::sqrt(std::max(0.0, square));
-    return WindResult{w * (180 / kPi), h, groundSpeed};
+    return WindResult{w * (180 / pi), h, groundSpeed};
 }
 
 }  // namespace aerolume

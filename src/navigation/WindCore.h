@@ -3,6 +3,8 @@
 
 #include <variant>
 
+#include "common/Constants.h"
+
 namespace aerolume {
 
 struct WindInput {
@@ -27,7 +29,8 @@ enum class WindError {
     DriftsBackwards,
 };
 
-// Solves the wind triangle with the program's pi (common/Constants.h), k = pi/180:
+// Solves the wind triangle with `pi`, k = pi/180: the wind window's is the program's
+// rounded pi (common/Constants.h); the navigation log passes the true one.
 //   x  = (WindSpeed / TrueAirspeed) * sin(WindDirection*k - TrueCourse*k), the
 //        crosswind as a fraction of the airspeed;
 //   w  = arcsin x, as arctan(x / sqrt(1 - x*x));  Wca = w in degrees;
@@ -39,6 +42,6 @@ enum class WindError {
 // this order: |x| >= 1 (CrosswindTooStrong); WindSpeed > TrueAirspeed with
 // cos(WindDirection*k - TrueCourse*k) > 0 (DriftsBackwards). A wind exactly as fast
 // as the airspeed from ahead gives a ground speed of 0.
-std::variant<WindResult, WindError> ComputeWind(const WindInput& input);
+std::variant<WindResult, WindError> ComputeWind(const WindInput& input, double pi = kPi);
 
 }  // namespace aerolume

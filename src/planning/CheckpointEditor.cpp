@@ -310,7 +310,7 @@ void CheckpointDelegate::setModelData(QWidget* editor, QAbstractItemModel* /*mod
         if (const auto point = finder.checkpointOf(*edit->chosen)) {
             m_model->editPlace(row, *point);
         } else {
-            refuse(tr("The airport data cannot be read now: type the checkpoint's position."));
+            refuse(tr("The airport data cannot be read now: enter the checkpoint's position!"));
         }
         return;
     }
@@ -323,20 +323,20 @@ void CheckpointDelegate::setModelData(QWidget* editor, QAbstractItemModel* /*mod
             m_model->editPlace(row, *lookup.checkpoint);
             return;
         case LookupOutcome::Choose:
-            refuse(tr("%1 names %2 places in the airport data: type it again and choose one.")
+            refuse(tr("%1 names %2 places in the airport data: enter it again and choose one!")
                        .arg(ident)
                        .arg(lookup.offers.size()));
             return;
         case LookupOutcome::UnknownNavaid:
-            refuse(tr("The airport data has no navaid %1, so the fix cannot be placed: type its "
-                      "latitude and longitude instead.")
+            refuse(tr("The airport data has no navaid %1, so the fix cannot be placed: enter its "
+                      "latitude and longitude instead!")
                        .arg(QString::fromStdString(lookup.fix->navaid)));
             return;
         case LookupOutcome::NoData:
             if (lookup.fix) {
                 refuse(
-                    tr("Without the airport data the fix cannot be placed: type its latitude "
-                       "and longitude instead."));
+                    tr("Without the airport data the fix cannot be placed: enter its latitude "
+                       "and longitude instead!"));
                 return;
             }
             break;

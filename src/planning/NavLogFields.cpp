@@ -89,21 +89,29 @@ bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
     }
     PlanDefaults d = plan.defaults;
     const std::string typed = field->text().toStdString();
+    const QString fuel = tr(fuelUnitLabel(d.fuelUnit));
     struct Entry {
         QLineEdit* field;
         double* value;
         Range range;
-        QString name;
+        QString message;
     };
-    const Entry entries[] = {
-        {m_ui->txtAltitude, &d.altitude, kAltitudeRange, tr("cruise altitude (ft)")},
-        {m_ui->txtTAS, &d.trueAirspeed, kAirspeedRange, tr("true airspeed (kt)")},
-        {m_ui->txtWindDir, &d.windDirection, kWindDirectionRange, tr("wind direction (°)")},
-        {m_ui->txtWindSpeed, &d.windSpeed, kWindSpeedRange, tr("wind speed (kt)")},
-        {m_ui->txtFuelFlow, &d.fuelFlow, kFuelFlowRange, tr("fuel flow per hour")},
-        {m_ui->txtFuelStart, &d.fuelAtStart, kFuelRange, tr("fuel at start")},
-        {m_ui->txtTaxiFuel, &d.taxiFuel, kFuelRange, tr("taxi fuel")},
-        {m_ui->txtReserve, &d.reserveMinutes, kReserveMinutesRange, tr("reserve in minutes")}};
+    const Entry entries[] = {{m_ui->txtAltitude, &d.altitude, kAltitudeRange,
+                              tr("Enter a cruise altitude from -1500 to 60000 ft!")},
+                             {m_ui->txtTAS, &d.trueAirspeed, kAirspeedRange,
+                              tr("Enter a true airspeed from 1 to 1000 kt!")},
+                             {m_ui->txtWindDir, &d.windDirection, kWindDirectionRange,
+                              tr("Enter where the wind is from, 0 to 360°!")},
+                             {m_ui->txtWindSpeed, &d.windSpeed, kWindSpeedRange,
+                              tr("Enter a wind speed from 0 to 200 kt!")},
+                             {m_ui->txtFuelFlow, &d.fuelFlow, kFuelFlowRange,
+                              tr("Enter a fuel flow from 0 to 10000 %1/h!").arg(fuel)},
+                             {m_ui->txtFuelStart, &d.fuelAtStart, kFuelRange,
+                              tr("Enter the fuel at start from 0 to 100000 %1!").arg(fuel)},
+                             {m_ui->txtTaxiFuel, &d.taxiFuel, kFuelRange,
+                              tr("Enter the taxi fuel from 0 to 100000 %1!").arg(fuel)},
+                             {m_ui->txtReserve, &d.reserveMinutes, kReserveMinutesRange,
+                              tr("Enter a reserve from 0 to 600 min!")}};
     const auto refuse = [&](const QString& message) {
         return refuseEntry(field, message, byEnter);
     };
@@ -111,8 +119,8 @@ bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
         const auto value = parseVariation(typed);
         if (!value) {
             return refuse(
-                tr("Type the variation as degrees east or west (12.5E, 3W, or -3 "
-                   "for west), at most 180°."));
+                tr("Enter the variation as degrees east or west (12.5E, 3W, or -3 for west), "
+                   "at most 180°!"));
         }
         d.variation = *value;
     }
@@ -122,8 +130,7 @@ bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
         }
         const auto value = parseInRange(typed, e.range);
         if (!value) {
-            return refuse(tr("Type the %1 from %2 to %3.")
-                              .arg(e.name, number(e.range.min), number(e.range.max)));
+            return refuse(e.message);
         }
         *e.value = *value;
     }
@@ -154,8 +161,8 @@ bool NavLogWindow::date_Change(bool byEnter) {
         if (!read.isValid() || typed.size() != 10 || read.year() < kMinPlanYear ||
             read.year() > kMaxPlanYear) {
             const QString message =
-                tr("Type the flight date as year-month-day (2026-07-14), from %1 to %2, or "
-                   "leave it empty for the plan's variation on every leg.")
+                tr("Enter the flight date as year-month-day (2026-07-14), from %1 to %2, or "
+                   "leave it empty for the plan's variation on every leg!")
                     .arg(kMinPlanYear)
                     .arg(kMaxPlanYear);
             return refuseEntry(field, message, byEnter);
@@ -174,7 +181,7 @@ void NavLogWindow::cboFuelUnit_Click(int index) {
     m_model->editDefaults(d);
 }
 
-void NavLogWindow::showFields() {
+void NavLogWindow::showFields(bool evenFocused) {
     const Plan& plan = m_model->plan();
     const PlanDefaults& d = plan.defaults;
     const std::pair<QLineEdit*, QString> fields[] = {
@@ -192,7 +199,7 @@ void NavLogWindow::showFields() {
     for (const auto& [field, text] : fields) {
         // A field with an entry being typed (or refused) keeps it; a long name is shown
         // from its start.
-        if (!field->hasFocus() && field->text() != text) {
+        if ((evenFocused || !field->hasFocus()) && field->text() != text) {
             field->setText(text);
             field->setCursorPosition(0);
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation log's menus: File, Edit with the Airport window on a checkpoint and
 // the Use Aircraft list.
+#include <QFileInfo>
 #include <QMenuBar>
 #include <algorithm>
 
@@ -115,15 +116,22 @@ void NavLogWindow::menuAircraft_Show() {
         if (!a.damage.isEmpty() || !a.cruiseTasKt || !a.fuelFlow) {
             continue;
         }
-        const QString text =
+        QString text =
             a.registration.isEmpty() ? a.name : tr("%1 (%2)").arg(a.name, a.registration);
-        connect(menu->addAction(text), &QAction::triggered, this,
-                [this, path = a.path] { useAircraft(path); });
+        // An ampersand of the name is shown, not taken as the entry's mnemonic.
+        text.replace(u'&', QStringLiteral("&&"));
+        QAction* entry = menu->addAction(text);
+        // Named after the profile's file, so that it can be found and driven by name.
+        entry->setObjectName(
+            QStringLiteral("mnuAircraft_%1").arg(QFileInfo(a.path).completeBaseName()));
+        connect(entry, &QAction::triggered, this, [this, path = a.path] { useAircraft(path); });
     }
     if (menu->isEmpty()) {
-        menu->addAction(tr("No aircraft with a cruise speed and fuel flow yet: make one in "
-                           "Loading & Envelope"))
-            ->setEnabled(false);
+        QAction* none =
+            menu->addAction(tr("No aircraft with a cruise speed and fuel flow yet: "
+                               "make one in Loading && Envelope"));
+        none->setObjectName(QStringLiteral("mnuNoAircraft"));
+        none->setEnabled(false);
     }
 }
 

@@ -25,6 +25,28 @@ Range rangeOf(int column) {
     }
 }
 
+// What a leg's cell takes, as its refusal says it.
+QString legRangeMessage(int column) {
+    switch (column) {
+        case NavLogModel::Altitude:
+            return NavLogModel::tr(
+                "Enter an altitude from -1500 to 60000 ft, or leave the cell "
+                "empty for the plan's!");
+        case NavLogModel::TrueAirspeed:
+            return NavLogModel::tr(
+                "Enter a true airspeed from 1 to 1000 kt, or leave the cell "
+                "empty for the plan's!");
+        case NavLogModel::WindDirection:
+            return NavLogModel::tr(
+                "Enter where the wind is from, 0 to 360°, or leave the cell "
+                "empty for the plan's!");
+        default:
+            return NavLogModel::tr(
+                "Enter a wind speed from 0 to 200 kt, or leave the cell empty "
+                "for the plan's!");
+    }
+}
+
 // One command per edit; each names itself for the Undo and Redo entries.
 class CheckpointCommand final : public QUndoCommand {
 public:
@@ -178,13 +200,13 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
     QString refusal;
     if (column == Name) {
         if (QString::fromStdString(typed).size() > static_cast<qsizetype>(kMaxNameLength)) {
-            refusal = tr("A checkpoint name has at most %1 characters.").arg(kMaxNameLength);
+            refusal = tr("Enter a checkpoint name of at most %1 characters!").arg(kMaxNameLength);
         }
         after.name = typed;
     } else if (column == Elevation) {
         after.elevation = typed.empty() ? std::nullopt : parseInRange(typed, kElevationRange);
         if (!typed.empty() && !after.elevation) {
-            refusal = tr("Type the elevation in ft from %1 to %2, or leave the cell empty.")
+            refusal = tr("Enter an elevation from %1 to %2 ft, or leave the cell empty!")
                           .arg(QString::number(kElevationRange.min),
                                QString::number(kElevationRange.max));
         }
@@ -195,10 +217,10 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
             // The position as shown, taken back unchanged: not rounded to what it shows.
         } else if (!degrees) {
             refusal = column == Latitude
-                          ? tr("Type the latitude as degrees (33.95N, -33.95) or degrees, "
-                               "minutes and seconds (33 57 00 N, 33°57'N), at most 90°.")
-                          : tr("Type the longitude as degrees (118.4W, -118.4) or degrees, "
-                               "minutes and seconds (118 24 00 W, 118°24'W), at most 180°.");
+                          ? tr("Enter the latitude as degrees (33.95N, -33.95) or degrees, "
+                               "minutes and seconds (33 57 00 N, 33°57'N), at most 90°!")
+                          : tr("Enter the longitude as degrees (118.4W, -118.4) or degrees, "
+                               "minutes and seconds (118 24 00 W, 118°24'W), at most 180°!");
         } else {
             coordinate = *degrees;
             // A position typed over one from the data is the pilot's own.
@@ -215,19 +237,14 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
             slot = parseVariation(typed);
             if (!slot) {
                 refusal =
-                    tr("Type the variation as degrees east or west (12.5E, 3W, or -3 "
-                       "for west), at most 180°, or leave the cell empty for the model's or the "
-                       "plan's.");
+                    tr("Enter the variation as degrees east or west (12.5E, 3W, or -3 for "
+                       "west), at most 180°, or leave the cell empty for the model's or the "
+                       "plan's!");
             }
         } else {
-            const Range range = rangeOf(column);
-            slot = parseInRange(typed, range);
+            slot = parseInRange(typed, rangeOf(column));
             if (!slot) {
-                const QString what =
-                    headerData(column, Qt::Horizontal, Qt::AccessibleTextRole).toString();
-                refusal = tr("Type the %1 from %2 to %3, or leave the cell empty for the plan's.")
-                              .arg(what.toLower(), QString::number(range.min),
-                                   QString::number(range.max));
+                refusal = legRangeMessage(column);
             }
         }
     }

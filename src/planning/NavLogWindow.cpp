@@ -41,7 +41,9 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     auto* form = new QWidget(this);
     m_ui->setupUi(form);
     setForm(form);
-    setResults({}, {}, m_ui->ErrorLbl, 10, false);
+    setResultsAndMessage({}, {}, m_ui->ErrorLbl);
+    setEnterSound(EnterSound::Silent);
+    styleMessageLabel(m_ui->lblWarnings);
     setHelp({tr("A navigation log: the route as checkpoints in flight order, and for every leg "
                 "(the line from one checkpoint to the next) its course, distance, wind "
                 "correction, headings, ground speed, time and fuel, with running totals."),
@@ -114,6 +116,7 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
         m_model->resetPlan(std::get<Plan>(plan));
         beginRun();
         showPlan();
+        showFields(true);
         if (m_model->rowCount() > 0) {
             m_ui->tblLog->setCurrentIndex(m_model->index(0, 0));
         }
@@ -123,6 +126,7 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     const auto reset = [this] {
         m_model->resetPlan(newPlan());
         beginRun();
+        showFields(true);
     };
     m_document = new DocumentCommands(this, &m_stack, std::move(kind), read, write, reset);
 
@@ -148,9 +152,9 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
 
 NavLogWindow::~NavLogWindow() {
     // Hiding the window on its way out takes the focus from a field, whose entry
-    // must not become a command on the stack that is already gone; nor may a cell's
-    // editor still open, which the view closes here without taking its text, nor may the
-    // model, whose signals no longer reach this window.
+    // must not become a command on the stack that is already gone; a cell's editor still
+    // open (the program ending with the window open) is closed by the view here without
+    // its entry being taken, and the model tells this window nothing more.
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
         field->disconnect(this);
     }
@@ -159,6 +163,8 @@ NavLogWindow::~NavLogWindow() {
     // The stack, a member, goes before the file commands, a child, and says on its way
     // that it is clean: the caption of a window being destroyed is not written.
     m_stack.disconnect(m_document);
+    // The table goes first, while the stack its model commits to is still there.
+    delete takeCentralWidget();
 }
 
 void NavLogWindow::showPlan() {
@@ -182,7 +188,11 @@ void NavLogWindow::showPlan() {
     m_ui->lblLandingFuel->setText(
         legs ? amount(r.legs.empty() ? std::nullopt : r.legs.back().fuelRemaining, 1, unit)
              : QString());
-    m_ui->lblGreatCircle->setText(legs ? amount(r.greatCircleDistance, 1, tr("NM")) : QString());
+    // No great circle joins a route's end to its start, nor antipodes.
+    m_ui->lblGreatCircle->setText(!legs ? QString()
+                                  : r.greatCircleDistance
+                                      ? amount(r.greatCircleDistance, 1, tr("NM"))
+                                      : tr("none"));
 
     const QStringList warnings = tableWarningTexts(plan, r);
     m_ui->lblWarnings->setText(warnings.join(u'\n'));

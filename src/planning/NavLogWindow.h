@@ -9,10 +9,10 @@
 // (CheckpointLookup.h). It writes the totals and the warnings (PlanWarningText.h) below
 // the table whenever the plan changes. Its plan values above the table
 // (NavLogFields.cpp) are fields whose entry, when done by Enter or by leaving the field,
-// is checked and becomes one command on the model's undo stack. Its menus (NavLogMenus.cpp) give the file commands, the table's edits and the
-// aircraft the plan can take its cruise figures from. The file commands New, Open,
-// Save, Save As and the question before unsaved changes are lost are the program's
-// DocumentCommands (shell/DocumentCommands.h), which keep the file's path and the
+// is checked and becomes one command on the model's undo stack. Its menus (NavLogMenus.cpp) give
+// the file commands, the table's edits and the aircraft the plan can take its cruise figures from.
+// The file commands New, Open, Save, Save As and the question before unsaved changes are lost are
+// the program's DocumentCommands (shell/DocumentCommands.h), which keep the file's path and the
 // caption; this window gives them the plan file's reader and writer (PlanFile.h). Edit,
 // Airport Information opens the Airport window from this one (WindowRegistry::showFrom):
 // the log hides, and comes back as it was when that window closes.
@@ -117,7 +117,9 @@ private:
     bool refuseEntry(QLineEdit* field, const QString& message, bool byEnter);
     void cboFuelUnit_Click(int index);
     // Shows the plan's values in the fields that are not being typed in.
-    void showFields();
+    // Writes the plan's values into its fields; a focused field keeps its entry unless
+    // `evenFocused` (a plan opened or new).
+    void showFields(bool evenFocused = false);
 
     // NavLogWindow.cpp
     // Shows the plan: its values, its totals and its warnings.

@@ -3,14 +3,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <variant>
 
-#include "common/Constants.h"
 #include "navigation/RoutesCore.h"
 #include "navigation/WindCore.h"
 
 namespace aerolume::planning {
 namespace {
+
+// The navigation log's angles use the true pi (the original windows keep their rounded
+// one), so that what it rounds rounds as it promises.
+constexpr double kTruePi = std::numbers::pi;
 
 // A decimal coordinate as the route core takes it: unsigned whole degrees and
 // minutes (its degree bound is on the whole degrees), the hemisphere apart.
@@ -56,7 +60,7 @@ LegStatus courseAndDistance(const Checkpoint& from, const Checkpoint& to, LegRes
         leg.distance = 0;
         return LegStatus::ZeroLength;
     }
-    const auto routes = ComputeRoutes(routeInput(from, to));
+    const auto routes = ComputeRoutes(routeInput(from, to), kTruePi);
     if (const auto* error = std::get_if<RouteError>(&routes)) {
         if (*error == RouteError::SamePoint || *error == RouteError::SamePosition) {
             leg.distance = 0;
@@ -75,8 +79,8 @@ LegStatus courseAndDistance(const Checkpoint& from, const Checkpoint& to, LegRes
 // speed of zero (a headwind exactly as fast as the airspeed) never arrives either.
 LegStatus wind(LegResult& leg) {
     const LegConditions& c = leg.conditions;
-    const auto answer =
-        ComputeWind(WindInput{c.windDirection, c.windSpeed, *leg.trueCourse, c.trueAirspeed});
+    const auto answer = ComputeWind(
+        WindInput{c.windDirection, c.windSpeed, *leg.trueCourse, c.trueAirspeed}, kTruePi);
     if (const auto* error = std::get_if<WindError>(&answer)) {
         return *error == WindError::CrosswindTooStrong ? LegStatus::CrosswindTooStrong
                                                        : LegStatus::HeadwindTooStrong;
@@ -92,6 +96,13 @@ LegStatus wind(LegResult& leg) {
     return LegStatus::Ok;
 }
 
+// Fuel below the reserve (or below empty, a reserve of 0) by more than the rounding of
+// the sums that led to it: a plan that lands with exactly its reserve (60 NM at 120 kt
+// four times over) is not below it, nor one that lands with its tanks exactly empty.
+bool belowReserve(double fuel, double reserve) {
+    return fuel < reserve - 1e-9 * std::max(1.0, std::fabs(reserve));
+}
+
 // A longitude in (-180, 180].
 double toLongitude(double degrees) {
     const double folded = toTurn(degrees);
@@ -100,7 +111,7 @@ double toLongitude(double degrees) {
 
 // The Mercator ordinate of a latitude in degrees (radians of the equator's scale).
 double mercator(double latitude) {
-    return std::log(std::tan(kPi / 4 + latitude * kPi / 360));
+    return std::log(std::tan(kTruePi / 4 + latitude * kTruePi / 360));
 }
 
 }  // namespace
@@ -266,7 +277,7 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
     const PlanDefaults& d = plan.defaults;
     result.fuelAfterTaxi = d.fuelAtStart - d.taxiFuel;
     result.reserveFuel = d.fuelFlow * d.reserveMinutes / 60;
-    if (!plan.checkpoints.empty() && result.fuelAfterTaxi < result.reserveFuel) {
+    if (!plan.checkpoints.empty() && belowReserve(result.fuelAfterTaxi, result.reserveFuel)) {
         result.firstBelowReserve = 0;
     }
 
@@ -293,11 +304,11 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
         if (fuel) {
             const double remaining = result.fuelAfterTaxi - *fuel;
             leg.fuelRemaining = std::max(0.0, remaining);
-            leg.belowReserve = remaining < result.reserveFuel;
+            leg.belowReserve = belowReserve(remaining, result.reserveFuel);
             if (leg.belowReserve && !result.firstBelowReserve) {
                 result.firstBelowReserve = i + 1;
             }
-            if (!result.fuelExhaustion && remaining < 0) {
+            if (!result.fuelExhaustion && belowReserve(remaining, 0)) {
                 result.fuelExhaustion =
                     exhaustionOn(i, leg, result.fuelAfterTaxi - *fuelBefore, result.profile);
                 result.fuelExhaustion->distance =
@@ -324,7 +335,7 @@ PlanResult ComputePlan(const Plan& plan, const std::vector<LegConditions>& condi
     if (legCount > 0) {
         const Checkpoint& first = plan.checkpoints.front();
         const Checkpoint& last = plan.checkpoints.back();
-        const auto routes = ComputeRoutes(routeInput(first, last));
+        const auto routes = ComputeRoutes(routeInput(first, last), kTruePi);
         if (const auto* route = std::get_if<RouteResult>(&routes)) {
             result.greatCircleDistance = route->GreatCircleDistance;
         } else if (const RouteError error = std::get<RouteError>(routes);

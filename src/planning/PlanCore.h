@@ -204,7 +204,8 @@ struct LegResult {
     // fuel at start - taxi fuel - fuel used, never below 0: once the fuel has run out
     // it is 0 and `fuelExhausted` says so.
     std::optional<double> fuelRemaining;
-    bool belowReserve = false;  // fuel at start - taxi fuel - fuel used below the reserve
+    // fuel at start - taxi fuel - fuel used below the reserve (beyond rounding)
+    bool belowReserve = false;
     // The fuel runs out on this leg or before it (PlanResult::fuelExhaustion).
     bool fuelExhausted = false;
     // At the checkpoint that ends the leg: the departure time plus the total time.
@@ -250,7 +251,7 @@ struct PlanResult {
 };
 
 // Computes every leg of the plan with the given conditions (one per leg, as
-// ResolveLegs gives them):
+// ResolveLegs gives them), its angles with the true pi (std::numbers::pi):
 //   course and distance: the rhumb line of the route core (navigation/RoutesCore.h);
 //     a leg between one position twice is ZeroLength (distance 0, time 0, fuel 0, no
 //     course);
@@ -266,7 +267,8 @@ struct PlanResult {
 //     speed: the leg's time and fuel are then its segments' sums;
 //   running totals from the first checkpoint; fuel remaining = fuel at start - taxi
 //     fuel - fuel used, never below 0; below the reserve when that difference is less
-//     than fuel flow * reserve / 60; the fuel runs out where the fuel used passes the
+//     than fuel flow * reserve / 60 by more than a billionth of it (exactly the
+//     reserve is not below it); the fuel runs out where the fuel used passes the
 //     fuel after taxi, found along the leg's segments (constant flow and ground speed
 //     within each);
 //   the great-circle distance from the first to the last checkpoint: 0 when they are

@@ -146,10 +146,13 @@ const char* legWarning(LegStatus status) {
 }
 
 std::string planCsv(const Plan& plan, const PlanResult& result) {
+    const std::string fuel = fuelUnitLabel(plan.defaults.fuelUnit);
     std::string csv =
-        "Checkpoint,Latitude,Longitude,TC,Wind direction,Wind speed (kt),TAS (kt),WCA,TH,"
-        "Variation (E+),MH,Leg distance (NM),Distance remaining (NM),GS (kt),ETE (min),"
-        "Leg fuel,Fuel remaining,ETA,ATA,Actual fuel\r\n";
+        "Checkpoint,Latitude (° north positive),Longitude (° east positive),TC (°),"
+        "Wind from (°),Wind speed (kt),TAS (kt),WCA (° right positive),TH (°),"
+        "Variation (° east positive),MH (°),Leg distance (NM),Distance remaining (NM),"
+        "GS (kt),ETE (min),Leg fuel (" +
+        fuel + "),Fuel remaining (" + fuel + "),ETA,ATA,Actual fuel (" + fuel + ")\r\n";
     for (std::size_t i = 0; i < plan.checkpoints.size(); ++i) {
         const Checkpoint& point = plan.checkpoints[i];
         csv += csvText(point.name) + "," + formatFixed(point.latitude, 6) + "," +

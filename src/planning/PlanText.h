@@ -35,10 +35,11 @@ const char* legWarning(LegStatus status);
 // The plan as comma-separated values: one header row, then one row per checkpoint
 // (the first without leg values), numbers without units and with '.' as the decimal
 // point, unknown values empty, texts quoted where they hold a comma, a quote or a
-// line break. Columns: checkpoint, latitude, longitude (decimal degrees), true course,
-// wind direction, wind speed, TAS, WCA, true heading, variation (east positive),
-// magnetic heading, leg distance, distance remaining, ground speed, ETE (minutes),
-// leg fuel, fuel remaining, and empty ETA, ATA and actual fuel columns.
+// line break; each header names its unit. Columns: checkpoint, latitude, longitude
+// (decimal degrees, north and east positive), true course, wind from, wind speed, TAS,
+// WCA (right positive), true heading, variation (east positive), magnetic heading, leg
+// distance, distance remaining, ground speed, ETE (minutes), leg fuel, fuel remaining
+// (the plan's fuel unit), and empty ETA, ATA and actual fuel columns.
 std::string planCsv(const Plan& plan, const PlanResult& result);
 
 }  // namespace aerolume::planning

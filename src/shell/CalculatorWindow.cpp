@@ -10,6 +10,7 @@
 
 #include "ClientArea.h"
 #include "WindowRegistry.h"
+#include "common/Durations.h"
 #include "common/FieldReading.h"
 #include "platform/Beep.h"
 #include "platform/HelpBox.h"
@@ -42,6 +43,22 @@ void styleErrorLabel(QLabel* label, double pointSize, bool bold) {
     font.setBold(bold);
     font.setPointSizeF(pointSize);
     label->setFont(font);
+}
+
+void styleMessageLabel(QLabel* label) {
+    // A style sheet draws the frame; it also sets the colours, which the palette of a
+    // result label would otherwise give. The font stays the window's, so that large
+    // fonts enlarge messages with everything else.
+    label->setFont(QFont());
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    // As tall as its lines, not as the room it is given (the result area it stands in).
+    QSizePolicy policy = label->sizePolicy();
+    policy.setVerticalPolicy(QSizePolicy::Maximum);
+    label->setSizePolicy(policy);
+    label->setStyleSheet(QStringLiteral(
+        "QLabel { color: #800000; background-color: #fdf0ee; border: 1px solid #a03020;"
+        " border-left-width: 4px; border-radius: 2px; padding: 3px 6px; }"));
 }
 
 QString spokenCaption(const QString& caption) {
@@ -122,6 +139,19 @@ void CalculatorWindow::setResults(const QList<QLabel*>& captions, const QList<QL
     m_errorLabel->hide();
 }
 
+void CalculatorWindow::setResultsAndMessage(const QList<QLabel*>& captions,
+                                            const QList<QLabel*>& values, QLabel* messageLabel) {
+    setResults(captions, values, messageLabel);
+    styleMessageLabel(messageLabel);
+    // The message stands where the results stood, as tall as its lines: the results
+    // keep their room while hidden, so nothing else on the window moves.
+    for (QLabel* label : captions + values) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+    }
+}
+
 void CalculatorWindow::announceChanges(QLabel* label) {
     if (!m_announced.contains(label)) {
         m_announced.append(label);
@@ -178,9 +208,13 @@ void showWhole(QLineEdit* field, int characters) {
 }
 
 void CalculatorWindow::addField(QLineEdit* field, KeyRange accepted, QWidget* next) {
-    installFilter(field, accepted, [accepted, next](int& key) {
+    installFilter(field, accepted, [this, accepted, next](int& key) {
         if (key == kKeyEnter) {
             next->setFocus(Qt::TabFocusReason);
+            if (m_enterSound == EnterSound::Silent) {
+                key = 0;
+                return;
+            }
         }
         if (!keyPasses(key, accepted)) {
             key = 0;
@@ -191,9 +225,15 @@ void CalculatorWindow::addField(QLineEdit* field, KeyRange accepted, QWidget* ne
 
 void CalculatorWindow::addLastField(QLineEdit* field, KeyRange accepted,
                                     std::function<bool()> compute) {
-    installFilter(field, accepted, [accepted, compute = std::move(compute)](int& key) {
-        if (key == kKeyEnter && !compute()) {
-            return;
+    installFilter(field, accepted, [this, accepted, compute = std::move(compute)](int& key) {
+        if (key == kKeyEnter) {
+            if (!compute()) {
+                return;
+            }
+            if (m_enterSound == EnterSound::Silent) {
+                key = 0;
+                return;
+            }
         }
         if (!keyPasses(key, accepted)) {
             key = 0;
@@ -256,22 +296,24 @@ bool CalculatorWindow::oneLeftEmpty(const QList<QLineEdit*>& fields) {
     return true;
 }
 
-std::optional<double> CalculatorWindow::readInRange(QLineEdit* field, double low, double high,
-                                                    const QString& what) {
-    if (isEmpty(field)) {
-        fail(tr("Enter the %1!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
+std::optional<double> CalculatorWindow::readWithin(QLineEdit* field, double low, double high,
+                                                   const QString& message) {
     const std::optional<double> value = strictValue(field);
-    if (!value) {
-        fail(tr("The %1 is not a number!").arg(what), field, OnField::SelectAndFocus);
-        return std::nullopt;
-    }
-    if (*value < low || *value > high) {
-        fail(tr("The %1 is out of range!").arg(what), field, OnField::SelectAndFocus);
+    if (!value || *value < low || *value > high) {
+        fail(message, field, OnField::SelectAndFocus);
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<double> CalculatorWindow::readHoursBelow(QLineEdit* field, double limitHours,
+                                                       const QString& message) {
+    const std::optional<double> hours = parseDuration(field->text().toStdString());
+    if (!hours || *hours >= limitHours) {
+        fail(message, field, OnField::SelectAndFocus);
+        return std::nullopt;
+    }
+    return hours;
 }
 
 double CalculatorWindow::lenientValue(const QLineEdit* field) {

@@ -7,7 +7,10 @@
 // the field's KeyPress handler (platform/KeyPress.h) first handles Enter, which moves
 // the focus to the next field or, in the last field, runs the window's computation,
 // and then applies the field's key filter (common/KeyCodes.h): Backspace and a range
-// of character codes pass, any other key is dropped with platform::beep(). A key that
+// of character codes pass, any other key is dropped with platform::beep(). In the
+// original calculators Enter itself then meets the filter and beeps; the newer windows
+// declare setEnterSound(EnterSound::Silent), so that there a beep always means a
+// refused key. A key that
 // passes reaches the field; the field's change handler, where the window has one,
 // keeps its numeric value. The computation (the "Compute!" button, or Enter in the
 // last field) calls beginRun(), checks the fields in the window's fixed order with
@@ -77,12 +80,25 @@ protected:
     // names each value without a name of its own after the caption at its position.
     void setResults(const QList<QLabel*>& captions, const QList<QLabel*>& values,
                     QLabel* errorLabel, double errorPointSize = 12, bool errorBold = true);
+    // The same for a newer window, whose error label has the message look
+    // (styleMessageLabel) rather than the results' one; the results keep their room
+    // while the message stands in their place.
+    void setResultsAndMessage(const QList<QLabel*>& captions, const QList<QLabel*>& values,
+                              QLabel* messageLabel);
+
+    // What Enter does once it has moved the focus or run the computation. Beep: it meets
+    // the field's key filter, which refuses it with a beep (the original calculators,
+    // and the default). Silent: it is dropped without a sound, so that only a refused
+    // key beeps (the newer windows). A run that fails is silent either way.
+    enum class EnterSound { Beep, Silent };
+    void setEnterSound(EnterSound sound) { m_enterSound = sound; }
 
     // Each field is made wide enough for its longest entry (its maximum length).
     // A field whose Enter moves the focus to `next`.
     void addField(QLineEdit* field, KeyRange accepted, QWidget* next);
     // The last field: Enter runs `compute`, which returns false when a check failed;
     // the key is then left alone, without the filter and without a beep.
+    // (Enter that moves on or computes sounds as setEnterSound() chose.)
     void addLastField(QLineEdit* field, KeyRange accepted, std::function<bool()> compute);
     // A field with a handler of its own, for windows whose keys follow other rules.
     // Pasting into it admits only characters inside `accepted`.
@@ -101,15 +117,19 @@ protected:
 
     static bool isEmpty(const QLineEdit* field) { return field->text().isEmpty(); }
     static std::optional<double> strictValue(const QLineEdit* field);
-    // The field's number when it holds one from `low` to `high`; otherwise fails with
-    // "Enter the <what>!", "The <what> is not a number!" or "The <what> is out of
-    // range!", the field's entry selected.
     // Of three fields, exactly one must be empty: the one the window computes. Otherwise
     // fails with "Leave empty the field to compute!" (on the first field) or "Fill in
     // two fields and leave one empty!" (on the first empty one) and returns false.
     bool oneLeftEmpty(const QList<QLineEdit*>& fields);
-    std::optional<double> readInRange(QLineEdit* field, double low, double high,
-                                      const QString& what);
+    // The field's number when it holds one from `low` to `high`; otherwise (empty, not a
+    // number or out of range) fails with `message`, which names the range, the field's
+    // entry selected.
+    std::optional<double> readWithin(QLineEdit* field, double low, double high,
+                                     const QString& message);
+    // A time field's entry (h:mm:ss, h:mm or minutes, common/Durations.h) in hours below
+    // `limitHours`; otherwise fails with `message`, the field's entry selected.
+    std::optional<double> readHoursBelow(QLineEdit* field, double limitHours,
+                                         const QString& message);
     static double lenientValue(const QLineEdit* field);
     // A result caption: the value under the mask, then the suffix.
     static QString caption(double value, Mask mask, const QString& suffix = QString());
@@ -135,11 +155,16 @@ private:
     QList<QLabel*> m_results;
     QLabel* m_errorLabel = nullptr;
     QList<QLabel*> m_announced;
+    EnterSound m_enterSound = EnterSound::Beep;
 };
 
 // Styles shared by every calculator: result labels bold 12 pt dark red, centred.
 void styleResultLabel(QLabel* label);
 void styleErrorLabel(QLabel* label, double pointSize, bool bold);
+// The newer windows' messages, unlike any result: in the window's own font, not bold,
+// dark red on a pale ground inside a frame with a thick left edge, wrapped and centred.
+// The frame tells a message from a result without its colour.
+void styleMessageLabel(QLabel* label);
 
 // Widens a field, where needed, so that it shows `characters` digits whole in its font.
 // Every field of a calculator shows its longest entry.

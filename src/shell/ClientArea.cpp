@@ -16,6 +16,16 @@ namespace {
 // The design size a window was fitted to, kept on the window for refitClientArea().
 constexpr char kDesignTwips[] = "aerolumeClientAreaTwips";
 
+// The room the client area's controls need at `width`: their minimum size, and the height
+// that wrapped text (a long message) takes at that width.
+QSize neededAt(QWidget* client, int width) {
+    QSize needed = client->minimumSizeHint();
+    if (client->hasHeightForWidth()) {
+        needed.setHeight(std::max(needed.height(), client->heightForWidth(width)));
+    }
+    return needed;
+}
+
 }  // namespace
 
 double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips) {
@@ -23,7 +33,7 @@ double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips)
     QWidget* client = window->centralWidget();
     const double width = platform::twipsToPixels(widthTwips, window);
     const double height = platform::twipsToPixels(heightTwips, window);
-    const QSize needed = client->minimumSizeHint();
+    const QSize needed = neededAt(client, static_cast<int>(width));
     const double scale = std::max({1.0, needed.width() / width, needed.height() / height});
     const int menuHeight =
         window->menuBar() != nullptr ? window->menuBar()->sizeHint().height() : 0;
@@ -33,13 +43,18 @@ double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips)
 }
 
 void refitClientArea(QMainWindow* window) {
-    const QVariant design = window->property(kDesignTwips);
     QWidget* client = window->centralWidget();
-    if (!design.isValid() || client == nullptr) {
+    if (client == nullptr) {
         return;
     }
-    const QSize needed = client->minimumSizeHint();
+    const QSize needed = neededAt(client, client->width());
     if (client->width() >= needed.width() && client->height() >= needed.height()) {
+        return;
+    }
+    const QVariant design = window->property(kDesignTwips);
+    if (!design.isValid()) {
+        // A window sized by its layout (a document window) grows by what it lacks.
+        window->resize(window->size() + (needed - client->size()).expandedTo(QSize(0, 0)));
         return;
     }
     const QSizeF twips = design.toSizeF();

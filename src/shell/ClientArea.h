@@ -11,8 +11,9 @@ namespace aerolume {
 double fitClientArea(QMainWindow* window, double widthTwips, double heightTwips);
 
 // Sizes the window again from its design size when its controls no longer fit in its
-// client area (a result longer than any shown before): the area grows, in proportion.
-// Does nothing for a window that fitClientArea() never sized or whose controls fit.
+// client area (a result longer than any shown before, a message of more lines): the
+// area grows, in proportion. A window that fitClientArea() never sized grows by what its
+// controls lack. Does nothing for a window whose controls fit.
 void refitClientArea(QMainWindow* window);
 
 }  // namespace aerolume

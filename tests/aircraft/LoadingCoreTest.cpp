@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "SampleAircraft.h"
@@ -161,7 +162,80 @@ INSTANTIATE_TEST_SUITE_P(Limits, VerdictTest,
                                                        1936 - 1900,
                                                        false,
                                                        true,
+                                                       true},
+                                           // Heavier than every corner and aft of every
+                                           // one: both breaches are told.
+                                           VerdictCase{"above the envelope and aft of it",
+                                                       {{17, 170, 500, 100}, {240}, {}, 0},
+                                                       Breach::CgAft,
+                                                       -1,
+                                                       51108.4 / 2196 - 21.9,
+                                                       false,
+                                                       true,
+                                                       true},
+                                           VerdictCase{"aft of the envelope and above it",
+                                                       {{17, 170, 500, 100}, {240}, {}, 0},
+                                                       Breach::AboveEnvelope,
+                                                       -1,
+                                                       2196 - 2100,
+                                                       false,
+                                                       true,
                                                        true}));
+
+// The margin of a point inside the envelope: to the nearer CG limit, and to the nearest
+// weight limit, the maximum weight named when it is as near as the envelope's top.
+struct MarginCase {
+    const char* what;
+    LoadingInput input;
+    double maxTakeoffWeight;
+    std::optional<Margin> takeoff;
+};
+
+class MarginTest : public ::testing::TestWithParam<MarginCase> {};
+
+TEST_P(MarginTest, NamesTheLimitsItIsMeasuredTo) {
+    const MarginCase& c = GetParam();
+    Aircraft a = circularAircraft();
+    a.maxTakeoffWeight = c.maxTakeoffWeight;
+    const LoadingResult r = computeLoading(a, c.input);
+    ASSERT_EQ(r.takeoff.margin.has_value(), c.takeoff.has_value()) << c.what;
+    if (c.takeoff) {
+        EXPECT_NEAR(r.takeoff.margin->arm, c.takeoff->arm, 1e-9) << c.what;
+        EXPECT_EQ(r.takeoff.margin->armLimit, c.takeoff->armLimit) << c.what;
+        EXPECT_NEAR(r.takeoff.margin->weight, c.takeoff->weight, 1e-9) << c.what;
+        EXPECT_EQ(r.takeoff.margin->weightLimit, c.takeoff->weightLimit) << c.what;
+    }
+}
+
+constexpr double kFigure14Cg = 37724.4 / 2024;  // 10-14 with 38 US gal, 2024 lb
+constexpr double kFigure10Cg = 16104.4 / 1439;  // 10-10, the most forward loading
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, MarginTest,
+    ::testing::Values(
+        MarginCase{"near the aft limit and the maximum weight",
+                   {{17, 340, 170, 100}, {228}, {}, 0},
+                   2100,
+                   Margin{21.9 - kFigure14Cg, Side::Aft, 76, WeightLimit::MaximumWeight}},
+        MarginCase{
+            "near the forward limit and the envelope's bottom",
+            {{17, 170, 0, 0}, {83}, {}, 0},
+            2100,
+            Margin{kFigure10Cg - 8.5, Side::Forward, 1439 - 1100, WeightLimit::EnvelopeBottom}},
+        MarginCase{"the envelope's top below the maximum weight",
+                   {{17, 340, 170, 100}, {228}, {}, 0},
+                   2200,
+                   Margin{21.9 - kFigure14Cg, Side::Aft, 76, WeightLimit::EnvelopeTop}},
+        MarginCase{
+            "loaded to the maximum weight exactly",
+            {{17, 340, 170, 100}, {304}, {}, 0},
+            2100,
+            Margin{21.9 - (37724.4 + 76 * 22) / 2100, Side::Aft, 0, WeightLimit::MaximumWeight}},
+        MarginCase{"over the maximum weight, inside the envelope",
+                   {{17, 340, 170, 100}, {228}, {}, 0},
+                   2000,
+                   std::nullopt},
+        MarginCase{"aft of the envelope", {{0, 170, 340, 100}, {0}, {}, 0}, 2100, std::nullopt}));
 
 // Points against envelopes, convex and not.
 struct LocateCase {
@@ -210,7 +284,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {1600, 8.5 - 13.4e-6 * 0.9},
                    true,
                    Side::Forward,
-                   0},
+                   13.4e-6 * 0.9},
         LocateCase{"ten millionths past an edge",
                    kBox,
                    {1600, 8.5 - 13.4e-5},
@@ -225,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocateCase{"in the L's cut-away corner", kEll, {2100, 44}, false, Side::Aft, 4},
         LocateCase{"in the L's foot", kEll, {2100, 37}, true, Side::Forward, 2},
         LocateCase{"in the L's upright", kEll, {1800, 45}, true, Side::Forward, 2},
-        LocateCase{"level with the L's inner corner", kEll, {2000, 45}, true, Side::Forward, 0},
+        LocateCase{"level with the L's inner corner", kEll, {2000, 45}, true, Side::Forward, 2},
         // Found by fuzzing: a sliver far from the datum, where the figures' rounding
         // exceeds a millionth of the span, keeps its edges inside.
         LocateCase{"middle of a sliver's edge",

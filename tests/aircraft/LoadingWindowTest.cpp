@@ -12,10 +12,11 @@
 #include <QTest>
 
 #include "SampleAircraft.h"
+#include "aircraft/AircraftEditor.h"
 #include "aircraft/AircraftStore.h"
 #include "aircraft/EnvelopeGraph.h"
 #include "aircraft/LoadingWindow.h"
-#include "support/WindowTestKit.h"
+#include "support/MenuWindowTest.h"
 
 namespace aerolume::test {
 namespace {
@@ -29,9 +30,13 @@ const char* const kResults[] = {"LblRampWeight",    "LblTakeoffWeight", "LblTake
 const char* const kChain[] = {"txtStation1", "txtStation2", "txtStation3", "txtStation4",
                               "txtFuel1",    "txtBurn1",    "txtTaxi"};
 
-class LoadingWindowTest : public WindowTest<LoadingWindow> {
+class LoadingWindowTest : public MenuWindowTest<LoadingWindow> {
 protected:
-    LoadingWindowTest() : WindowTest("Loading", "", kResults) {}
+    // Beside the window, a stand-in for the navigation log.
+    LoadingWindowTest()
+        : MenuWindowTest(
+              "Loading", "menuLoading", kResults,
+              {{QStringLiteral("NavLog"), [](WindowRegistry&) { return new QWidget; }}}) {}
 
     void SetUp() override {
         QDir(AircraftStore::defaultFolder()).removeRecursively();
@@ -42,16 +47,6 @@ protected:
     void TearDown() override {
         program.reset();
         QDir(AircraftStore::defaultFolder()).removeRecursively();
-    }
-    // A program with the launcher, this window and a stand-in for the navigation log,
-    // the window opened from the launcher's menu.
-    void open() {
-        program =
-            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("Loading"), [](WindowRegistry& r) { return new LoadingWindow(r); }},
-                {QStringLiteral("NavLog"), [](WindowRegistry&) { return new QWidget; }}});
-        ASSERT_TRUE(reopenFromMenu("menuLoading"));
-        showAndActivate(window);
     }
     // Closes the window and opens it again: it lists the aircraft folder anew.
     void reopenLoading(CloseBy by) {
@@ -73,7 +68,8 @@ TEST_F(LoadingWindowTest, TheCircularsLoadingIsWithinLimitsAtTakeoffAndLanding) 
     EXPECT_EQ(text("LblTakeoffMoment"), "37724.4 lb·in");
     EXPECT_EQ(text("LblTakeoffCG"), "18.64 in");
     EXPECT_EQ(text("LblTakeoffMAC"), "31.1% MAC");
-    EXPECT_EQ(text("LblTakeoffMargin"), "3.26 in, 76.0 lb");
+    EXPECT_EQ(text("LblTakeoffMargin"),
+              "3.26 in to the aft limit, 76.0 lb below the maximum weight");
     EXPECT_EQ(text("LblLandingWeight"), "1874.0 lb");
     EXPECT_EQ(text("LblLandingCG"), "18.37 in");
     EXPECT_EQ(text("LblTakeoffVerdict"), "Within limits");
@@ -109,28 +105,46 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         VerdictRow{"baggage",
                    {"17", "170", "", "120", "20", "10"},
-                   "Baggage over its maximum by 20.0 lb",
-                   "Baggage over its maximum by 20.0 lb"},
+                   "Out of limits: Baggage over its maximum by 20.0 lb",
+                   "Out of limits: Baggage over its maximum by 20.0 lb"},
         VerdictRow{"aft",
                    {"", "170", "340", "100", "", ""},
-                   "CG aft of the envelope by 0.01 in",
-                   "CG aft of the envelope by 0.01 in"},
+                   "Out of limits: CG aft of the envelope by 0.01 in",
+                   "Out of limits: CG aft of the envelope by 0.01 in"},
         VerdictRow{"every drop burned",
                    {"17", "340", "", "", "40", "40"},
                    "Within limits",
                    "Within limits"},
         VerdictRow{"heavy",
                    {"17", "340", "340", "100", "40", "35"},
-                   "Over the maximum take-off weight by 106.0 lb; Above the envelope by 106.0 lb",
+                   "Out of limits: over the maximum take-off weight by 106.0 lb and above the "
+                   "envelope by 106.0 lb",
                    "Within limits"},
-        VerdictRow{"burn",
-                   {"17", "170", "", "", "10", "15"},
-                   "Within limits",
-                   "More fuel burned from Main than it held, by 30.0 lb"},
+        VerdictRow{"heavy and aft",
+                   {"17", "170", "500", "100", "40", ""},
+                   "Out of limits: over the maximum take-off weight by 96.0 lb, above the envelope "
+                   "by 96.0 lb and CG aft of the envelope by 1.37 in",
+                   "Out of limits: over the maximum landing weight by 96.0 lb, above the envelope "
+                   "by 96.0 lb and CG aft of the envelope by 1.37 in"},
         VerdictRow{"tank",
                    {"17", "170", "", "", "41", ""},
-                   "Main tank over its capacity by 1.0 US gal",
+                   "Out of limits: Main tank over its capacity by 1.0 US gal",
                    "Within limits"}));
+
+// A verdict is told by its words and its frame, not by its colour alone.
+TEST_F(LoadingWindowTest, OutOfLimitsIsFramedAndWithinLimitsIsNot) {
+    const auto framed = [this](const char* name) {
+        const QImage image = label(name)->grab().toImage();
+        return image.pixelColor(1, image.height() / 2).lightness() < 128;
+    };
+    load({"17", "170", "", "120", "20", "20", ""});
+    click(compute());
+    EXPECT_TRUE(framed("LblTakeoffVerdict"));
+    load({"17", "170", "", "", "20", "10", ""});
+    click(compute());
+    EXPECT_EQ(text("LblTakeoffVerdict"), "Within limits");
+    EXPECT_FALSE(framed("LblTakeoffVerdict"));
+}
 
 struct InputError {
     const char* entries[7];
@@ -145,24 +159,34 @@ TEST_P(LoadingInputTest, ReportsTheFieldInTheWindowAndSelectsIt) {
     const InputError& e = GetParam();
     load({e.entries[0], e.entries[1], e.entries[2], e.entries[3], e.entries[4], e.entries[5],
           e.entries[6]});
-    field("txtTaxi")->setFocus();
-    BeepCounter beeps;
-    pressEnter(field("txtTaxi"));
-    EXPECT_EQ(beeps.count(), 0);
-    EXPECT_EQ(text("ErrorLbl"), e.message);
-    EXPECT_TRUE(errorShown());
-    EXPECT_TRUE(field(e.field)->hasFocus());
-    EXPECT_EQ(field(e.field)->selectedText(), field(e.field)->text());
+    expectEnterReports("txtTaxi", e.message, e.field);
+}
+
+TEST_F(LoadingWindowTest, EnterMovesOnAndComputesWithoutABeep) {
+    expectQuietEnterChain(kChain, {"17", "340", "170", "100", "38", "25", "2"});
+    EXPECT_EQ(text("LblTakeoffWeight"), "2024.0 lb");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, LoadingInputTest,
     ::testing::Values(
-        InputError{
-            {"17", "1..7", "", "", "", "", ""}, "Invalid weight for Front seats!", "txtStation2"},
-        InputError{{"", "", "", "", "3/4", "", ""}, "Invalid take-off fuel for Main!", "txtFuel1"},
-        InputError{{"", "", "", "", "", ".", ""}, "Invalid fuel burned from Main!", "txtBurn1"},
-        InputError{{"", "", "", "", "", "", "1/"}, "Invalid taxi fuel!", "txtTaxi"}));
+        InputError{{"17", "1..7", "", "", "", "", ""},
+                   "Enter a number for the load at Front seats!",
+                   "txtStation2"},
+        InputError{{"", "", "", "", "3/4", "", ""},
+                   "Enter a number for the take-off fuel in Main!",
+                   "txtFuel1"},
+        InputError{{"", "", "", "", "", ".", ""},
+                   "Enter a number for the fuel burned from Main!",
+                   "txtBurn1"},
+        InputError{{"", "", "", "", "", "", "1/"}, "Enter a number for the taxi fuel!", "txtTaxi"},
+        // No tank burns more than it held at take-off.
+        InputError{{"17", "170", "", "", "10", "15", ""},
+                   "More fuel burned from Main than the 10.0 US gal it held at take-off!",
+                   "txtBurn1"},
+        InputError{{"17", "170", "", "", "", "0.1", ""},
+                   "More fuel burned from Main than the 0.0 US gal it held at take-off!",
+                   "txtBurn1"}));
 
 TEST_F(LoadingWindowTest, FieldsTakeDigitsAndAPointOnly) {
     BeepCounter beeps;
@@ -289,11 +313,47 @@ TEST_F(LoadingWindowTest, TheGraphDrawsTheTakeoffPointInsideTheEnvelopeInEverySc
     // A loading aft of the envelope is drawn beyond its aft edge.
     load({"", "", "340", "100", "", "", ""});
     click(compute());
-    ASSERT_EQ(text("LblTakeoffVerdict"), "CG aft of the envelope by 0.64 in");
+    ASSERT_EQ(text("LblTakeoffVerdict"), "Out of limits: CG aft of the envelope by 0.64 in");
     graph->resize(600, 400);
     const Drawn aft = drawnAt(graph, *graph->data().takeoff);
     EXPECT_TRUE(aft.outlineLeft);
     EXPECT_FALSE(aft.outlineRight);
+}
+
+// The weight axis's title stands clear above the frame, and without an envelope there
+// are no axes to label.
+TEST(EnvelopeGraphTest, TheWeightTitleClearsTheFrameAndNoEnvelopeDrawsNoAxes) {
+    EnvelopeGraph graph;
+    graph.resize(600, 400);
+    const QColor base = graph.palette().color(QPalette::Base);
+    const auto inked = [&base](const QImage& image, int y, int fromX, int toX) {
+        for (int x = fromX; x < toX; ++x) {
+            if (image.pixelColor(x, y) != base) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const QImage empty = graph.grab().toImage();
+    EXPECT_FALSE(inked(empty, 5, 0, empty.width()));  // no title, no frame at the top
+    EXPECT_FALSE(inked(empty, empty.height() - 5, 0, empty.width()));
+
+    const aircraft::Aircraft a = aircraft::test::circularAircraft();
+    graph.setData(
+        {a.normal, {}, std::nullopt, std::nullopt, QStringLiteral("lb"), QStringLiteral("in")});
+    const QImage drawn = graph.grab().toImage();
+    const int top = qRound(graph.frame().plot().top() * drawn.devicePixelRatio());
+    const int left = qRound(graph.frame().plot().left() * drawn.devicePixelRatio());
+    // Above the frame's top left corner, where the title stands (no tick is that high
+    // in this envelope): the title's ink, then a clear row, then the frame.
+    int lastTitleRow = -1;
+    for (int y = 0; y < top - 1; ++y) {
+        if (inked(drawn, y, 0, left + 12)) {
+            lastTitleRow = y;
+        }
+    }
+    EXPECT_GE(lastTitleRow, 0) << "no title";
+    EXPECT_LT(lastTitleRow, top - 2);
 }
 
 TEST_F(LoadingWindowTest, ADamagedFileIsListedWithItsReasonAndKept) {
@@ -367,7 +427,8 @@ TEST_F(LoadingWindowTest, NewAircraftIsEditedAndItsEnvelopeDrawnAsTyped) {
     });
     click(button("cmdNew"));
     EXPECT_EQ(previewPoints, 3);
-    EXPECT_EQ(firstFault, QStringLiteral("envelope crosses itself or repeats a point."));
+    EXPECT_EQ(firstFault,
+              QStringLiteral("CG envelope (normal) crosses itself or repeats a point."));
     auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
     EXPECT_EQ(combo->currentText(), QStringLiteral("Trainer (N12345)"));
     EXPECT_EQ(AircraftStore().entries().size(), 2);
@@ -423,6 +484,60 @@ TEST_F(LoadingWindowTest, WithoutAircraftTheWindowSaysHowToMakeOne) {
     click(compute());
     EXPECT_TRUE(errorShown());
 }
+
+// The editor says what is wrong in its own captions, as sentences, and stays open.
+struct EditorFault {
+    const char* what;
+    void (*change)(aircraft::Aircraft&);
+    const char* message;
+};
+
+void PrintTo(const EditorFault& f, std::ostream* os) {
+    *os << f.what;
+}
+
+class AircraftEditorTest : public ::testing::TestWithParam<EditorFault> {};
+
+TEST_P(AircraftEditorTest, SaysWhatIsWrongInTheFormsCaptions) {
+    aircraft::Aircraft a = aircraft::test::circularAircraft();
+    GetParam().change(a);
+    aircraft::AircraftEditor editor(a);
+    showAndActivate(&editor);
+    click(child<QDialogButtonBox>(&editor, QStringLiteral("buttonBox"))
+              ->button(QDialogButtonBox::Ok));
+    EXPECT_EQ(child<QLabel>(&editor, QStringLiteral("lblEditorError"))->text().toStdString(),
+              GetParam().message);
+    EXPECT_TRUE(haveMessageLook(&editor, {"lblEditorError"}));
+    EXPECT_TRUE(editor.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, AircraftEditorTest,
+    ::testing::Values(
+        EditorFault{"no name", [](aircraft::Aircraft& a) { a.name.clear(); },
+                    "The aircraft needs a name."},
+        EditorFault{"half a MAC", [](aircraft::Aircraft& a) { a.macLength.reset(); },
+                    "LEMAC and MAC length go together: fill in both or neither."},
+        EditorFault{"no ramp weight", [](aircraft::Aircraft& a) { a.maxRampWeight = 0; },
+                    "Maximum ramp weight must be more than 0."},
+        EditorFault{"a station's limit",
+                    [](aircraft::Aircraft& a) { a.stations[3].maxWeight = -1; },
+                    "The maximum weight of station 4 must not be negative."},
+        EditorFault{"a fuel of no weight",
+                    [](aircraft::Aircraft& a) {
+                        a.tanks[0].fuel = aircraft::FuelType::Other;
+                        a.tanks[0].density = 0;
+                    },
+                    "The density of tank 1 must be more than 0."},
+        EditorFault{"a corner below 0", [](aircraft::Aircraft& a) { a.normal[1].weight = -5; },
+                    "The weight of point 2 of the CG envelope (normal) must not be negative."},
+        EditorFault{"a utility envelope of two points",
+                    [](aircraft::Aircraft& a) {
+                        a.utility = {{1100, 8.5}, {1900, 8.5}};
+                    },
+                    "Utility envelope (optional) needs at least three points."},
+        EditorFault{"a MAC of no length", [](aircraft::Aircraft& a) { a.macLength = 0.0; },
+                    "MAC length must be more than 0."}));
 
 }  // namespace
 }  // namespace aerolume::test

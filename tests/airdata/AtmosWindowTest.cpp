@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "airdata/AtmosWindow.h"
-#include "support/ComputeMenuWindowTest.h"
+#include "support/MenuWindowTest.h"
 
 namespace aerolume::test {
 namespace {
@@ -10,11 +10,11 @@ const char* const kResults[] = {"LblPA",           "LblIsaTemp",      "LblIsaDev
                                 "LblDA",           "LblTrueAlt",      "LblPressureHpa",
                                 "LblPressureInHg", "LblDensityRatio", "LblSoundSpeed"};
 
-class AtmosWindowTest : public ComputeMenuWindowTest<AtmosWindow> {
+class AtmosWindowTest : public MenuWindowTest<AtmosWindow> {
 protected:
     AtmosWindowTest()
-        : ComputeMenuWindowTest("Atmos", "menuAtmos",
-                                {"Label5", "Label8", "Label13", "LblPA", "LblPressureInHg"}) {}
+        : MenuWindowTest("Atmos", "menuAtmos",
+                         {"Label5", "Label8", "Label13", "LblPA", "LblPressureInHg"}) {}
 
     void fill(const std::array<const char*, 4>& typed, bool inHg, bool fahrenheit) {
         click(option(inHg ? "optInHg" : "optHpa"));
@@ -58,22 +58,22 @@ INSTANTIATE_TEST_SUITE_P(
                       false,
                       false,
                       {"5000 ft", "5.1 °C", "+19.9 °C", "7262 ft", "5286 ft", "843.1 hPa",
-                       "24.90 inHg", "0.8041", "672.9 kt"}},
+                       "24.90 inHg", "0.8041", "673 kt"}},
         AtmosCaptions{{"5000", "1013.25", "77", "1000"},
                       false,
                       true,
                       {"5000 ft", "5.1 °C", "+19.9 °C", "7262 ft", "5286 ft", "843.1 hPa",
-                       "24.90 inHg", "0.8041", "672.9 kt"}},
+                       "24.90 inHg", "0.8041", "673 kt"}},
         AtmosCaptions{{"36089", "1013.25", "-56.5", ""},
                       false,
                       false,
                       {"36089 ft", "-56.5 °C", "0.0 °C", "36089 ft", "36089 ft", "226.3 hPa",
-                       "6.68 inHg", "0.2971", "573.6 kt"}},
+                       "6.68 inHg", "0.2971", "574 kt"}},
         AtmosCaptions{{"12000", "1000", "-20", "3000"},
                       false,
                       false,
                       {"12364 ft", "-9.5 °C", "-10.5 °C", "11086 ft", "11641 ft", "635.2 hPa",
-                       "18.76 inHg", "0.7136", "620.0 kt"}}));
+                       "18.76 inHg", "0.7136", "620 kt"}}));
 
 TEST_F(AtmosWindowTest, WithoutTheTemperatureItsResultsAreEmptiedAgain) {
     fill({"5000", "1013.25", "25", ""}, false, false);
@@ -107,47 +107,55 @@ TEST_P(AtmosErrorTest, ReportsTheFirstFailingCheckAndSelectsItsField) {
 INSTANTIATE_TEST_SUITE_P(
     InOrder, AtmosErrorTest,
     ::testing::Values(
-        AtmosError{{"", "", "", ""}, false, false, "Enter the indicated altitude!", "txtAlt"},
+        AtmosError{{"", "", "", ""},
+                   false,
+                   false,
+                   "Enter an indicated altitude from -2000 to 65000 ft!",
+                   "txtAlt"},
         AtmosError{{"65001", "", "", ""},
                    false,
                    false,
-                   "The indicated altitude is out of range!",
+                   "Enter an indicated altitude from -2000 to 65000 ft!",
                    "txtAlt"},
-        AtmosError{{"0", "", "", ""}, false, false, "Enter the altimeter setting!", "txtSetting"},
+        AtmosError{{"0", "", "", ""},
+                   false,
+                   false,
+                   "Enter an altimeter setting from 850 to 1100 hPa!",
+                   "txtSetting"},
         AtmosError{{"0", "29.92", "", ""},
                    false,
                    false,
-                   "The altimeter setting is out of range!",
+                   "Enter an altimeter setting from 850 to 1100 hPa!",
                    "txtSetting"},
         AtmosError{{"0", "1013", "", ""},
                    true,
                    false,
-                   "The altimeter setting is out of range!",
+                   "Enter an altimeter setting from 25.10 to 32.48 inHg!",
                    "txtSetting"},
         AtmosError{{"0", "25.09", "", ""},
                    true,
                    false,
-                   "The altimeter setting is out of range!",
+                   "Enter an altimeter setting from 25.10 to 32.48 inHg!",
                    "txtSetting"},
         AtmosError{{"0", "1013", "-", ""},
                    false,
                    false,
-                   "The outside air temperature is not a number!",
+                   "Enter an outside air temperature from -100 to 60 °C!",
                    "txtOAT"},
         AtmosError{{"0", "1013", "61", ""},
                    false,
                    false,
-                   "The outside air temperature is out of range!",
+                   "Enter an outside air temperature from -100 to 60 °C!",
                    "txtOAT"},
         AtmosError{{"0", "1013", "-149", ""},
                    false,
                    true,
-                   "The outside air temperature is out of range!",
+                   "Enter an outside air temperature from -148 to 140 °F!",
                    "txtOAT"},
         AtmosError{{"0", "1013", "", "20001"},
                    false,
                    false,
-                   "The station elevation is out of range!",
+                   "Enter a station elevation from -2000 to 20000 ft!",
                    "txtElev"},
         AtmosError{{"65000", "990", "", ""},
                    false,
@@ -159,6 +167,11 @@ INSTANTIATE_TEST_SUITE_P(
                    false,
                    "The density altitude is above the top of the standard atmosphere!",
                    "txtOAT"}));
+
+TEST_F(AtmosWindowTest, EnterMovesOnAndComputesWithoutABeep) {
+    expectQuietEnterChain(kFields, {"5000", "1013.25", "25", "1000"});
+    EXPECT_EQ(text("LblDA"), "7262 ft");
+}
 
 TEST_F(AtmosWindowTest, TitleHelpAndRangesInTheTooltips) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Atmosphere"));

@@ -138,13 +138,18 @@ TEST_P(CloudTable, BaseAndFreezingLevelByTheRules) {
     }
 }
 
+// Each height to the nearest 100 ft, half away from zero, never below the field.
 INSTANTIATE_TEST_SUITE_P(ByHand, CloudTable,
-                         ::testing::Values(CloudCase{{20, 10, 0}, 4000, 4000, 10101.01},
-                                           CloudCase{{15, 15, 1000}, 0, 1000, 8575.76},
-                                           CloudCase{{0.1, -2, -500}, 840, 340, -449.49},
+                         ::testing::Values(CloudCase{{20, 10, 0}, 4000, 4000, 10100},
+                                           CloudCase{{15, 15, 1000}, 0, 1000, 8600},
+                                           CloudCase{{0.1, -2, -500}, 800, 300, -400},
                                            CloudCase{{0, -5, 500}, 2000, 2500, -2e6},
                                            CloudCase{{-3, -4, 2000}, 400, 2400, -2e6},
-                                           CloudCase{{60, -60, 20000}, 48000, 68000, 50303.03}));
+                                           CloudCase{{2.625, 0.5, 0}, 900, 900, 1300},
+                                           CloudCase{{0.5, 0.375, -1050}, 100, -1000, -800},
+                                           // Rounded, never below the field.
+                                           CloudCase{{0.05, 0.05, 1201}, 0, 1201, 1201},
+                                           CloudCase{{60, -60, 20000}, 48000, 68000, 50300}));
 
 TEST(CloudCore, ADewPointAboveTheTemperatureGivesNoResult) {
     EXPECT_FALSE(ComputeCloud({10, 10.1, 0}));

@@ -8,20 +8,20 @@
 
 #include "airports/AirportData.h"
 #include "airports/AirportWindow.h"
-#include "support/ComputeMenuWindowTest.h"
+#include "support/MenuWindowTest.h"
 
 namespace aerolume::test {
 namespace {
 
 using airports::AirportWindow;
 
-class AirportWindowTest : public ComputeMenuWindowTest<AirportWindow> {
+class AirportWindowTest : public MenuWindowTest<AirportWindow> {
 protected:
-    AirportWindowTest() : ComputeMenuWindowTest("Airport", "menuAirport", {}) {}
+    AirportWindowTest() : MenuWindowTest("Airport", "menuAirport", {}) {}
 
     void SetUp() override {
         removeStore();
-        ComputeMenuWindowTest::SetUp();
+        MenuWindowTest::SetUp();
     }
     void TearDown() override {
         program.reset();

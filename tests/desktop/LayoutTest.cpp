@@ -15,14 +15,21 @@
 #include <QMainWindow>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <optional>
 #include <vector>
 
 #include "ProgramWindows.h"
+#include "aircraft/AircraftStore.h"
+#include "aircraft/LoadingWindow.h"
+#include "aircraft/SampleAircraft.h"
+#include "planning/NavLogWindow.h"
+#include "planning/PlanFile.h"
 #include "platform/Twips.h"
 #include "shell/LauncherWindow.h"
 #include "shell/SurpriseWindow.h"
+#include "support/WindowTestKit.h"
 
 namespace aerolume::test {
 namespace {
@@ -157,28 +164,38 @@ const Scenario kScenarios[] = {
     {"TSD", "opened", {}},
     {"TSD",
      "longest results",
-     {{"txtDist", ""}, {"txtGS", "2000"}, {"txtTime", "99:59:59"}, {"Command2"}}},
+     {{"txtDist", ""}, {"txtGS", "2000"}, {"txtTime", "10:00"}, {"Command2"}}},
     {"TSD",
      "longest error",
-     {{"txtDist", "10"}, {"txtGS", "2000.1"}, {"txtTime", ""}, {"Command2"}},
-     "Enter a ground speed from 0 to 2000 kt!"},
+     {{"txtDist", "20000"}, {"txtGS", "0.1"}, {"txtTime", ""}, {"Command2"}},
+     "The time to fly 20000.0 NM at 0.1 kt is 200000:00:00, outside the 0:00:00 to 99:59:59 this "
+     "window takes: check the distance and the ground speed!"},
     {"Fuel", "opened", {}},
     {"Fuel",
      "longest results",
-     {{"optGal"}, {"txtFlow", "99999"}, {"txtTime", "99:59:59"}, {"txtAmount", ""}, {"Command2"}}},
+     {{"optGal"}, {"txtFlow", "99999"}, {"txtTime", "10:00"}, {"txtAmount", ""}, {"Command2"}}},
     {"Fuel",
      "longest error",
-     {{"txtFlow", "99999.9"}, {"txtTime", "1"}, {"txtAmount", ""}, {"Command2"}},
-     "Enter a fuel flow from 0 to 99999 per hour!"},
+     {{"txtFlow", "0.1"}, {"txtTime", ""}, {"txtAmount", "999999"}, {"Command2"}},
+     "The time 999999.0 US gal lasts at 0.1 US gal/h is 9999990:00:00, outside the 0:00:00 to "
+     "99:59:59 this window takes: check the fuel amount and the fuel flow!"},
     {"FindWind", "opened", {}},
     {"FindWind",
      "longest results",
-     {{"txtTH", "90"}, {"txtTAS", "1000"}, {"txtTC", "0"}, {"txtGS", "1500"}, {"Command2"}}},
+     {{"txtTH", "0"}, {"txtTAS", "100"}, {"txtTC", "90"}, {"txtGS", "100"}, {"Command2"}}},
     {"FindWind",
      "longest error",
-     {{"txtTH", "90"}, {"txtTAS", "0"}, {"txtTC", "0"}, {"txtGS", "1500"}, {"Command2"}},
-     "Enter a true airspeed from 1 to 1000 kt!"},
+     {{"txtTH", "90"}, {"txtTAS", "1000"}, {"txtTC", "0"}, {"txtGS", "1500"}, {"Command2"}},
+     "These entries give a wind of 1803 kt, outside the 0 to 200 kt this program takes: check "
+     "the headings and the speeds!"},
     {"RwyWind", "opened", {}},
+    {"RwyWind",
+     "a gusty day",
+     {{"txtRwy", "27"},
+      {"txtWindDir", "300"},
+      {"txtWindSpeed", "15"},
+      {"txtGust", "25"},
+      {"txtGust", "\r"}}},
     {"RwyWind",
      "longest results",
      {{"txtRwy", "18"},
@@ -196,6 +213,16 @@ const Scenario kScenarios[] = {
      "Enter a gust from the wind speed to 200 kt!"},
     {"MagVar", "opened", {}},
     {"MagVar",
+     "results",
+     {{"txtLatDeg", "51"},
+      {"txtLatMin", "28"},
+      {"txtLatSec", "12"},
+      {"txtLongDeg", "0"},
+      {"txtLongMin", "27"},
+      {"txtAlt", "2500"},
+      {"txtDate", "2026-04-15"},
+      {"Command2"}}},
+    {"MagVar",
      "results with both warnings",
      {{"txtLatDeg", "80"},
       {"txtLatMin", "59.999999"},
@@ -206,20 +233,16 @@ const Scenario kScenarios[] = {
     {"MagVar",
      "longest error",
      {{"txtLatDeg", "10"}, {"txtLongDeg", "181"}, {"Command2"}},
-     "Invalid longitude!"},
+     "Enter a longitude from 0 to 180°, its minutes and seconds below 60!"},
     {"Climb", "opened", {}},
     {"Climb",
      "results",
-     {{"txtFrom", "60000"}, {"txtTo", "-2000"}, {"txtGS", "1"}, {"txtAngle", "0.1"}, {"Command2"}}},
+     {{"txtFrom", "60000"}, {"txtTo", "-2000"}, {"txtGS", "1"}, {"txtVS", "1"}, {"Command2"}}},
     {"Climb",
      "longest error",
-     {{"txtFrom", "0"},
-      {"txtTo", "3000"},
-      {"txtGS", "90"},
-      {"txtVS", "500"},
-      {"txtAngle", "3"},
-      {"Command2"}},
-     "Fill only one of vertical speed, path angle and gradient!"},
+     {{"txtFrom", "0"}, {"txtTo", "5000"}, {"txtGS", "1"}, {"txtVS", "10000"}, {"Command2"}},
+     "The gradient for 10000 ft/min at 1 kt is 600000 ft/NM, outside the 1 to 3500 ft/NM this "
+     "window takes: check the ground speed and the vertical speed!"},
     {"Atmos", "opened", {}},
     {"Atmos",
      "results",
@@ -263,7 +286,7 @@ const Scenario kScenarios[] = {
     {"NavLog",
      "refused entry",
      {{"txtTAS", "0"}, {"txtTAS", "\r"}},
-     "Type the true airspeed (kt) from 1 to 1000."},
+     "Enter a true airspeed from 1 to 1000 kt!"},
     // The aircraft folder of the tests starts empty: the window says how to make one.
     {"Loading", "opened", {}, "No aircraft yet, make one with New or bring one in with Import."},
     {"Loading",
@@ -280,7 +303,7 @@ std::optional<QSizeF> designSize(const QString& window) {
         {QStringLiteral("Dalt"), {3165, 2940}},     {QStringLiteral("Speed"), {3600, 3400}},
         {QStringLiteral("PPNav"), {3900, 3900}},    {QStringLiteral("LatLong"), {6600, 4800}},
         {QStringLiteral("WB"), {5685, 4770}},       {QStringLiteral("Convert"), {6375, 4020}},
-        {QStringLiteral("MagVar"), {6600, 4400}},   {QStringLiteral("Climb"), {4200, 6000}},
+        {QStringLiteral("MagVar"), {6600, 3900}},   {QStringLiteral("Climb"), {4200, 6000}},
         {QStringLiteral("Atmos"), {4800, 6600}},    {QStringLiteral("Cloud"), {5400, 3900}},
         {QStringLiteral("TSD"), {4800, 3450}},      {QStringLiteral("Fuel"), {5100, 6960}},
         {QStringLiteral("FindWind"), {4800, 4290}}, {QStringLiteral("RwyWind"), {5175, 4260}},
@@ -464,6 +487,65 @@ TEST_P(LayoutTest, EveryWindowInEveryStateIsLaidOutWhole) {
         }
         settleEvents();
     }
+}
+
+// The navigation log with a plan and the loading window with an aircraft, computed,
+// refused and out of limits (with AEROLUME_SHOTS set, their PDF pages are written there
+// too).
+TEST_P(LayoutTest, DocumentWindowsWithTheirContentAreLaidOutWhole) {
+    const QString shots = qEnvironmentVariable("AEROLUME_SHOTS");
+    QTemporaryDir folder;
+    planning::Plan plan;
+    plan.name = "Equator & back";
+    plan.date = planning::PlanDate{2026, 7, 1};
+    plan.defaults.windDirection = 320;
+    plan.defaults.windSpeed = 18;
+    plan.checkpoints = {{"Home", 0, 0, {}},
+                        {"East 1", 0.5, 1, {}},
+                        {"Turn", 1, 1.5, {{}, {}, {}, {}, 2.5}},
+                        {"Home", 0, 0, {}}};
+    const QString planPath = folder.filePath(QStringLiteral("trip.aerolume-plan"));
+    ASSERT_TRUE(planning::savePlanFile(planPath, plan).isEmpty());
+    auto* log = qobject_cast<planning::NavLogWindow*>(open(QStringLiteral("NavLog")));
+    ASSERT_NE(log, nullptr);
+    ASSERT_TRUE(log->openFile(planPath));
+    check(QStringLiteral("NavLog"), log, "a plan of three legs");
+    if (!shots.isEmpty() && GetParam() == 1.0) {
+        log->exportPdf(QDir(shots).filePath(QStringLiteral("navlog-page.pdf")));
+    }
+    log->close();
+    settleEvents();
+
+    QDir(aircraft::AircraftStore::defaultFolder()).removeRecursively();
+    QString error;
+    ASSERT_TRUE(aircraft::AircraftStore().save(aircraft::test::circularAircraft(), {}, &error));
+    QWidget* loading = open(QStringLiteral("Loading"));
+    ASSERT_NE(loading, nullptr);
+    check(QStringLiteral("Loading"), loading, "an aircraft picked");
+    const struct {
+        const char* state;
+        const char* entries[7];
+    } states[] = {{"refused burn", {"17", "340", "170", "100", "10", "25", ""}},
+                  {"out of limits twice", {"17", "170", "500", "100", "40", "", ""}},
+                  {"within limits", {"17", "340", "170", "100", "38", "25", "2"}}};
+    for (const auto& state : states) {
+        typeFields(loading,
+                   {"txtStation1", "txtStation2", "txtStation3", "txtStation4", "txtFuel1",
+                    "txtBurn1", "txtTaxi"},
+                   state.entries);
+        child<QAbstractButton>(loading, QStringLiteral("Command2"))->click();
+        check(QStringLiteral("Loading"), loading, state.state);
+    }
+    if (!shots.isEmpty() && GetParam() == 1.0) {
+        auto* window = qobject_cast<aircraft::LoadingWindow*>(loading);
+        window->setFileChooser([&shots](aircraft::LoadingWindow::FileRole, const QString&) {
+            return QDir(shots).filePath(QStringLiteral("loading-page.pdf"));
+        });
+        window->cmdPdf_Click();
+    }
+    loading->close();
+    settleEvents();
+    QDir(aircraft::AircraftStore::defaultFolder()).removeRecursively();
 }
 
 TEST_P(LayoutTest, LauncherShowsEveryThanksCaptionWhole) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "navigation/ClimbWindow.h"
-#include "support/ComputeMenuWindowTest.h"
+#include "support/MenuWindowTest.h"
 
 namespace aerolume::test {
 namespace {
@@ -8,12 +8,12 @@ namespace {
 const char* const kFields[] = {"txtFrom", "txtTo", "txtGS", "txtVS", "txtAngle", "txtGradient"};
 const char* const kResults[] = {"LblVS", "LblAngle", "LblGradient", "LblTime", "LblDist"};
 
-class ClimbWindowTest : public ComputeMenuWindowTest<ClimbWindow> {
+class ClimbWindowTest : public MenuWindowTest<ClimbWindow> {
 protected:
     ClimbWindowTest()
-        : ComputeMenuWindowTest("Climb", "menuClimb",
-                                {"Label7", "Label8", "Label9", "Label10", "Label11", "LblVS",
-                                 "LblAngle", "LblGradient", "LblTime", "LblDist"}) {}
+        : MenuWindowTest("Climb", "menuClimb",
+                         {"Label7", "Label8", "Label9", "Label10", "Label11", "LblVS", "LblAngle",
+                          "LblGradient", "LblTime", "LblDist"}) {}
 };
 
 struct ClimbCaptions {
@@ -46,6 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
         ClimbCaptions{
             {"60000", "-2000", "1", "", "", "3500"},
             {"58 ft/min", "29.9°", "3500 ft/NM", "17:42:51 descent", "17.7 NM descent"}}));
+
+TEST_F(ClimbWindowTest, EnterMovesOnAndComputesWithoutABeep) {
+    expectEnterChain(kFields);
+    expectQuietEnterChain(kFields, {"3000", "0", "120", "", "3", ""});
+    EXPECT_EQ(text("LblVS"), "637 ft/min");
+}
 
 TEST_F(ClimbWindowTest, TheComputeButtonGivesTheSameResultsWithoutABeep) {
     typeFields(window, kFields, {"3000", "0", "120", "", "3", ""});
@@ -83,32 +89,61 @@ TEST_P(ClimbErrorTest, ReportsTheFirstFailingCheckAndSelectsItsField) {
 INSTANTIATE_TEST_SUITE_P(
     InOrder, ClimbErrorTest,
     ::testing::Values(
-        ClimbError{{"", "", "", "", "", ""}, "Enter the starting altitude!", "txtFrom"},
-        ClimbError{{"-", "0", "", "", "", ""}, "The starting altitude is not a number!", "txtFrom"},
+        ClimbError{{"", "", "", "", "", ""},
+                   "Enter a starting altitude from -2000 to 60000 ft!",
+                   "txtFrom"},
+        ClimbError{{"-", "0", "", "", "", ""},
+                   "Enter a starting altitude from -2000 to 60000 ft!",
+                   "txtFrom"},
+        ClimbError{{"60001", "0", "", "", "", ""},
+                   "Enter a starting altitude from -2000 to 60000 ft!",
+                   "txtFrom"},
+        ClimbError{{"0", "-2001", "", "", "", ""},
+                   "Enter a target altitude from -2000 to 60000 ft!",
+                   "txtTo"},
         ClimbError{
-            {"60001", "0", "", "", "", ""}, "The starting altitude is out of range!", "txtFrom"},
-        ClimbError{{"0", "-2001", "", "", "", ""}, "The target altitude is out of range!", "txtTo"},
-        ClimbError{{"0", "100", "3/4", "", "", ""}, "The ground speed is not a number!", "txtGS"},
-        ClimbError{{"0", "100", "0", "", "", ""}, "The ground speed is out of range!", "txtGS"},
-        ClimbError{{"0", "100", "1001", "", "", ""}, "The ground speed is out of range!", "txtGS"},
+            {"0", "100", "3/4", "", "", ""}, "Enter a ground speed from 1 to 1000 kt!", "txtGS"},
+        ClimbError{
+            {"0", "100", "0", "", "", ""}, "Enter a ground speed from 1 to 1000 kt!", "txtGS"},
+        ClimbError{
+            {"0", "100", "1001", "", "", ""}, "Enter a ground speed from 1 to 1000 kt!", "txtGS"},
         ClimbError{{"0", "100", "90", "", "", ""},
-                   "Fill one of vertical speed, path angle and gradient!",
+                   "Fill in one of vertical speed, path angle and gradient!",
                    "txtVS"},
         ClimbError{{"0", "100", "90", "500", "", "300"},
-                   "Fill only one of vertical speed, path angle and gradient!",
+                   "Fill in only one of vertical speed, path angle and gradient!",
                    "txtGradient"},
         ClimbError{{"0", "100", "90", "", "3", "300"},
-                   "Fill only one of vertical speed, path angle and gradient!",
+                   "Fill in only one of vertical speed, path angle and gradient!",
                    "txtGradient"},
+        ClimbError{{"0", "100", "90", "10001", "", ""},
+                   "Enter a vertical speed from 1 to 10000 ft/min!",
+                   "txtVS"},
         ClimbError{
-            {"0", "100", "90", "10001", "", ""}, "The vertical speed is out of range!", "txtVS"},
-        ClimbError{
-            {"0", "100", "90", "", "0.09", ""}, "The path angle is out of range!", "txtAngle"},
-        ClimbError{
-            {"0", "100", "90", "", "", "3501"}, "The gradient is out of range!", "txtGradient"},
+            {"0", "100", "90", "", "0.09", ""}, "Enter a path angle from 0.1 to 30°!", "txtAngle"},
+        ClimbError{{"0", "100", "90", "", "", "3501"},
+                   "Enter a gradient from 1 to 3500 ft/NM!",
+                   "txtGradient"},
         ClimbError{{"2500", "2500", "90", "", "3", ""},
                    "The starting and target altitudes are the same!",
-                   "txtTo"}));
+                   "txtTo"},
+        // Rates the window would refuse as entries.
+        ClimbError{{"0", "5000", "1", "10000", "", ""},
+                   "The gradient for 10000 ft/min at 1 kt is 600000 ft/NM, outside the 1 to 3500 "
+                   "ft/NM this window takes: check the ground speed and the vertical speed!",
+                   "txtVS"},
+        ClimbError{{"0", "5000", "1000", "", "30", ""},
+                   "The vertical speed for 30° at 1000 kt is 58467 ft/min, outside the 1 to 10000 "
+                   "ft/min this window takes: check the ground speed and the rate!",
+                   "txtAngle"},
+        ClimbError{{"60000", "-2000", "1", "", "0.1", ""},
+                   "The vertical speed for 0.1° at 1 kt is 0 ft/min, outside the 1 to 10000 ft/min "
+                   "this window takes: check the ground speed and the rate!",
+                   "txtAngle"},
+        ClimbError{{"0", "100", "1", "", "", "1"},
+                   "The vertical speed for 1 ft/NM at 1 kt is 0 ft/min, outside the 1 to 10000 "
+                   "ft/min this window takes: check the ground speed and the rate!",
+                   "txtGradient"}));
 
 TEST_F(ClimbWindowTest, AfterAnErrorTheNextRunShowsResultsAgain) {
     typeFields(window, kFields, {"0", "100", "90", "500", "3", ""});

@@ -2,7 +2,7 @@
 #include <QDate>
 
 #include "navigation/MagVarWindow.h"
-#include "support/WindowTestKit.h"
+#include "support/MenuWindowTest.h"
 
 namespace aerolume::test {
 namespace {
@@ -10,21 +10,12 @@ namespace {
 const char* const kFields[] = {"txtLatDeg",  "txtLatMin",  "txtLatSec", "txtLongDeg",
                                "txtLongMin", "txtLongSec", "txtAlt",    "txtDate"};
 
-class MagVarWindowTest : public WindowTest<MagVarWindow> {
+class MagVarWindowTest : public MenuWindowTest<MagVarWindow> {
 protected:
     MagVarWindowTest()
-        : WindowTest("MagVar", "",
-                     {"Label9", "Label10", "Label11", "Label12", "Label13", "LblVar", "LblIncl",
-                      "LblTotal", "LblHoriz", "LblChange"}) {}
-
-    // The window has no launcher button: the Compute menu's entry opens it.
-    void SetUp() override {
-        program =
-            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("MagVar"), [](WindowRegistry& r) { return new MagVarWindow(r); }}});
-        ASSERT_TRUE(reopenFromMenu("menuMagVar"));
-        showAndActivate(window);
-    }
+        : MenuWindowTest("MagVar", "menuMagVar",
+                         {"Label9", "Label10", "Label11", "Label12", "Label13", "LblVar", "LblIncl",
+                          "LblTotal", "LblHoriz", "LblChange"}) {}
 
     // Types the fields key by key and picks the hemispheres.
     void fill(const Names& texts, bool south, bool east) {
@@ -143,11 +134,10 @@ TEST_F(MagVarWindowTest, StartsWithTodayAndTheNorthWestHemispheres) {
     EXPECT_TRUE(label("LblWarning")->isHidden());
 }
 
-TEST_F(MagVarWindowTest, EnterMovesAlongTheFieldsWithABeepEach) {
-    expectEnterChain(window,
-                     {"txtLatDeg", "txtLatMin", "txtLatSec", "txtLongDeg", "txtLongMin",
-                      "txtLongSec", "txtAlt", "txtDate"},
-                     QStringLiteral("1"));
+TEST_F(MagVarWindowTest, EnterMovesOnAndComputesWithoutABeep) {
+    expectEnterChain(kFields);
+    expectQuietEnterChain(kFields, {"45", "", "", "75", "", "", "", "2026-01-01"});
+    EXPECT_FALSE(text("LblVar").empty());
 }
 
 class MagVarKeysTest : public MagVarWindowTest, public ::testing::WithParamInterface<KeyCase> {};
@@ -176,43 +166,56 @@ class MagVarErrorTest : public MagVarWindowTest,
 TEST_P(MagVarErrorTest, ReportsTheFirstFailingCheckAndSelectsItsField) {
     const MagVarError& e = GetParam();
     fill(e.texts, false, false);
-    BeepCounter beeps;
-    pressEnter(field("txtDate"));
-    EXPECT_EQ(beeps.count(), 0);
-    EXPECT_EQ(text("ErrorLbl"), e.message);
-    EXPECT_TRUE(errorShown());
+    expectEnterReports("txtDate", e.message, e.focused);
     EXPECT_TRUE(label("LblWarning")->isHidden());
-    QLineEdit* failed = field(e.focused);
-    EXPECT_TRUE(failed->hasFocus()) << e.focused;
-    EXPECT_EQ(failed->selectedText(), failed->text()) << e.focused;
     EXPECT_TRUE(holdTexts(window, kFields, e.texts, nullptr));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, MagVarErrorTest,
     ::testing::Values(
-        MagVarError{{"91", "", "", "400", "", "", "99999", "0"}, "Invalid latitude!", "txtLatDeg"},
-        MagVarError{
-            {"89", "60", "", "0", "", "", "0", "2026-01-01"}, "Invalid latitude!", "txtLatMin"},
-        MagVarError{
-            {"89", "", "60", "0", "", "", "0", "2026-01-01"}, "Invalid latitude!", "txtLatSec"},
-        MagVarError{
-            {"89.5", "30", "1", "0", "", "", "0", "2026-01-01"}, "Invalid latitude!", "txtLatDeg"},
-        MagVarError{
-            {"1.2.3", "", "", "0", "", "", "0", "2026-01-01"}, "Invalid latitude!", "txtLatDeg"},
-        MagVarError{
-            {"0", "", "", "180", "0", "1", "0", "2026-01-01"}, "Invalid longitude!", "txtLongDeg"},
-        MagVarError{
-            {"0", "", "", "181", "", "", "0", "2026-01-01"}, "Invalid longitude!", "txtLongDeg"},
-        MagVarError{
-            {"0", "", "", "0", "", "", "60001", "2026-01-01"}, "Invalid altitude!", "txtAlt"},
-        MagVarError{
-            {"0", "", "", "0", "", "", "-1501", "2026-01-01"}, "Invalid altitude!", "txtAlt"},
-        MagVarError{{"0", "", "", "0", "", "", "1-0", "2026-01-01"}, "Invalid altitude!", "txtAlt"},
-        MagVarError{{"0", "", "", "0", "", "", "0", "2026-02-29"}, "Invalid date!", "txtDate"},
-        MagVarError{{"0", "", "", "0", "", "", "0", "26-01-01"}, "Invalid date!", "txtDate"},
-        MagVarError{{"0", "", "", "0", "", "", "0", "2101-01-01"}, "Invalid date!", "txtDate"},
-        MagVarError{{"0", "", "", "0", "", "", "0", ""}, "Invalid date!", "txtDate"}));
+        MagVarError{{"91", "", "", "400", "", "", "99999", "0"},
+                    "Enter a latitude from 0 to 90°, its minutes and seconds below 60!",
+                    "txtLatDeg"},
+        MagVarError{{"89", "60", "", "0", "", "", "0", "2026-01-01"},
+                    "Enter a latitude from 0 to 90°, its minutes and seconds below 60!",
+                    "txtLatMin"},
+        MagVarError{{"89", "", "60", "0", "", "", "0", "2026-01-01"},
+                    "Enter a latitude from 0 to 90°, its minutes and seconds below 60!",
+                    "txtLatSec"},
+        MagVarError{{"89.5", "30", "1", "0", "", "", "0", "2026-01-01"},
+                    "Enter a latitude from 0 to 90°, its minutes and seconds below 60!",
+                    "txtLatDeg"},
+        MagVarError{{"1.2.3", "", "", "0", "", "", "0", "2026-01-01"},
+                    "Enter a latitude from 0 to 90°, its minutes and seconds below 60!",
+                    "txtLatDeg"},
+        MagVarError{{"0", "", "", "180", "0", "1", "0", "2026-01-01"},
+                    "Enter a longitude from 0 to 180°, its minutes and seconds below 60!",
+                    "txtLongDeg"},
+        MagVarError{{"0", "", "", "181", "", "", "0", "2026-01-01"},
+                    "Enter a longitude from 0 to 180°, its minutes and seconds below 60!",
+                    "txtLongDeg"},
+        MagVarError{{"0", "", "", "0", "", "", "60001", "2026-01-01"},
+                    "Enter an altitude from -1500 to 60000 ft, or none for sea level!",
+                    "txtAlt"},
+        MagVarError{{"0", "", "", "0", "", "", "-1501", "2026-01-01"},
+                    "Enter an altitude from -1500 to 60000 ft, or none for sea level!",
+                    "txtAlt"},
+        MagVarError{{"0", "", "", "0", "", "", "1-0", "2026-01-01"},
+                    "Enter an altitude from -1500 to 60000 ft, or none for sea level!",
+                    "txtAlt"},
+        MagVarError{{"0", "", "", "0", "", "", "0", "2026-02-29"},
+                    "Enter a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD!",
+                    "txtDate"},
+        MagVarError{{"0", "", "", "0", "", "", "0", "26-01-01"},
+                    "Enter a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD!",
+                    "txtDate"},
+        MagVarError{{"0", "", "", "0", "", "", "0", "2101-01-01"},
+                    "Enter a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD!",
+                    "txtDate"},
+        MagVarError{{"0", "", "", "0", "", "", "0", ""},
+                    "Enter a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD!",
+                    "txtDate"}));
 
 TEST_F(MagVarWindowTest, BlankFieldsCountAsZeroAndTheBoundsAreTaken) {
     fill({"90", "", "", "180", "", "", "", "2028-02-29"}, true, true);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MenuWindowTest.h"
 #include "navigation/TsdWindow.h"
+#include "support/MenuWindowTest.h"
 
 namespace aerolume::test {
 namespace {
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TsdCaptions{"250", "", "150", "250.0 NM", "100.0 kt", "2:30:00"},
                       TsdCaptions{".5", "", "7.5", "0.5 NM", "4.0 kt", "0:07:30"},
                       TsdCaptions{"0", "120", "", "0.0 NM", "120.0 kt", "0:00:00"},
-                      TsdCaptions{"", "2000", "99:59:59", "199999.4 NM", "2000.0 kt", "99:59:59"},
+                      TsdCaptions{"", "2000", "10:00", "20000.0 NM", "2000.0 kt", "10:00:00"},
                       TsdCaptions{"20000", "", "5999.99", "20000.0 NM", "200.0 kt", "99:59:59"}));
 
 TEST_F(TsdWindowTest, ComputeButtonGivesTheResultsWithoutABeep) {
@@ -81,16 +81,28 @@ INSTANTIATE_TEST_SUITE_P(
         TsdError{"1.2.3", "", "10", "Enter a distance from 0 to 20000 NM!", "txtDist"},
         TsdError{"", "2000.1", "10", "Enter a ground speed from 0 to 2000 kt!", "txtGS"},
         TsdError{"", "3/4", "10", "Enter a ground speed from 0 to 2000 kt!", "txtGS"},
-        TsdError{"", "100", "100:00", "Enter a time up to 99:59:59!",
-                 "txtTime"},
-        TsdError{"", "100", "1:60", "Enter a time up to 99:59:59!",
-                 "txtTime"},
+        TsdError{"", "100", "100:00", "Enter a time from 0:00:00 to 99:59:59!", "txtTime"},
+        TsdError{"", "100", "1:60", "Enter a time from 0:00:00 to 99:59:59!", "txtTime"},
         TsdError{"10", "0", "", "The time needs a ground speed above 0!", "txtGS"},
-        TsdError{"10", "", "0:00", "The ground speed needs a time above 0!",
-                 "txtTime"}));
+        TsdError{"10", "", "0:00", "The ground speed needs a time above 0!", "txtTime"},
+        // Results the window would refuse as entries.
+        TsdError{"20000", "", "0:00:01",
+                 "The ground speed to fly 20000.0 NM in 0:00:01 is 72000000.0 kt, outside the 0 to "
+                 "2000 kt this window takes: check the distance and the time!",
+                 "txtTime"},
+        TsdError{"", "2000", "99:59:59",
+                 "The distance flown at 2000.0 kt for 99:59:59 is 199999.4 NM, outside the 0 to "
+                 "20000 NM this window takes: check the ground speed and the time!",
+                 "txtTime"},
+        TsdError{"20000", "0.1", "",
+                 "The time to fly 20000.0 NM at 0.1 kt is 200000:00:00, outside the 0:00:00 to "
+                 "99:59:59 this window takes: check the distance and the ground speed!",
+                 "txtGS"}));
 
-TEST_F(TsdWindowTest, EnterMovesAlongTheFields) {
-    expectEnterChain(window, kFields, QStringLiteral("10"));
+TEST_F(TsdWindowTest, EnterMovesAlongTheFieldsAndComputesWithoutABeep) {
+    expectEnterChain(kFields);
+    expectQuietEnterChain(kFields, {"250", "", "150"});
+    EXPECT_EQ(text("LblGS"), "100.0 kt");
 }
 
 TEST_F(TsdWindowTest, KeyFiltersTakeNoSignAndTheColonOnlyInTheTime) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+#include <string>
 
 #include "navigation/FindWindCore.h"
 #include "navigation/RunwayWindCore.h"
@@ -81,6 +83,49 @@ INSTANTIATE_TEST_SUITE_P(
                   20,
                   {-3.92232270, -19.61161351}},
         FoundCase{"held still by the wind", {180, 40, 0, 0}, 180, 40, {-40, 0}}));
+
+// What the windows show of a component that is exactly half a knot: rounded away from
+// zero, whatever the direction (degrees are turned into radians with the true pi).
+struct ShownCase {
+    const char* what;
+    WindComponents components;
+    const char* headwind;  // whole knots, signed as RoundComponent gives them
+    const char* crosswind;
+};
+
+void PrintTo(const ShownCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+std::string shown(double knots) {
+    const RoundedComponent rounded = RoundComponent(knots);
+    return (rounded.Sign < 0 ? "-" : "") + rounded.Knots;
+}
+
+class HalfKnotTest : public ::testing::TestWithParam<ShownCase> {};
+
+TEST_P(HalfKnotTest, RoundsAwayFromZero) {
+    const ShownCase& c = GetParam();
+    EXPECT_EQ(shown(c.components.Headwind), c.headwind);
+    EXPECT_EQ(shown(c.components.Crosswind), c.crosswind);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ties, HalfKnotTest,
+    ::testing::Values(
+        ShownCase{"runway 04, 100 at 15", RunwayWind({4, 100, 15, {}}).Steady, "8", "13"},
+        ShownCase{"runway 01, 160 at 9", RunwayWind({1, 160, 9, {}}).Steady, "-8", "5"},
+        ShownCase{"runway 36, 300 at 9", RunwayWind({36, 300, 9, {}}).Steady, "5", "-8"},
+        ShownCase{"runway 09, 120 at 13", RunwayWind({9, 120, 13, {}}).Steady, "11", "7"},
+        ShownCase{"runway 27, 150 at 17", RunwayWind({27, 150, 17, {}}).Steady, "-9", "-15"},
+        ShownCase{"heading 070 at 15, track 010 at 0", FindWind({70, 15, 10, 0}).AlongTrack, "8",
+                  "13"},
+        ShownCase{"heading 100 at 17, track 040 at 0", FindWind({100, 17, 40, 0}).AlongTrack, "9",
+                  "15"},
+        ShownCase{"heading 040 at 9, track 010 at 10", FindWind({40, 9, 10, 10}).AlongTrack, "-2",
+                  "5"},
+        ShownCase{"heading 340 at 13, track 010 at 20", FindWind({340, 13, 10, 20}).AlongTrack,
+                  "-9", "-7"}));
 
 TEST(RoundComponent, WholeKnotsAndTheSideTheyPointTo) {
     const struct {

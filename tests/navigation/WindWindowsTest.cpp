@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The wind from ground speed and the runway wind windows.
-#include "MenuWindowTest.h"
 #include "navigation/FindWindWindow.h"
 #include "navigation/RunwayWindWindow.h"
+#include "support/MenuWindowTest.h"
 
 namespace aerolume::test {
 namespace {
@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"9", "123", "10", "100"}, {"005°", "23 kt", "23 kt headwind", "2 kt from the left"}},
         Case{{"350", "120.5", "355", "110"},
              {"309°", "15 kt", "10 kt headwind", "11 kt from the left"}},
-        Case{{"180", "1000", "0", "1500"}, {"180°", "2500 kt", "2500 kt tailwind", "0 kt"}},
+        Case{{"180", "100", "0", "100"}, {"180°", "200 kt", "200 kt tailwind", "0 kt"}},
+        // Exact halves of a knot, rounded away from zero.
+        Case{{"70", "15", "10", "0"}, {"070°", "15 kt", "8 kt headwind", "13 kt from the right"}},
+        Case{{"340", "13", "10", "20"}, {"227°", "11 kt", "9 kt tailwind", "7 kt from the left"}},
         Case{{"0", "1", "360", "0"}, {"360°", "1 kt", "1 kt headwind", "0 kt"}}));
 
 struct Error {
@@ -87,15 +90,21 @@ INSTANTIATE_TEST_SUITE_P(
         Error{{"360", "1000.1", "", ""}, "Enter a true airspeed from 1 to 1000 kt!", "txtTAS"},
         Error{{"0", "100", "361", ""}, "Enter a true course from 0 to 360°!", "txtTC"},
         Error{{"0", "100", "0", "1500.5"}, "Enter a ground speed from 0 to 1500 kt!", "txtGS"},
-        Error{{"0", "100", "0", "1/2"}, "Enter a ground speed from 0 to 1500 kt!", "txtGS"}));
+        Error{{"0", "100", "0", "1/2"}, "Enter a ground speed from 0 to 1500 kt!", "txtGS"},
+        Error{{"90", "1000", "0", "1500"},
+              "These entries give a wind of 1803 kt, outside the 0 to 200 kt this program takes: "
+              "check the headings and the speeds!",
+              "txtGS"}));
 
 TEST_F(FindWindWindowTest, FiltersEnterChainRangesAndHelp) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Wind from Ground Speed"));
     expectKeys(field("txtTH"), {"txtTH", "-1.2:3", "123", 3});
     expectKeys(field("txtTAS"), {"txtTAS", "-12.5:", "12.5", 2});
     typeFields(window, kFindFields, {"", "", "", ""});
-    expectEnterChain(window, kFindFields, QStringLiteral("10"));
+    expectEnterChain(kFindFields);
     expectRangesInTooltipsAndHelp(kFindFields);
+    expectQuietEnterChain(kFindFields, {"360", "100", "0", "80"});
+    EXPECT_EQ(text("LblHeadwind"), "20 kt headwind");
 }
 
 class RunwayWindWindowTest : public WindTest<RunwayWindWindow> {
@@ -127,7 +136,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"1", "0", "0", ""}, {"0 kt", "0 kt", "", ""}},
         Case{{"22", "250", "200", "200"},
              {"173 kt headwind", "100 kt from the right", "173 kt headwind",
-              "100 kt from the right"}}));
+              "100 kt from the right"}},
+        // Exact halves of a knot, rounded away from zero.
+        Case{{"4", "100", "15", ""}, {"8 kt headwind", "13 kt from the right", "", ""}},
+        Case{{"1", "160", "9", "9"},
+             {"8 kt tailwind", "5 kt from the right", "8 kt tailwind", "5 kt from the right"}}));
 
 class RunwayWindErrorTest : public RunwayWindWindowTest,
                             public ::testing::WithParamInterface<Error> {};
@@ -144,22 +157,21 @@ INSTANTIATE_TEST_SUITE_P(
         Error{{"", "", "", ""}, "Enter a runway number from 1 to 36!", "txtRwy"},
         Error{{"0", "", "", ""}, "Enter a runway number from 1 to 36!", "txtRwy"},
         Error{{"37", "", "", ""}, "Enter a runway number from 1 to 36!", "txtRwy"},
-        Error{{"36", "361", "", ""}, "Enter a wind direction from 0 to 360°!", "txtWindDir"},
-        Error{{"36", "", "10", ""}, "Enter a wind direction from 0 to 360°!", "txtWindDir"},
+        Error{{"36", "361", "", ""}, "Enter where the wind is from, 0 to 360°!", "txtWindDir"},
+        Error{{"36", "", "10", ""}, "Enter where the wind is from, 0 to 360°!", "txtWindDir"},
         Error{{"36", "360", "201", ""}, "Enter a wind speed from 0 to 200 kt!", "txtWindSpeed"},
-        Error{{"36", "360", "20", "15"},
-              "Enter a gust from the wind speed to 200 kt!",
-              "txtGust"},
-        Error{{"36", "360", "20", "201"},
-              "Enter a gust from the wind speed to 200 kt!",
-              "txtGust"}));
+        Error{{"36", "360", "20", "15"}, "Enter a gust from the wind speed to 200 kt!", "txtGust"},
+        Error{
+            {"36", "360", "20", "201"}, "Enter a gust from the wind speed to 200 kt!", "txtGust"}));
 
 TEST_F(RunwayWindWindowTest, FiltersEnterChainRangesAndHelp) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Runway Wind"));
     expectKeys(field("txtRwy"), {"txtRwy", "-2.7", "27", 2});
     typeFields(window, kRunwayFields, {"", "", "", ""});
-    expectEnterChain(window, kRunwayFields, QStringLiteral("10"));
+    expectEnterChain(kRunwayFields);
     expectRangesInTooltipsAndHelp(kRunwayFields);
+    expectQuietEnterChain(kRunwayFields, {"27", "300", "20", ""});
+    EXPECT_EQ(text("LblCrosswind"), "10 kt from the right");
 }
 
 TEST_F(RunwayWindWindowTest, ComputeButtonAndAGustLeftOutLater) {

@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <variant>
 
 #include "navigation/MagneticModel.h"
 #include "navigation/RoutesCore.h"
 #include "navigation/WindCore.h"
 #include "planning/PlanCore.h"
+#include "planning/PlanText.h"
 
 namespace aerolume::planning {
 namespace {
@@ -101,6 +103,42 @@ INSTANTIATE_TEST_SUITE_P(
                 LegStatus::ZeroLength, no, 0, no, no, no, no, 0},
         HandLeg{"from a pole", leg(90, 0, 80, 0, 100, 0, 0), LegStatus::NoRhumbLine, no, no, no, no,
                 no, no, no}));
+
+// Headings as the log shows them, where the exact one is half a degree: rounded away
+// from zero (a 30° wind correction and a variation of half a degree).
+struct ShownLeg {
+    const char* what;
+    Plan plan;
+    const char* wca;
+    const char* trueHeading;
+    const char* magneticHeading;
+};
+
+void PrintTo(const ShownLeg& l, std::ostream* os) {
+    *os << l.what;
+}
+
+class ShownHeadingTest : public ::testing::TestWithParam<ShownLeg> {};
+
+TEST_P(ShownHeadingTest, HalfADegreeRoundsAwayFromZero) {
+    const ShownLeg& l = GetParam();
+    const LegResult leg = ComputePlan(l.plan).legs.at(0);
+    ASSERT_EQ(leg.status, LegStatus::Ok);
+    EXPECT_EQ(formatWca(*leg.wca), l.wca);
+    EXPECT_EQ(formatDirection(*leg.trueHeading), l.trueHeading);
+    EXPECT_EQ(formatDirection(*leg.magneticHeading), l.magneticHeading);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ties, ShownHeadingTest,
+    ::testing::Values(ShownLeg{"north at 60 kt, 090/30, 0.5 E", leg(0, 0, 1, 0, 60, 90, 30, 0.5),
+                               "+30°", "030°", "030°"},
+                      ShownLeg{"north at 100 kt, 090/50, 2.5 E", leg(0, 0, 1, 0, 100, 90, 50, 2.5),
+                               "+30°", "030°", "028°"},
+                      ShownLeg{"north at 80 kt, 090/40, 10.5 W", leg(0, 0, 1, 0, 80, 90, 40, -10.5),
+                               "+30°", "030°", "041°"},
+                      ShownLeg{"north at 60 kt, 270/30, 0.5 W", leg(0, 0, 1, 0, 60, 270, 30, -0.5),
+                               "-30°", "330°", "331°"}));
 
 TEST(PlanTotalsTest, RunningTotalsAddUpAndTheFuelRemainingFallsBelowTheReserve) {
     // Three legs due east on the equator at 120 kt: 60 NM, 0.5 h and 4 fuel each.

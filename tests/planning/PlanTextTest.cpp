@@ -69,7 +69,10 @@ TEST(PlanTextTest, CsvHasOneHeaderRowAndTheSameColumnsInEveryRow) {
     for (const std::string& row : rows) {
         EXPECT_EQ(fields(row), 20) << row;
     }
-    EXPECT_EQ(rows[0].substr(0, 29), "Checkpoint,Latitude,Longitude");
+    // Every header names its unit, the fuel in the plan's.
+    EXPECT_EQ(rows[0].substr(0, 76),
+              "Checkpoint,Latitude (° north positive),Longitude (° east positive),TC (°)");
+    EXPECT_NE(rows[0].find(",Leg fuel (US gal),Fuel remaining (US gal),"), std::string::npos);
     EXPECT_EQ(rows[1], "\"Home, field\",0.000000,0.000000,,,,,,,,,,120.0,,,,39.0,,,");
     EXPECT_EQ(rows[2],
               "\"East \"\"1\"\"\",0.000000,1.000000,90,0,0,120,0,90,0.0,90,60.0,60.0,120,30.0,"

@@ -157,10 +157,20 @@ std::map<QString, QStringList> loadingResults() {
     const QString weight = QStringLiteral("-?[0-9]+\\.[0-9] lb");
     const QString arm = QStringLiteral("-?[0-9]+\\.[0-9]{2} in");
     const QString moment = QStringLiteral("-?[0-9]+\\.[0-9] lb·in");
-    const QString verdict = QStringLiteral(
-                                "Within limits|[A-Z][A-Za-z ,-]* by (?:%1|%2|[0-9]+\\.[0-9] US gal)"
-                                "(?:; [A-Za-z][A-Za-z ,-]* by (?:%1|%2|[0-9]+\\.[0-9] US gal))*")
-                                .arg(weight, arm);
+    // Within limits, or out of limits with every limit broken: "A", "A and B", "A, B
+    // and C".
+    const QString broken =
+        QStringLiteral("[A-Za-z][A-Za-z -]* by (?:%1|%2|[0-9]+\\.[0-9] US gal)").arg(weight, arm);
+    const QString verdict =
+        QStringLiteral(
+            "Within limits|Within limits in the normal category only: outside the "
+            "utility envelope by (?:%1|%2)|Out of limits: %3(?:(?:, | and )%3)*")
+            .arg(weight, arm, broken);
+    const QString margin =
+        QStringLiteral(
+            "%1 to the (?:forward|aft) limit, %2 (?:below the maximum weight|below "
+            "the envelope's top|above the envelope's bottom)")
+            .arg(arm, weight);
     std::map<QString, QStringList> rules;
     for (const char* point : {"Ramp", "Takeoff", "Landing"}) {
         const QString p = QString::fromLatin1(point);
@@ -168,8 +178,8 @@ std::map<QString, QStringList> loadingResults() {
         rules[QStringLiteral("Lbl%1Moment").arg(p)] = {moment};
         rules[QStringLiteral("Lbl%1CG").arg(p)] = {arm, QStringLiteral("none")};
         rules[QStringLiteral("Lbl%1MAC").arg(p)] = {QStringLiteral("-?[0-9]+\\.[0-9]% MAC")};
-        rules[QStringLiteral("Lbl%1Margin").arg(p)] = {arm + QStringLiteral(", ") + weight,
-                                                       QStringLiteral("outside")};
+        rules[QStringLiteral("Lbl%1Margin").arg(p)] = {margin,
+                                                       QStringLiteral("none, out of limits")};
         rules[QStringLiteral("Lbl%1Verdict").arg(p)] = {verdict};
     }
     const QString units = QStringLiteral("US gal|lb|");
@@ -180,7 +190,7 @@ std::map<QString, QStringList> loadingResults() {
     rules[QStringLiteral("lblTank1")] = {QStringLiteral("Main \\(40\\.0 US gal\\):")};
     for (int i = 1; i <= 4; ++i) {
         rules[QStringLiteral("lblStation%1").arg(i)] = {
-            QStringLiteral("[A-Za-z ]+ \\(lb(?:, max [0-9]+\\.0)?\\):")};
+            QStringLiteral("[A-Za-z ]+ \\(lb(?:, maximum [0-9]+\\.0)?\\):")};
     }
     return rules;
 }
@@ -353,7 +363,7 @@ std::vector<WindowRules> allWindows() {
           {QStringLiteral("LblPressureHpa"), {fixed(1, {QStringLiteral(" hPa")})}},
           {QStringLiteral("LblPressureInHg"), {fixed(2, {QStringLiteral(" inHg")})}},
           {QStringLiteral("LblDensityRatio"), {QString(), fixed(4)}},
-          {QStringLiteral("LblSoundSpeed"), {QString(), fixed(1, {QStringLiteral(" kt")})}}},
+          {QStringLiteral("LblSoundSpeed"), {QString(), fixed(0, {QStringLiteral(" kt")})}}},
          "ErrorLbl",
          {},
          {}},
@@ -374,14 +384,15 @@ std::vector<WindowRules> allWindows() {
          nullptr,
          "menuNavLog",
          {{QStringLiteral("lblTotalDistance"), {navLogAmount({QStringLiteral("NM")})}},
-          {QStringLiteral("lblGreatCircle"), {navLogAmount({QStringLiteral("NM")})}},
+          {QStringLiteral("lblGreatCircle"),
+           {navLogAmount({QStringLiteral("NM")}), QStringLiteral("none")}},
           {QStringLiteral("lblTotalTime"),
            {QStringLiteral("|unknown|[0-9]+:[0-5][0-9]:[0-5][0-9]")}},
           {QStringLiteral("lblTripFuel"), {navLogAmount(kFuelUnits)}},
           {QStringLiteral("lblTaxiFuelTotal"), {navLogAmount(kFuelUnits)}},
           {QStringLiteral("lblReserveFuel"), {navLogAmount(kFuelUnits)}},
           {QStringLiteral("lblLandingFuel"), {navLogAmount(kFuelUnits)}},
-          {QStringLiteral("ErrorLbl"), {QStringLiteral("[A-Z][^\\n]*\\.")}}},
+          {QStringLiteral("ErrorLbl"), {QStringLiteral("[A-Z][^\\n]*[.!]")}}},
          nullptr,
          {},
          {QStringLiteral("txtPlanName"), QStringLiteral("txtVariation"),
@@ -670,7 +681,7 @@ private:
             m_initial[label] = label->text();
         }
         for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
-            m_maxLength[field] = field->maxLength();
+            m_maxLength[field] = {field, field->maxLength()};
             m_allowance.remove(field);
         }
     }
@@ -1133,7 +1144,12 @@ private:
             QRegularExpression::anchoredPattern(QStringLiteral("[-./0-9:]*")));
         ASSERT_TRUE(typeable.match(text).hasMatch())
             << name.toStdString() << " holds \"" << text.toStdString() << "\"" << recent();
-        const int limit = m_maxLength.value(field, field->maxLength());
+        // A field remembered when its window opened; one built since (the loading window's
+        // rows for another aircraft) may stand where a deleted one stood.
+        const auto remembered = m_maxLength.constFind(field);
+        const int limit = remembered != m_maxLength.cend() && remembered->field == field
+                              ? remembered->maxLength
+                              : field->maxLength();
         if (text.size() <= limit) {
             m_allowance.remove(field);  // the field is back to its typing limit
             return;
@@ -1169,7 +1185,11 @@ private:
     QPointer<QWidget> m_window;
     std::map<QString, Compiled> m_compiled;
     QHash<const QLabel*, QString> m_initial;
-    QHash<const QLineEdit*, int> m_maxLength;
+    struct Remembered {
+        QPointer<QLineEdit> field;
+        int maxLength = 0;
+    };
+    QHash<const QLineEdit*, Remembered> m_maxLength;
     QHash<const QLineEdit*, int> m_allowance;
     std::deque<QString> m_recent;
     int m_exits = 0;

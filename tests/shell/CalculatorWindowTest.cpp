@@ -157,6 +157,31 @@ TEST_F(CalculatorWindowTest, EnterInTheLastFieldBeepsOnlyWhenTheRunSucceeds) {
     EXPECT_EQ(probe->result->text(), QStringLiteral("5. kt"));
 }
 
+// The newer windows' choice: Enter moves on and computes without a sound, a refused key
+// still beeps, and the message has its own look.
+TEST(NewerCalculatorWindowTest, EnterIsSilentAndOnlyARefusedKeyBeeps) {
+    test::TestProgram program({{QStringLiteral("Wind"), [](WindowRegistry& r) {
+                                    return new ProbeCalculator(r, QStringLiteral("mnuClose"), true);
+                                }}});
+    auto* probe = static_cast<ProbeCalculator*>(
+        program.open(QStringLiteral("Command2"), QStringLiteral("Wind")));
+    ASSERT_NE(probe, nullptr);
+    BeepCounter beeps;
+    test::type(probe->first, QStringLiteral("2"));
+    test::pressEnter(probe->first);
+    EXPECT_TRUE(probe->second->hasFocus());
+    test::type(probe->second, QStringLiteral("3x"));  // x is refused
+    EXPECT_EQ(beeps.count(), 1);
+    test::pressEnter(probe->second);
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_EQ(probe->result->text(), QStringLiteral("5. kt"));
+    probe->first->clear();
+    test::pressEnter(probe->second);  // a run that fails
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_TRUE(test::haveMessageLook(probe, {"ErrorLbl"}));
+    EXPECT_TRUE(test::haveResultLook(probe, {"Result"}));
+}
+
 TEST_F(CalculatorWindowTest, AFailureHidesTheResultsAndTheNextRunShowsThemAgain) {
     test::type(probe->first, QStringLiteral("1/2"));
     test::type(probe->second, QStringLiteral("3"));

@@ -17,8 +17,9 @@ class ProbeCalculator final : public CalculatorWindow {
 public:
     static inline int unloads = 0;
 
+    // `newer`: declared as the newer windows are (silent Enter, the message look).
     ProbeCalculator(WindowRegistry& registry,
-                    const QString& closeEntry = QStringLiteral("mnuClose"))
+                    const QString& closeEntry = QStringLiteral("mnuClose"), bool newer = false)
         : CalculatorWindow(registry, QStringLiteral("Probe"), closeEntry) {
         auto* form = new QWidget(this);
         auto* layout = new QFormLayout(form);
@@ -40,7 +41,12 @@ public:
         layout->addRow(error);
         layout->addRow(close);
         setForm(form);
-        setResults({caption}, {result}, error);
+        if (newer) {
+            setResultsAndMessage({caption}, {result}, error);
+            setEnterSound(EnterSound::Silent);
+        } else {
+            setResults({caption}, {result}, error);
+        }
         setHelp({QStringLiteral("   First."), QStringLiteral("Second.  ")});
         addField(first, kMinusPointSlashDigits, second);
         addLastField(second, kDigits, [this] { return run(); });

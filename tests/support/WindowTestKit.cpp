@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowTestKit.h"
 
+#include <QImage>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -161,6 +163,20 @@ template <class T, class Fails>
     });
 }
 
+::testing::AssertionResult haveMessageLook(const QWidget* window, const Names& labels) {
+    return check<QLabel>(window, labels, "not in the message look", [window](QLabel* l) {
+        // As drawn: a dark left edge, a pale ground inside the frame.
+        const QImage image = l->grab().toImage();
+        if (image.width() < 8 || image.height() < 8) {
+            return true;
+        }
+        const QColor edge = image.pixelColor(1, image.height() / 2);
+        const QColor ground = image.pixelColor(image.width() - 4, 3);
+        return l->font().bold() || l->font().pointSizeF() != window->font().pointSizeF() ||
+               edge.lightness() > 128 || ground.lightness() < 200;
+    });
+}
+
 ::testing::AssertionResult holdTexts(const QWidget* window, const Names& fields, const Names& texts,
                                      const char* except) {
     EXPECT_EQ(fields.size(), texts.size());
@@ -214,23 +230,23 @@ void typeAlongEnterChain(const QWidget* window, const Names& fields, const Names
     }
 }
 
-void expectEnterMovesOn(QLineEdit* from, QWidget* to, const QString& typed) {
+void expectEnterMovesOn(QLineEdit* from, QWidget* to, const QString& typed, int beeps) {
     ASSERT_NE(from, nullptr);
     ASSERT_NE(to, nullptr);
     const std::string name = from->objectName().toStdString();
     from->setFocus();
-    BeepCounter beeps;
+    BeepCounter counter;
     type(from, typed);
     pressEnter(from);
-    EXPECT_EQ(beeps.count(), 1) << name;
+    EXPECT_EQ(counter.count(), beeps) << name;
     EXPECT_TRUE(to->hasFocus()) << "after " << name;
     EXPECT_EQ(from->text(), typed) << name;  // Enter inserts nothing
 }
 
-void expectEnterChain(const QWidget* window, const Names& chain, const QString& typed) {
+void expectEnterChain(const QWidget* window, const Names& chain, const QString& typed, int beeps) {
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
         expectEnterMovesOn(child<QLineEdit>(window, QString::fromLatin1(chain[i])),
-                           child<QWidget>(window, QString::fromLatin1(chain[i + 1])), typed);
+                           child<QWidget>(window, QString::fromLatin1(chain[i + 1])), typed, beeps);
     }
 }
 

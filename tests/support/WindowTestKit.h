@@ -124,6 +124,9 @@ private:
 
 // Each named label has the look of a result: bold, 12 points, dark red.
 ::testing::AssertionResult haveResultLook(const QWidget* window, const Names& labels);
+// Each named label has the newer windows' message look (styleMessageLabel): framed, not
+// bold, in the window's font.
+::testing::AssertionResult haveMessageLook(const QWidget* window, const Names& labels);
 
 // Each named field holds its text (UTF-8), except the field named `except`; a failure
 // names each that does not.
@@ -139,11 +142,13 @@ void typeFields(const QWidget* window, const Names& fields, const Names& texts);
 // when the focus is not in the next field of the list.
 void typeAlongEnterChain(const QWidget* window, const Names& fields, const Names& texts);
 
-// Gives `from` the focus, types `typed` and presses Enter: one beep, the focus in `to`
-// and the text as typed (Enter inserts nothing).
-void expectEnterMovesOn(QLineEdit* from, QWidget* to, const QString& typed);
+// Gives `from` the focus, types `typed` and presses Enter: `beeps` beeps (the original
+// calculators' one, or none in the newer windows), the focus in `to` and the text as
+// typed (Enter inserts nothing).
+void expectEnterMovesOn(QLineEdit* from, QWidget* to, const QString& typed, int beeps = 1);
 // The same along every field of the chain in turn.
-void expectEnterChain(const QWidget* window, const Names& chain, const QString& typed);
+void expectEnterChain(const QWidget* window, const Names& chain, const QString& typed,
+                      int beeps = 1);
 
 // A key filter case: what typing into a field keeps and how many beeps it gives.
 struct KeyCase {
