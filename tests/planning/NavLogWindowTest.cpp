@@ -856,8 +856,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(NavLogTest, VersionOneAndTwoPlansOpen) {
     const QByteArray v2 = QByteArray(kSample)
-                              .replace("\"version\": 1", "\"version\": 2, \"date\": \"2026-07-01\"")
-                              .replace("\"name\": \"B\"", "\"name\": \"B\", \"elevationFt\": 900");
+                              .replace(R"("version": 1)", R"("version": 2, "date": "2026-07-01")")
+                              .replace(R"("name": "B")", R"("name": "B", "elevationFt": 900)");
     for (const QByteArray& bytes : {QByteArray(kSample), v2}) {
         ASSERT_TRUE(window->openFile(writeFile("old.aerolume-plan", bytes)));
         EXPECT_EQ(names(), (QStringList{"A", "B", "C"}));
