@@ -1,28 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The airport data, measured on the full database and files:
 //   aerolume-airports-bench DATABASE DATA_FOLDER
-// a look-up as the pilot types (every prefix of identifiers and names of a sample of the
-// world's airports and navaids: median and 95th percentile), a checkpoint's identifier
-// resolved as the navigation log does, the Airport window opening
-// with the database, an import of the full files, and the database's size.
+// a look-up as the pilot types (every prefix of the identifier and of the name of every
+// 250th airport and every 50th navaid, the whole data set through), a checkpoint's
+// identifier resolved as the navigation log does (the same places'), the Airport window
+// opening with the database and the airport last shown, the build's conversion of the
+// .csv.gz files, an import of the same files decompressed (as a pilot downloads them),
+// and the database's size. Each figure in processor time (the machine may be shared)
+// and wall time; the targets are checked on processor time. Exit status 3 when a target
+// is missed, 1 when a measurement fails.
+#include <zlib.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <vector>
 
 #include "airports/AirportData.h"
 #include "airports/AirportImporter.h"
 #include "airports/AirportWindow.h"
 #include "planning/CheckpointLookup.h"
 #include "shell/WindowRegistry.h"
-#include "support/Stats.h"
 
 using namespace aerolume;
 using namespace aerolume::airports;
 
 namespace {
+
+double cpuMs(clockid_t clock) {
+    timespec t{};
+    clock_gettime(clock, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Processor and wall time of one run, ms.
+struct Timing {
+    double cpu = 0, wall = 0;
+};
+
+Timing timed(clockid_t clock, const std::function<void()>& run) {
+    QElapsedTimer wall;
+    const double cpu = cpuMs(clock);
+    wall.start();
+    run();
+    return {cpuMs(clock) - cpu, static_cast<double>(wall.nsecsElapsed()) / 1e6};
+}
 
 double percentile(std::vector<double> values, double share) {
     std::sort(values.begin(), values.end());
@@ -31,61 +62,116 @@ double percentile(std::vector<double> values, double share) {
                : values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
 }
 
+// The identifiers and names of every n-th airport and navaid, read from the file.
+QList<QPair<QString, QString>> samplePlaces(const QString& path) {
+    QList<QPair<QString, QString>> places;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "sample");
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(
+                QStringLiteral("SELECT ident, name FROM airports WHERE id % 250 = 0 UNION ALL "
+                               "SELECT ident, name FROM navaids WHERE id % 50 = 0"));
+            while (q.next()) {
+                places.append({q.value(0).toString(), q.value(1).toString()});
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("sample"));
+    return places;
+}
+
+// Decompressed copies of the .csv.gz files of `from` in `to`, as OurAirports serves them.
+bool decompress(const QString& from, const QString& to) {
+    for (const QString& name : QDir(from).entryList({QStringLiteral("*.csv.gz")})) {
+        gzFile in = gzopen(QFile::encodeName(QDir(from).filePath(name)).constData(), "rb");
+        QFile out(QDir(to).filePath(name.chopped(3)));
+        if (in == nullptr || !out.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+        char buffer[1 << 16];
+        int got = 0;
+        while ((got = gzread(in, buffer, sizeof buffer)) > 0) {
+            out.write(buffer, got);
+        }
+        gzclose(in);
+        if (got < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The offscreen platform says, for every window shown, what it cannot do; no news here.
+QtMessageHandler g_previousHandler = nullptr;
+void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.startsWith(QLatin1String("This plugin does not support"))) {
+        g_previousHandler(type, context, message);
+    }
+}
+
+int g_status = 0;
+void verdict(bool met) {
+    if (!met && g_status == 0) {
+        g_status = 3;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    g_previousHandler = qInstallMessageHandler(quietPlatform);
     if (argc != 3) {
         std::fprintf(stderr, "usage: aerolume-airports-bench DATABASE DATA_FOLDER\n");
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
+    const QString folder = QString::fromLocal8Bit(argv[2]);
     qputenv("AEROLUME_AIRPORT_DATABASE", argv[1]);
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+
+    // Look-ups as typed.
+    QStringList typed;
+    for (const auto& [ident, name] : samplePlaces(path)) {
+        for (const QString& text : {ident, name.left(14)}) {
+            for (qsizetype n = 1; n <= text.size(); ++n) {
+                typed << text.left(n);
+            }
+        }
+    }
     QString error;
     auto db = AirportDatabase::open(path, &error);
-    if (!db) {
+    if (!db || typed.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    // What a pilot types: each prefix of the identifiers and of the names of every 50th
-    // place found by a box over the whole earth.
-    QStringList typed;
-    const QList<Place> places = db->airportsInBox(-90, -180, 90, 180, 100000);
-    for (qsizetype i = 0; i < places.size(); i += 50) {
-        const QString ident = QString::fromStdString(places[i].Ident);
-        for (qsizetype n = 1; n <= ident.size(); ++n) {
-            typed << ident.left(n);
-        }
-        const QString name = QString::fromStdString(places[i].Name).left(14);
-        for (qsizetype n = 1; n <= name.size(); ++n) {
-            typed << name.left(n);
-        }
-    }
-    for (const char* navaid : {"SAM", "CPT", "BNN", "LAX", "OX", "Southampton", "Samos"}) {
-        for (int n = 1; n <= static_cast<int>(qstrlen(navaid)); ++n) {
-            typed << QString::fromLatin1(navaid).left(n);
-        }
-    }
-    std::vector<double> ms;
-    QElapsedTimer timer;
+    std::vector<double> cpu, wall;
     for (const QString& text : std::as_const(typed)) {
-        timer.start();
-        (void)db->search(text, 50);
-        ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        const Timing t = timed(CLOCK_THREAD_CPUTIME_ID, [&] { (void)db->search(text, 50); });
+        cpu.push_back(t.cpu);
+        wall.push_back(t.wall);
     }
     std::printf(
-        "look-up as typed: %zu texts over %lld airports, median %.3f ms, 95th percentile %.3f ms, "
-        "max %.3f ms (target: 95th under 5 ms)\n",
-        ms.size(), static_cast<long long>(places.size()), percentile(ms, 0.5), percentile(ms, 0.95),
-        percentile(ms, 1.0));
+        "Look-up as typed, %zu texts (every prefix of the identifiers and names of every 250th\n"
+        "airport and 50th navaid): processor time median %.2f ms, 95th percentile %.2f ms,\n"
+        "max %.2f ms; wall time median %.2f ms, 95th percentile %.2f ms (target: 95th under "
+        "5 ms)\n",
+        cpu.size(), percentile(cpu, 0.5), percentile(cpu, 0.95), percentile(cpu, 1),
+        percentile(wall, 0.5), percentile(wall, 0.95));
+    verdict(percentile(cpu, 0.95) < 5);
 
     // A checkpoint's identifier resolved as the navigation log does when Enter is pressed:
     // every place it names, nearest to the checkpoint before first, and the checkpoint of
     // the one place (its airport or navaid read in full, a fix's position computed).
     QStringList idents;
-    for (qsizetype i = 0; i < places.size(); i += 25) {
-        idents << QString::fromStdString(places[i].Ident);
+    for (const auto& [ident, name] : samplePlaces(path)) {
+        idents << ident;
     }
     for (const char* ident :
          {"EGTK", "CPT", "BNE", "LFAT", "SAM", "OX", "SAM 270/15", "CPT090010"}) {
@@ -93,64 +179,87 @@ int main(int argc, char* argv[]) {
     }
     const planning::CheckpointFinder finder(db.get(),
                                             {planning::Position{51.8369, -1.32}, 2026.5, 0});
-    // Wall time, and the thread's own CPU time, which a busy machine does not stretch.
-    const auto cpuMs = [] {
-        timespec now{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-    };
-    std::vector<double> resolved;
-    std::vector<double> resolvedCpu;
+    std::vector<double> resolveCpu, resolveWall;
     for (const QString& ident : std::as_const(idents)) {
-        const double cpu = cpuMs();
-        timer.start();
-        const planning::CheckpointLookup lookup = finder.resolve(ident);
-        if (lookup.outcome == planning::LookupOutcome::Choose) {
-            (void)finder.checkpointOf(lookup.offers.constFirst());
-        }
-        resolved.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        resolvedCpu.push_back(cpuMs() - cpu);
+        const Timing t = timed(CLOCK_THREAD_CPUTIME_ID, [&] {
+            const planning::CheckpointLookup lookup = finder.resolve(ident);
+            if (lookup.outcome == planning::LookupOutcome::Choose) {
+                (void)finder.checkpointOf(lookup.offers.constFirst());
+            }
+        });
+        resolveCpu.push_back(t.cpu);
+        resolveWall.push_back(t.wall);
     }
-    std::printf(
-        "checkpoint identifier resolved: %zu identifiers, median %.3f ms, 95th percentile %.3f "
-        "ms, max %.3f ms; CPU time median %.3f ms, 95th percentile %.3f ms, max %.3f ms "
-        "(target: under 5 ms)\n",
-        resolved.size(), percentile(resolved, 0.5), percentile(resolved, 0.95),
-        percentile(resolved, 1.0), percentile(resolvedCpu, 0.5), percentile(resolvedCpu, 0.95),
-        percentile(resolvedCpu, 1.0));
     db.reset();
+    std::printf(
+        "Checkpoint identifier resolved, %zu identifiers: processor time median %.3f ms, 95th "
+        "percentile %.3f ms, max %.3f ms; wall time median %.3f ms, max %.3f ms (target: under "
+        "5 ms)\n",
+        resolveCpu.size(), percentile(resolveCpu, 0.5), percentile(resolveCpu, 0.95),
+        percentile(resolveCpu, 1), percentile(resolveWall, 0.5), percentile(resolveWall, 1));
+    verdict(percentile(resolveCpu, 1) < 5);
 
-    std::vector<double> open;
-    for (int run = 0; run < 7; ++run) {
+    // The window opened with the database closed, showing the airport last shown.
+    std::vector<double> openCpu, openWall;
+    for (int run = 0; run < 8; ++run) {
         AirportData::instance().reload();
         WindowRegistry registry;
         registry.registerWindow(QStringLiteral("Airport"),
                                 [](WindowRegistry& r) { return new AirportWindow(r); });
-        timer.start();
-        QWidget* window = registry.show(QStringLiteral("Airport"));
-        QApplication::processEvents();
-        open.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        QWidget* window = nullptr;
+        const Timing t = timed(CLOCK_THREAD_CPUTIME_ID, [&] {
+            window = registry.show(QStringLiteral("Airport"));
+            QApplication::processEvents();
+        });
+        if (run == 0) {
+            // The first opening shows no airport yet; the others show EGLL again.
+            qobject_cast<AirportWindow*>(window)->showIdent(QStringLiteral("EGLL"));
+        } else {
+            openCpu.push_back(t.cpu);
+            openWall.push_back(t.wall);
+        }
         window->close();
         QApplication::processEvents();
     }
     std::printf(
-        "Airport window opened with the database: median %.1f ms, max %.1f ms (target: under 100 "
-        "ms)\n",
-        percentile(open, 0.5), percentile(open, 1.0));
+        "Airport window opened with the database and EGLL: processor time median %.1f ms, max "
+        "%.1f ms; wall time median %.1f ms, max %.1f ms (target: under 100 ms)\n",
+        percentile(openCpu, 0.5), percentile(openCpu, 1), percentile(openWall, 0.5),
+        percentile(openWall, 1));
+    verdict(percentile(openCpu, 1) < 100);
 
-    QList<ImportFile> files;
-    if (const QString problem = dataFilesIn(QString::fromLocal8Bit(argv[2]), &files);
-        !problem.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(problem));
+    // The build's conversion, and a pilot's import of the plain files.
+    QTemporaryDir plain;
+    if (!decompress(folder, plain.path())) {
+        std::fprintf(stderr, "cannot decompress the files of %s\n", qPrintable(folder));
         return 1;
     }
-    QTemporaryDir dir;
-    timer.start();
-    const ImportSummary summary =
-        importAirportData(files, dir.filePath(QStringLiteral("a.sqlite")));
-    std::printf("import of the full files: %.1f s (%s; target: under 30 s)\n",
-                static_cast<double>(timer.elapsed()) / 1000,
-                summary.outcome == ImportSummary::Outcome::Done ? "done" : "failed");
-    std::printf("database size: %.1f MiB\n", static_cast<double>(QFileInfo(path).size()) / 1048576);
-    return 0;
+    const struct {
+        const char* what;
+        QString folder;
+    } imports[] = {{"the build's conversion (.csv.gz)", folder},
+                   {"an import of the full files (.csv)", plain.path()}};
+    for (const auto& import : imports) {
+        QList<ImportFile> files;
+        if (const QString problem = dataFilesIn(import.folder, &files); !problem.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(problem));
+            return 1;
+        }
+        QTemporaryDir out;
+        ImportSummary summary;
+        const Timing t = timed(CLOCK_PROCESS_CPUTIME_ID, [&] {
+            summary = importAirportData(files, out.filePath(QStringLiteral("a.sqlite")));
+        });
+        if (summary.outcome != ImportSummary::Outcome::Done) {
+            std::fprintf(stderr, "%s failed: %s\n", import.what, qPrintable(summary.message));
+            return 1;
+        }
+        std::printf("%s: processor time %.1f s, wall time %.1f s (target: under 30 s)\n",
+                    import.what, t.cpu / 1000, t.wall / 1000);
+        verdict(t.cpu < 30000);
+    }
+    std::printf("Database size: %.1f MB (%lld bytes)\n",
+                static_cast<double>(QFileInfo(path).size()) / 1e6,
+                static_cast<long long>(QFileInfo(path).size()));
+    return g_status;
 }

@@ -70,7 +70,6 @@ struct Calculator {
     QString name;                     // the window's name in the registry
     QString launcherButton;           // the launcher button, or Compute menu entry, that opens it
     WindowRegistry::Factory factory;  // empty while the window does not exist yet
-};                                    // else the launcher's Compute menu entry
 };
 
 template <class W>

@@ -91,14 +91,14 @@ QString dataCreditText(const QList<DataSetInfo>& sets, AirportData::Origin origi
         return {};
     }
     // The files grouped by snapshot date and licence: "runways.csv, navaids.csv of
-    // 2026-08-22 (public domain (the Unlicense))".
+    // 2026-08-22, public domain (the Unlicense)".
     std::map<std::pair<QString, QString>, QStringList> groups;
     for (const DataSetInfo& set : sets) {
         groups[{set.snapshot, set.licence}] << set.file;
     }
     QStringList parts;
     for (const auto& [key, files] : groups) {
-        parts << tr("%1 of %2 (%3)").arg(files.join(QStringLiteral(", ")), key.first, key.second);
+        parts << tr("%1 of %2, %3").arg(files.join(QStringLiteral(", ")), key.first, key.second);
     }
     const QString from =
         origin == AirportData::Origin::Imported

@@ -62,6 +62,34 @@ Place placeOf(const QSqlQuery& q, PlaceType type) {
     return p;
 }
 
+// A navaid in full, from the rows that `where` picks.
+QString navaidSql(const QString& where) {
+    return QStringLiteral(
+               "SELECT %1, n.frequency_khz, n.elevation_ft, n.slaved_variation, "
+               "n.magnetic_variation, n.dme_channel, n.usage, n.power, "
+               "n.airport_ident, n.airport_id, c.name FROM navaids n LEFT JOIN "
+               "countries c ON c.code = n.country WHERE %2")
+        .arg(kNavaidPlaceColumns, where);
+}
+
+NavaidInfo navaidOf(const QSqlQuery& q) {
+    NavaidInfo info;
+    info.place = placeOf(q, PlaceType::Navaid);
+    info.frequencyKhz = optionalDouble(q.value(12));
+    info.elevationFt = optionalDouble(q.value(13));
+    info.slavedVariation = optionalDouble(q.value(14));
+    info.magneticVariation = optionalDouble(q.value(15));
+    info.dmeChannel = q.value(16).toString();
+    info.usage = q.value(17).toString();
+    info.power = q.value(18).toString();
+    info.airportIdent = q.value(19).toString();
+    if (!q.value(20).isNull()) {
+        info.airportId = q.value(20).toLongLong();
+    }
+    info.countryName = q.value(21).toString();
+    return info;
+}
+
 // A whole SQLite file: its header says so, and its size is that of its pages.
 QString checkFile(const QString& path) {
     QFile file(path);
@@ -93,8 +121,34 @@ AirportDatabase::AirportDatabase(QString path, QString connection)
     : m_path(std::move(path)), m_connection(std::move(connection)) {}
 
 AirportDatabase::~AirportDatabase() {
+    m_queries.clear();
     QSqlDatabase::database(m_connection, false).close();
     QSqlDatabase::removeDatabase(m_connection);
+}
+
+QSqlQuery* AirportDatabase::run(const QString& sql, const QVariantList& values) const {
+    std::unique_ptr<QSqlQuery>& query = m_queries[sql];
+    if (!query) {
+        query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection, false));
+        if (!query->prepare(sql)) {
+            query.reset();
+            m_failed = true;
+            return nullptr;
+        }
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        query->bindValue(static_cast<int>(i), values.at(i));
+    }
+    if (!query->exec()) {
+        m_failed = true;
+        return nullptr;
+    }
+    return query.get();
+}
+
+QSqlQuery* AirportDatabase::first(const QString& sql, const QVariantList& values) const {
+    QSqlQuery* q = run(sql, values);
+    return q != nullptr && q->next() ? q : nullptr;
 }
 
 std::unique_ptr<AirportDatabase> AirportDatabase::open(const QString& path, QString* error) {
@@ -144,18 +198,13 @@ std::unique_ptr<AirportDatabase> AirportDatabase::open(const QString& path, QStr
 
 QList<Place> AirportDatabase::search(const QString& text, int limit,
                                      std::optional<GeoPoint> near) const {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const std::string typed = text.toStdString();
     const QString key = QString::fromStdString(IdentifierKey(typed));
     std::vector<Place> found;
     QSet<qint64> seen;  // airports by id, navaids by -id
-    auto collect = [&](QSqlQuery& q, PlaceType type) {
-        if (!q.exec()) {
-            m_failed = true;
-            return;
-        }
-        while (q.next()) {
-            Place p = placeOf(q, type);
+    auto collect = [&](QSqlQuery* q, PlaceType type) {
+        while (q != nullptr && q->next()) {
+            Place p = placeOf(*q, type);
             const qint64 mark = type == PlaceType::Airport ? p.Id : -p.Id;
             if (!seen.contains(mark)) {
                 seen.insert(mark);
@@ -173,16 +222,11 @@ QList<Place> AirportDatabase::search(const QString& text, int limit,
         for (const bool exact : {true, false}) {
             const QString where = exact ? QStringLiteral("i.code = ?")
                                         : QStringLiteral("i.code > ? AND i.code < ? LIMIT 40");
-            for (const bool airports : {true, false}) {
-                QSqlQuery q(db);
-                q.prepare((airports ? byAirportCode : byNavaidCode)
-                              .arg(airports ? kAirportPlaceColumns : kNavaidPlaceColumns, where));
-                q.addBindValue(key);
-                if (!exact) {
-                    q.addBindValue(key + QChar(0xFFFF));
-                }
-                collect(q, airports ? PlaceType::Airport : PlaceType::Navaid);
-            }
+            const QVariantList values =
+                exact ? QVariantList{key} : QVariantList{key, key + QChar(0xFFFF)};
+            collect(run(byAirportCode.arg(kAirportPlaceColumns, where), values),
+                    PlaceType::Airport);
+            collect(run(byNavaidCode.arg(kNavaidPlaceColumns, where), values), PlaceType::Navaid);
         }
     }
     QStringList terms;
@@ -190,20 +234,17 @@ QList<Place> AirportDatabase::search(const QString& text, int limit,
         terms << QStringLiteral("\"%1\"*").arg(QString::fromStdString(word));
     }
     if (!terms.isEmpty()) {
-        const QString match = terms.join(QLatin1Char(' '));
-        for (const bool airports : {true, false}) {
-            QSqlQuery q(db);
-            q.prepare(airports ? QStringLiteral("SELECT %1 FROM place_names f JOIN airports a ON "
-                                                "a.id = f.rowid WHERE place_names MATCH ? AND "
-                                                "f.rowid > 0 LIMIT 120")
-                                     .arg(kAirportPlaceColumns)
-                               : QStringLiteral("SELECT %1 FROM place_names f JOIN navaids n ON "
-                                                "n.id = -f.rowid WHERE place_names MATCH ? AND "
-                                                "f.rowid < 0 LIMIT 60")
-                                     .arg(kNavaidPlaceColumns));
-            q.addBindValue(match);
-            collect(q, airports ? PlaceType::Airport : PlaceType::Navaid);
-        }
+        const QVariantList match = {terms.join(QLatin1Char(' '))};
+        collect(run(QStringLiteral("SELECT %1 FROM place_names f JOIN airports a ON a.id = "
+                                   "f.rowid WHERE place_names MATCH ? AND f.rowid > 0 LIMIT 120")
+                        .arg(kAirportPlaceColumns),
+                    match),
+                PlaceType::Airport);
+        collect(run(QStringLiteral("SELECT %1 FROM place_names f JOIN navaids n ON n.id = "
+                                   "-f.rowid WHERE place_names MATCH ? AND f.rowid < 0 LIMIT 60")
+                        .arg(kNavaidPlaceColumns),
+                    match),
+                PlaceType::Navaid);
     }
     RankPlaces(typed, found, near);
     if (limit >= 0 && found.size() > static_cast<std::size_t>(limit)) {
@@ -214,27 +255,25 @@ QList<Place> AirportDatabase::search(const QString& text, int limit,
 
 QList<Place> AirportDatabase::placesNamed(const QString& ident,
                                           std::optional<GeoPoint> near) const {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const std::string typed = ident.toStdString();
-    const QString key = QString::fromStdString(IdentifierKey(typed));
+    const QVariantList key = {QString::fromStdString(IdentifierKey(typed))};
     std::vector<Place> found;
-    const QString sql[] = {
-        QStringLiteral("SELECT DISTINCT %1 FROM idents i JOIN airports a ON a.id = i.place_id "
-                       "WHERE i.place_type = 0 AND i.code = ?")
-            .arg(kAirportPlaceColumns),
-        QStringLiteral("SELECT DISTINCT %1 FROM idents i JOIN navaids n ON n.id = i.place_id "
-                       "WHERE i.place_type = 1 AND i.code = ?")
-            .arg(kNavaidPlaceColumns)};
-    for (int i = 0; i < 2; ++i) {
-        QSqlQuery q(db);
-        q.prepare(sql[i]);
-        q.addBindValue(key);
-        if (!q.exec()) {
-            m_failed = true;
+    const std::pair<QString, PlaceType> queries[] = {
+        {QStringLiteral("SELECT DISTINCT %1 FROM idents i JOIN airports a ON a.id = i.place_id "
+                        "WHERE i.place_type = 0 AND i.code = ?")
+             .arg(kAirportPlaceColumns),
+         PlaceType::Airport},
+        {QStringLiteral("SELECT DISTINCT %1 FROM idents i JOIN navaids n ON n.id = i.place_id "
+                        "WHERE i.place_type = 1 AND i.code = ?")
+             .arg(kNavaidPlaceColumns),
+         PlaceType::Navaid}};
+    for (const auto& [sql, type] : queries) {
+        QSqlQuery* q = run(sql, key);
+        if (q == nullptr) {
             return {};
         }
-        while (q.next()) {
-            found.push_back(placeOf(q, i == 0 ? PlaceType::Airport : PlaceType::Navaid));
+        while (q->next()) {
+            found.push_back(placeOf(*q, type));
         }
     }
     RankPlaces(typed, found, near);
@@ -242,20 +281,16 @@ QList<Place> AirportDatabase::placesNamed(const QString& ident,
 }
 
 std::optional<AirportInfo> AirportDatabase::airport(qint64 id) const {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(
-        QStringLiteral("SELECT %1, a.elevation_ft, a.scheduled, c.name, r.name FROM airports a "
-                       "LEFT JOIN countries c ON c.code = a.country LEFT JOIN regions r ON "
-                       "r.code = a.region WHERE a.id = ?")
-            .arg(kAirportPlaceColumns));
-    q.addBindValue(id);
-    if (!q.exec()) {
-        m_failed = true;
+    const QSqlQuery* found =
+        first(QStringLiteral("SELECT %1, a.elevation_ft, a.scheduled, c.name, r.name FROM "
+                             "airports a LEFT JOIN countries c ON c.code = a.country LEFT JOIN "
+                             "regions r ON r.code = a.region WHERE a.id = ?")
+                  .arg(kAirportPlaceColumns),
+              {id});
+    if (found == nullptr) {
         return std::nullopt;
     }
-    if (!q.next()) {
-        return std::nullopt;
-    }
+    const QSqlQuery& q = *found;
     AirportInfo info;
     info.place = placeOf(q, PlaceType::Airport);
     info.elevationFt = optionalDouble(q.value(12));
@@ -266,49 +301,21 @@ std::optional<AirportInfo> AirportDatabase::airport(qint64 id) const {
 }
 
 std::optional<NavaidInfo> AirportDatabase::navaid(qint64 id) const {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT %1, n.frequency_khz, n.elevation_ft, n.slaved_variation, "
-                             "n.magnetic_variation, n.dme_channel, n.usage, n.power, "
-                             "n.airport_ident, n.airport_id, c.name FROM navaids n LEFT JOIN "
-                             "countries c ON c.code = n.country WHERE n.id = ?")
-                  .arg(kNavaidPlaceColumns));
-    q.addBindValue(id);
-    if (!q.exec()) {
-        m_failed = true;
-        return std::nullopt;
-    }
-    if (!q.next()) {
-        return std::nullopt;
-    }
-    NavaidInfo info;
-    info.place = placeOf(q, PlaceType::Navaid);
-    info.frequencyKhz = optionalDouble(q.value(12));
-    info.elevationFt = optionalDouble(q.value(13));
-    info.slavedVariation = optionalDouble(q.value(14));
-    info.magneticVariation = optionalDouble(q.value(15));
-    info.dmeChannel = q.value(16).toString();
-    info.usage = q.value(17).toString();
-    info.power = q.value(18).toString();
-    info.airportIdent = q.value(19).toString();
-    if (!q.value(20).isNull()) {
-        info.airportId = q.value(20).toLongLong();
-    }
-    info.countryName = q.value(21).toString();
-    return info;
+    const QSqlQuery* found = first(navaidSql(QStringLiteral("n.id = ?")), {id});
+    return found != nullptr ? std::optional(navaidOf(*found)) : std::nullopt;
 }
 
 QList<RunwayInfo> AirportDatabase::runways(qint64 airportId) const {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral(
-        "SELECT length_ft, width_ft, surface, surface_class, lighted, closed, "
-        "variation_at_snapshot, le_ident, le_heading_true_data, le_latitude, le_longitude, "
-        "le_elevation_ft, le_displaced_ft, he_ident, he_heading_true_data, he_latitude, "
-        "he_longitude, he_elevation_ft, he_displaced_ft FROM runways WHERE airport_id = ? "
-        "ORDER BY closed, length_ft DESC, id"));
-    q.addBindValue(airportId);
+    QSqlQuery* q =
+        run(QStringLiteral(
+                "SELECT length_ft, width_ft, surface, surface_class, lighted, closed, "
+                "variation_at_snapshot, le_ident, le_heading_true_data, le_latitude, le_longitude, "
+                "le_elevation_ft, le_displaced_ft, he_ident, he_heading_true_data, he_latitude, "
+                "he_longitude, he_elevation_ft, he_displaced_ft FROM runways WHERE airport_id = ? "
+                "ORDER BY closed, length_ft DESC, id"),
+            {airportId});
     QList<RunwayInfo> runways;
-    if (!q.exec()) {
-        m_failed = true;
+    if (q == nullptr) {
         return runways;
     }
     static const std::pair<const char*, SurfaceClass> kClasses[] = {
@@ -317,29 +324,29 @@ QList<RunwayInfo> AirportDatabase::runways(qint64 airportId) const {
         {"grass", SurfaceClass::Grass},
         {"water", SurfaceClass::Water},
         {"snow-ice", SurfaceClass::SnowIce}};
-    while (q.next()) {
+    while (q->next()) {
         RunwayInfo r;
-        r.lengthFt = optionalDouble(q.value(0));
-        r.widthFt = optionalDouble(q.value(1));
-        r.surface = q.value(2).toString();
+        r.lengthFt = optionalDouble(q->value(0));
+        r.widthFt = optionalDouble(q->value(1));
+        r.surface = q->value(2).toString();
         for (const auto& [name, surface] : kClasses) {
-            if (q.value(3).toString() == QLatin1String(name)) {
+            if (q->value(3).toString() == QLatin1String(name)) {
                 r.surfaceClass = surface;
             }
         }
-        r.lighted = q.value(4).toInt() != 0;
-        r.closed = q.value(5).toInt() != 0;
-        r.variationAtSnapshot = optionalDouble(q.value(6));
+        r.lighted = q->value(4).toInt() != 0;
+        r.closed = q->value(5).toInt() != 0;
+        r.variationAtSnapshot = optionalDouble(q->value(6));
         for (int end = 0; end < 2; ++end) {
-            const int first = 7 + 6 * end;
+            const int column = 7 + 6 * end;
             RunwayEndInfo& e = end == 0 ? r.low : r.high;
-            e.ident = q.value(first).toString();
+            e.ident = q->value(column).toString();
             e.designator = ParseDesignator(e.ident.toStdString());
-            e.dataTrueHeading = optionalDouble(q.value(first + 1));
-            e.latitude = optionalDouble(q.value(first + 2));
-            e.longitude = optionalDouble(q.value(first + 3));
-            e.elevationFt = optionalDouble(q.value(first + 4));
-            e.displacedFt = optionalDouble(q.value(first + 5));
+            e.dataTrueHeading = optionalDouble(q->value(column + 1));
+            e.latitude = optionalDouble(q->value(column + 2));
+            e.longitude = optionalDouble(q->value(column + 3));
+            e.elevationFt = optionalDouble(q->value(column + 4));
+            e.displacedFt = optionalDouble(q->value(column + 5));
         }
         runways.append(r);
     }
@@ -347,18 +354,13 @@ QList<RunwayInfo> AirportDatabase::runways(qint64 airportId) const {
 }
 
 QList<FrequencyInfo> AirportDatabase::frequencies(qint64 airportId) const {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(
-        QStringLiteral("SELECT type, description, mhz FROM frequencies WHERE airport_id = ? "
-                       "ORDER BY type, mhz, id"));
-    q.addBindValue(airportId);
+    QSqlQuery* q = run(QStringLiteral("SELECT type, description, mhz FROM frequencies WHERE "
+                                      "airport_id = ? ORDER BY type, mhz, id"),
+                       {airportId});
     QList<FrequencyInfo> frequencies;
-    if (!q.exec()) {
-        m_failed = true;
-        return frequencies;
-    }
-    while (q.next()) {
-        frequencies.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toDouble()});
+    while (q != nullptr && q->next()) {
+        frequencies.append(
+            {q->value(0).toString(), q->value(1).toString(), q->value(2).toDouble()});
     }
     return frequencies;
 }
@@ -380,26 +382,14 @@ QList<NavaidInfo> AirportDatabase::navaidsNear(GeoPoint point, double radiusNm) 
         east2 = east - 360;
         east = 180;
     }
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(
-        QStringLiteral("SELECT id FROM navaids WHERE latitude BETWEEN ? AND ? AND "
-                       "(longitude BETWEEN ? AND ? OR longitude BETWEEN ? AND ?)"));
-    for (const double v :
-         {point.Latitude - dLat, point.Latitude + dLat, west, east, west2, east2}) {
-        q.addBindValue(v);
-    }
+    QSqlQuery* q = run(navaidSql(QStringLiteral("n.latitude BETWEEN ? AND ? AND (n.longitude "
+                                                "BETWEEN ? AND ? OR n.longitude BETWEEN ? AND ?)")),
+                       {point.Latitude - dLat, point.Latitude + dLat, west, east, west2, east2});
     QList<NavaidInfo> near;
-    if (!q.exec()) {
-        m_failed = true;
-        return near;
-    }
-    QList<qint64> ids;
-    while (q.next()) {
-        ids.append(q.value(0).toLongLong());
-    }
-    for (const qint64 id : ids) {
-        if (auto n = navaid(id); n && DistanceNm(point, n->place.Position) <= radiusNm) {
-            near.append(std::move(*n));
+    while (q != nullptr && q->next()) {
+        NavaidInfo n = navaidOf(*q);
+        if (DistanceNm(point, n.place.Position) <= radiusNm) {
+            near.append(std::move(n));
         }
     }
     std::stable_sort(near.begin(), near.end(), [&](const NavaidInfo& a, const NavaidInfo& b) {
@@ -410,43 +400,30 @@ QList<NavaidInfo> AirportDatabase::navaidsNear(GeoPoint point, double radiusNm) 
 
 QList<Place> AirportDatabase::airportsInBox(double south, double west, double north, double east,
                                             int limit) const {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
     const bool acrossDateLine = west > east;
-    q.prepare(QStringLiteral("SELECT %1 FROM airports a WHERE a.latitude BETWEEN ? AND ? AND "
-                             "(a.longitude BETWEEN ? AND ? OR a.longitude BETWEEN ? AND ?) "
-                             "ORDER BY CASE a.type WHEN 'large_airport' THEN 0 WHEN "
-                             "'medium_airport' THEN 1 WHEN 'small_airport' THEN 2 ELSE 3 END, "
-                             "a.id LIMIT ?")
-                  .arg(kAirportPlaceColumns));
-    q.addBindValue(south);
-    q.addBindValue(north);
-    q.addBindValue(west);
-    q.addBindValue(acrossDateLine ? 180.0 : east);
-    q.addBindValue(acrossDateLine ? -180.0 : 1.0);
-    q.addBindValue(acrossDateLine ? east : 0.0);
-    q.addBindValue(limit);
+    QSqlQuery* q = run(QStringLiteral("SELECT %1 FROM airports a WHERE a.latitude BETWEEN ? AND ? "
+                                      "AND (a.longitude BETWEEN ? AND ? OR a.longitude BETWEEN ? "
+                                      "AND ?) ORDER BY CASE a.type WHEN 'large_airport' THEN 0 "
+                                      "WHEN 'medium_airport' THEN 1 WHEN 'small_airport' THEN 2 "
+                                      "ELSE 3 END, a.id LIMIT ?")
+                           .arg(kAirportPlaceColumns),
+                       {south, north, west, acrossDateLine ? 180.0 : east,
+                        acrossDateLine ? -180.0 : 1.0, acrossDateLine ? east : 0.0, limit});
     QList<Place> places;
-    if (!q.exec()) {
-        m_failed = true;
-        return places;
-    }
-    while (q.next()) {
-        places.append(placeOf(q, PlaceType::Airport));
+    while (q != nullptr && q->next()) {
+        places.append(placeOf(*q, PlaceType::Airport));
     }
     return places;
 }
 
 QList<DataSetInfo> AirportDatabase::dataSets() const {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery* q = run(QStringLiteral("SELECT file, snapshot, source, licence, rows_read, "
+                                      "rows_kept FROM data_sets ORDER BY file"),
+                       {});
     QList<DataSetInfo> sets;
-    if (!q.exec(QStringLiteral("SELECT file, snapshot, source, licence, rows_read, rows_kept FROM "
-                               "data_sets ORDER BY file"))) {
-        m_failed = true;
-        return sets;
-    }
-    while (q.next()) {
-        sets.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                     q.value(3).toString(), q.value(4).toLongLong(), q.value(5).toLongLong()});
+    while (q != nullptr && q->next()) {
+        sets.append({q->value(0).toString(), q->value(1).toString(), q->value(2).toString(),
+                     q->value(3).toString(), q->value(4).toLongLong(), q->value(5).toLongLong()});
     }
     return sets;
 }
@@ -468,7 +445,7 @@ QString AirportData::importedPath() {
 }
 
 QString AirportData::bundledPath() {
-    const QString chosen = qEnvironmentVariable("AEROLUME_AIRPORT_DATABASE");
+    QString chosen = qEnvironmentVariable("AEROLUME_AIRPORT_DATABASE");
     if (!chosen.isEmpty()) {
         return chosen;
     }

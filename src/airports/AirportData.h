@@ -29,11 +29,15 @@
 
 #include <QList>
 #include <QString>
+#include <QVariant>
+#include <map>
 #include <memory>
 #include <optional>
 
 #include "PlaceSearch.h"
 #include "RunwayCore.h"
+
+class QSqlQuery;
 
 namespace aerolume::airports {
 
@@ -108,8 +112,14 @@ public:
 
 private:
     AirportDatabase(QString path, QString connection);
+    // `sql`, prepared the first time and kept, run with `values` bound in order; nullptr,
+    // with failed() set, when it cannot run. first(): positioned on its first row, or
+    // nullptr when there is none.
+    QSqlQuery* run(const QString& sql, const QVariantList& values) const;
+    QSqlQuery* first(const QString& sql, const QVariantList& values) const;
 
     QString m_path, m_connection;
+    mutable std::map<QString, std::unique_ptr<QSqlQuery>> m_queries;
     mutable bool m_failed = false;
 };
 

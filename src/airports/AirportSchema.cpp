@@ -39,19 +39,46 @@ QStringList schemaStatements() {
             "airport_id INTEGER REFERENCES airports(id))"),
         QStringLiteral("CREATE TABLE idents (code TEXT NOT NULL, place_type INTEGER NOT NULL, "
                        "place_id INTEGER NOT NULL, code_kind TEXT NOT NULL)"),
+        // Words of one to four letters typed are looked up in indexes of their own: a
+        // word begun as the pilot types ("a", "airp") matches tens of thousands of names,
+        // whose lists would otherwise be merged for each letter.
         QStringLiteral("CREATE VIRTUAL TABLE place_names USING fts5(name, town, "
-                       "tokenize = 'unicode61 remove_diacritics 2')"),
+                       "tokenize = 'unicode61 remove_diacritics 2', prefix = '1 2 3 4')"),
     };
 }
 
 QStringList indexStatements() {
+    // Every code of an airport once (upper case), under the first kind that gives it:
+    // ident, ICAO, GPS, IATA, local; SQLite takes the bare code_kind from the row of the
+    // least rank.
+    const QString airportCodes = QStringLiteral(
+        "INSERT INTO idents SELECT code, %1, id, kind FROM (SELECT id, code, kind, min(rank) "
+        "FROM (SELECT id, upper(ident) AS code, 'ident' AS kind, 0 AS rank FROM airports "
+        "UNION ALL SELECT id, upper(icao), 'icao', 1 FROM airports WHERE icao <> '' "
+        "UNION ALL SELECT id, upper(gps), 'gps', 2 FROM airports WHERE gps <> '' "
+        "UNION ALL SELECT id, upper(iata), 'iata', 3 FROM airports WHERE iata <> '' "
+        "UNION ALL SELECT id, upper(local), 'local', 4 FROM airports WHERE local <> '') "
+        "GROUP BY id, code) ORDER BY id");
     return {
+        airportCodes.arg(kAirportPlace),
+        QStringLiteral("INSERT INTO idents SELECT upper(ident), %1, id, 'ident' FROM navaids "
+                       "ORDER BY id")
+            .arg(kNavaidPlace),
+        // The names' full-text index in one pass over the rows, in rising rowid order
+        // (navaids' negative ones first): FTS5 writes a segment whenever a rowid is
+        // lower than the one before, or its pending terms outgrow their hash table. With
+        // room for all of them (256 MiB; some 40 MiB are used) it writes one segment at
+        // the commit, and no merge leaves free pages behind.
+        QStringLiteral("INSERT INTO place_names(place_names, rank) VALUES('hashsize', 268435456)"),
+        QStringLiteral("INSERT INTO place_names(rowid, name, town) SELECT -id, name, '' FROM "
+                       "navaids ORDER BY id DESC"),
+        QStringLiteral("INSERT INTO place_names(rowid, name, town) SELECT id, name, "
+                       "municipality FROM airports ORDER BY id"),
         QStringLiteral("CREATE INDEX idents_code ON idents(code)"),
         QStringLiteral("CREATE INDEX airports_position ON airports(latitude, longitude)"),
         QStringLiteral("CREATE INDEX runways_airport ON runways(airport_id)"),
         QStringLiteral("CREATE INDEX frequencies_airport ON frequencies(airport_id)"),
         QStringLiteral("CREATE INDEX navaids_position ON navaids(latitude, longitude)"),
-        QStringLiteral("INSERT INTO place_names(place_names) VALUES('optimize')"),
     };
 }
 

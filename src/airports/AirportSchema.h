@@ -11,8 +11,8 @@ namespace aerolume::airports {
 inline constexpr const char* kDatabaseFormat = "aerolume-airports";
 inline constexpr int kDatabaseVersion = 1;
 
-// The statements that create the tables, in order; the indexes come after the rows
-// (kIndexStatements), which is quicker to build.
+// The statements that create the tables, in order; the names' full-text index and the
+// other indexes come after the rows (indexStatements()), which is quicker to build.
 QStringList schemaStatements();
 QStringList indexStatements();
 

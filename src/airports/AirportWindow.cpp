@@ -4,16 +4,22 @@
 #include <QDate>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
 
 #include "AirportCaptions.h"
 #include "navigation/MagneticModel.h"
+#include "navigation/RunwayWindWindow.h"
 #include "navigation/WindCaptions.h"
 #include "planning/Coordinates.h"
 #include "planning/PlanText.h"
@@ -30,6 +36,7 @@ const QString kLastIdent = QStringLiteral("LastIdent");
 const QString kLastType = QStringLiteral("LastType");
 const QString kLastLatitude = QStringLiteral("LastLatitude");
 const QString kLastLongitude = QStringLiteral("LastLongitude");
+const QString kLastImportFolder = QStringLiteral("LastImportFolder");
 
 constexpr double kNavaidRadiusNm = 40;
 constexpr int kMatchesShown = 50;
@@ -59,26 +66,81 @@ QString direction(std::optional<double> degrees, bool derived) {
            (derived ? QStringLiteral("*") : QString());
 }
 
+// Each cell carries its text as its tooltip too, so a cut-off name can still be read.
 void fillTable(QTableWidget* table, const QList<QStringList>& rows) {
     table->clearContents();
     table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size() && c < table->columnCount(); ++c) {
-            table->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+            auto* item = new QTableWidgetItem(rows[r][c]);
+            item->setToolTip(rows[r][c]);
+            table->setItem(r, c, item);
         }
     }
-    table->resizeColumnsToContents();
+    if (table->wordWrap()) {
+        table->resizeRowsToContents();
+    }
 }
+
+// Holds the form at the window's size, or at the form's least size where the window is
+// smaller (a large scale or font on a small screen): there it scrolls.
+class FormScroller final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QScrollArea::resizeEvent(event);
+        fit();
+    }
+    // A message or a note shown needs room at once.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool handled = QScrollArea::eventFilter(watched, event);
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            fit();
+        }
+        return handled;
+    }
+
+private:
+    void fit() {
+        QWidget* form = widget();
+        QSize room = maximumViewportSize();
+        QSize least = form->minimumSizeHint().expandedTo(form->minimumSize());
+        // Wrapped notes need the more height the narrower the form.
+        auto leastHeight = [&] {
+            least.setHeight(std::max(least.height(), form->layout()->totalMinimumHeightForWidth(
+                                                         std::max(room.width(), least.width()))));
+        };
+        leastHeight();
+        if (least.height() > room.height()) {
+            room.rwidth() -= verticalScrollBar()->sizeHint().width();
+            leastHeight();
+        }
+        if (least.width() > room.width()) {
+            room.rheight() -= horizontalScrollBar()->sizeHint().height();
+        }
+        form->resize(room.expandedTo(least));
+    }
+};
 
 }  // namespace
 
 AirportWindow::AirportWindow(WindowRegistry& registry)
     : CalculatorWindow(registry, tr("Airport Information")),
       m_ui(std::make_unique<Ui::AirportForm>()) {
-    auto* form = new QWidget(this);
+    auto* form = new QWidget;
     m_ui->setupUi(form);
-    setForm(form);
-    setResults({}, {}, m_ui->ErrorLbl, 10, true);
+    // On a screen too small for the form (a large scale or font) the form scrolls.
+    auto* scroller = new FormScroller(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidget(form);
+    setForm(scroller);
+    setResultsAndMessage({}, {}, m_ui->ErrorLbl);
+    // One line: the wind group's height stays as its form gives it.
+    m_ui->ErrorLbl->setWordWrap(false);
+    setEnterSound(EnterSound::Silent);
     setHelp(
         {tr("   Type an identifier (EGTK, the IATA code OXF, the VOR SAM) or words of a name or "
             "town: the airports and navaids that match are listed as you type, the identifier "
@@ -121,11 +183,7 @@ AirportWindow::AirportWindow(WindowRegistry& registry)
     buildMenus();
     setUpTables();
     clearPlace();
-    // 1240 x 700 fits a 1366 x 768 screen in the standard font (17 px a line); a larger
-    // font gets a window larger in proportion.
-    const double scale = std::max(1.0, fontMetrics().height() / 17.0);
-    resize(minimumSizeHint().expandedTo(
-        QSize(static_cast<int>(1240 * scale), static_cast<int>(700 * scale))));
+    fitTo(screen()->availableGeometry().size());
 
     showDataState();
     const QString last = platform::readSetting(kStore, kSection, kLastIdent);
@@ -144,6 +202,22 @@ AirportWindow::AirportWindow(WindowRegistry& registry)
 }
 
 AirportWindow::~AirportWindow() = default;
+
+void AirportWindow::fitTo(QSize screenRoom) {
+    // 1320 x 700 in the standard font, where a crosswind "12 kt from the right" takes
+    // 118 px, larger in proportion with a larger font; within the room less a window
+    // frame and title bar. The form is never squeezed below 1150 x 600 (in proportion),
+    // where every column still shows: a smaller window scrolls it.
+    const double scale =
+        std::max(1.0, fontMetrics().horizontalAdvance(crosswindCaption(12)) / 118.0);
+    auto scaled = [scale](int width, int height) {
+        return QSize(static_cast<int>(width * scale), static_cast<int>(height * scale));
+    };
+    centralWidget()
+        ->findChild<QWidget*>(QStringLiteral("AirportForm"))
+        ->setMinimumSize(scaled(1150, 600));
+    resize(scaled(1320, 700).boundedTo(screenRoom - QSize(16, 48)));
+}
 
 void AirportWindow::buildMenus() {
     auto* menu = new QMenu(tr("&Data"), menuBar());
@@ -168,40 +242,77 @@ void AirportWindow::buildMenus() {
 }
 
 void AirportWindow::setUpTables() {
+    // Every column as wide as its texts but one, which takes the room left: a name or a
+    // description cut off with "..." (its tooltip has it whole), or the runway winds'
+    // notes, which wrap.
     const struct {
         QTableWidget* table;
         QString name;
         QStringList headers;
+        int roomy;
     } tables[] = {
         {m_ui->tblRunways,
          tr("Runways"),
          {tr("Runway"), tr("Length"), tr("Width"), tr("Surface"), tr("Lighted"),
-          tr("True headings"), tr("Magnetic headings"), tr("Status")}},
-        {m_ui->tblFrequencies, tr("Frequencies"), {tr("Type"), tr("Description"), tr("Frequency")}},
+          tr("True headings"), tr("Magnetic headings"), tr("Status")},
+         3},
+        {m_ui->tblFrequencies,
+         tr("Frequencies"),
+         {tr("Type"), tr("Description"), tr("Frequency")},
+         1},
         {m_ui->tblNavaids,
          tr("Navaids within 40 NM"),
          {tr("Identifier"), tr("Name"), tr("Kind"), tr("Frequency"), tr("Bearing (true)"),
-          tr("Distance")}},
+          tr("Distance")},
+         1},
         {m_ui->tblRunwayWinds,
          tr("Wind on every runway end"),
          {tr("End"), tr("Magnetic heading"), tr("Headwind"), tr("Crosswind"), tr("Gust headwind"),
-          tr("Gust crosswind"), tr("Note")}},
+          tr("Gust crosswind"), tr("Note")},
+         6},
     };
     for (const auto& t : tables) {
         t.table->setColumnCount(static_cast<int>(t.headers.size()));
         t.table->setHorizontalHeaderLabels(t.headers);
         t.table->verticalHeader()->hide();
         t.table->verticalHeader()->setDefaultSectionSize(t.table->fontMetrics().height() + 6);
-        t.table->horizontalHeader()->setStretchLastSection(true);
+        QHeaderView* header = t.table->horizontalHeader();
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(t.roomy, QHeaderView::Stretch);
         t.table->setAccessibleName(t.name);
+        t.table->setWordWrap(false);
         t.table->setMinimumHeight(t.table->verticalHeader()->defaultSectionSize() * 4);
+        // Its height is the room its row of the form gets by the rows' stretch, never
+        // its own preference: the tables keep their heights as notes beside them wrap.
+        t.table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     }
+    // A note that wraps makes its row taller.
+    m_ui->tblRunwayWinds->setWordWrap(true);
+    connect(m_ui->tblRunwayWinds->horizontalHeader(), &QHeaderView::sectionResized,
+            m_ui->tblRunwayWinds, [this] { m_ui->tblRunwayWinds->resizeRowsToContents(); });
     m_ui->lstMatches->setAccessibleName(tr("Matches"));
-    m_ui->lstMatches->setMinimumHeight(m_ui->lstMatches->fontMetrics().height() * 8);
-    m_ui->lstMatches->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->lstMatches->setMinimumHeight(m_ui->lstMatches->fontMetrics().height() * 6);
+    m_ui->lstMatches->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    QHeaderView* matches = m_ui->lstMatches->header();
+    matches->setStretchLastSection(false);
+    matches->setSectionResizeMode(QHeaderView::ResizeToContents);
+    matches->setSectionResizeMode(1, QHeaderView::Stretch);
     for (QLabel* note :
          {m_ui->LblDataCredit, m_ui->LblDataNotice, m_ui->LblRunwayNote, m_ui->LblWindNote}) {
         note->setAccessibleName(note == m_ui->LblDataCredit ? tr("Data credit") : QString());
+    }
+    // A navaid's frequency and airport keep their room while an airport is shown, so the
+    // tables below stay where they are.
+    for (QWidget* w : navaidOnly()) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    // Room for two lines of each note, so the tables keep their height as notes come
+    // and go.
+    for (QLabel* note : {m_ui->LblRunwayNote, m_ui->LblWindNote}) {
+        note->setMinimumHeight(2 * note->fontMetrics().lineSpacing());
+        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     m_ui->LblDataNotice->setAccessibleName(tr("Data notice"));
     m_ui->LblRunwayNote->setAccessibleName(tr("Runway headings"));
@@ -209,6 +320,10 @@ void AirportWindow::setUpTables() {
     QPalette red = m_ui->LblDataNotice->palette();
     red.setColor(QPalette::WindowText, QColor(128, 0, 0));
     m_ui->LblDataNotice->setPalette(red);
+}
+
+QList<QWidget*> AirportWindow::navaidOnly() const {
+    return {m_ui->Label7, m_ui->LblFrequency, m_ui->Label8, m_ui->LblServes};
 }
 
 AirportDatabase* AirportWindow::data() {
@@ -239,6 +354,9 @@ void AirportWindow::txtSearch_Change() {
     for (const Place& p : std::as_const(m_matches)) {
         auto* item = new QTreeWidgetItem({fromStd(p.Ident), fromStd(p.Name), fromStd(p.Town),
                                           fromStd(p.Country), kindCaption(p)});
+        for (int column = 0; column < item->columnCount(); ++column) {
+            item->setToolTip(column, item->text(column));
+        }
         m_ui->lstMatches->addTopLevelItem(item);
     }
     if (!m_matches.isEmpty()) {
@@ -339,9 +457,7 @@ void AirportWindow::showAirport(const AirportInfo& airport) {
     m_ui->LblVariation->setText(
         now ? tr("%1 today (World Magnetic Model)").arg(fromStd(planning::formatVariation(*now)))
             : tr("unknown: too near the magnetic pole"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->LblFrequency),
-          static_cast<QWidget*>(m_ui->Label8), static_cast<QWidget*>(m_ui->LblServes)}) {
+    for (QWidget* w : navaidOnly()) {
         w->hide();
     }
     m_airport = airport;
@@ -433,9 +549,7 @@ void AirportWindow::showNavaid(const NavaidInfo& navaid) {
         }
     }
     m_ui->LblServes->setText(serves);
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->LblFrequency),
-          static_cast<QWidget*>(m_ui->Label8), static_cast<QWidget*>(m_ui->LblServes)}) {
+    for (QWidget* w : navaidOnly()) {
         w->show();
     }
     m_ui->LblRunwayNote->setText(
@@ -472,22 +586,14 @@ bool AirportWindow::computeWinds() {
     if (!m_airport) {
         return fail(tr("Choose an airport first!"), m_ui->txtSearch, OnField::FocusOnly);
     }
-    const auto from =
-        readWithin(m_ui->txtWindDir, 0, 360, tr("Enter a wind direction from 0 to 360°!"));
-    if (!from) {
-        return false;
+    const auto reading =
+        RunwayWindWindow::readWind(m_ui->txtWindDir, m_ui->txtWindSpeed, m_ui->txtGust);
+    if (!reading.wind) {
+        return fail(reading.message, reading.field, OnField::SelectAndFocus);
     }
-    const auto speed =
-        readWithin(m_ui->txtWindSpeed, 0, 200, tr("Enter a wind speed from 0 to 200 kt!"));
-    if (!speed) {
-        return false;
-    }
-    std::optional<double> gust;
-    if (!isEmpty(m_ui->txtGust) &&
-        !(gust = readWithin(m_ui->txtGust, *speed, 200,
-                            tr("Enter a gust from the wind speed to 200 kt!")))) {
-        return false;
-    }
+    const double from = reading.wind->direction;
+    const double speed = reading.wind->speed;
+    const std::optional<double> gust = reading.wind->gust;
     std::optional<double> limit;
     if (!isEmpty(m_ui->txtXwindLimit) &&
         !(limit = readWithin(m_ui->txtXwindLimit, 0, 99,
@@ -526,7 +632,7 @@ bool AirportWindow::computeWinds() {
             inputs.push_back({h.Magnetic, CountsForWind(r.surfaceClass, own.designator)});
         }
     }
-    const RunwayWindsResult winds = RunwayWinds(inputs, *from, *speed, gust, limit);
+    const RunwayWindsResult winds = RunwayWinds(inputs, from, speed, gust, limit);
     QList<QStringList> rows;
     for (int i = 0; i < ends.size(); ++i) {
         const EndWind& w = winds.Ends[static_cast<std::size_t>(i)];
@@ -552,42 +658,52 @@ bool AirportWindow::computeWinds() {
                             notes.join(QStringLiteral("; "))};
     }
     fillTable(m_ui->tblRunwayWinds, rows);
-    QString note =
-        tr("The wind as the tower gives it (magnetic) against each end's magnetic "
-           "heading; * the heading is derived.");
-    if (RoundsToCalm(*speed)) {
-        note += QLatin1Char(' ') + tr("Calm: any runway.");
+    const bool derived = std::any_of(ends.cbegin(), ends.cend(),
+                                     [](const End& end) { return end.heading.Derived(); });
+    QString note = derived ? tr("The wind as the tower gives it (magnetic) against each end's "
+                                "magnetic heading; * the heading is derived.")
+                           : tr("The wind as the tower gives it (magnetic) against each end's "
+                                "magnetic heading.");
+    if (RoundsToCalm(speed)) {
+        note += QLatin1Char('\n') + tr("Calm: any runway.");
     } else if (!winds.Best) {
-        note += QLatin1Char(' ') + tr("No runway end here can be chosen into the wind.");
+        note += QLatin1Char('\n') + tr("No runway end here can be chosen into the wind.");
     }
     m_ui->LblWindNote->setText(note);
     return true;
 }
 
+QString AirportWindow::importFolder() const {
+    const QString last = platform::readSetting(kStore, kSection, kLastImportFolder);
+    return !last.isEmpty() && QFileInfo(last).isDir()
+               ? last
+               : QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+}
+
 void AirportWindow::mnuImportFolder_Click() {
-    const QString folder =
-        QFileDialog::getExistingDirectory(this, tr("Import the OurAirports Files of a Folder"));
-    if (folder.isEmpty()) {
-        return;
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Import the OurAirports Files of a Folder"), importFolder());
+    if (!folder.isEmpty()) {
+        QList<ImportFile> files;
+        const QString problem = dataFilesIn(folder, &files);
+        importChosen(folder, problem, files);
     }
-    QList<ImportFile> files;
-    const QString problem = dataFilesIn(folder, &files);
-    if (!problem.isEmpty()) {
-        QMessageBox::warning(this, tr("Import Airport Data"), problem);
-        return;
-    }
-    importFiles(files);
 }
 
 void AirportWindow::mnuImportFiles_Click() {
     const QStringList paths =
-        QFileDialog::getOpenFileNames(this, tr("Import OurAirports Files"), QString(),
+        QFileDialog::getOpenFileNames(this, tr("Import OurAirports Files"), importFolder(),
                                       tr("OurAirports files (*.csv *.csv.gz);;All files (*)"));
-    if (paths.isEmpty()) {
-        return;
+    if (!paths.isEmpty()) {
+        QList<ImportFile> files;
+        const QString problem = checkSelection(paths, &files);
+        importChosen(QFileInfo(paths.constFirst()).absolutePath(), problem, files);
     }
-    QList<ImportFile> files;
-    const QString problem = checkSelection(paths, &files);
+}
+
+void AirportWindow::importChosen(const QString& folder, const QString& problem,
+                                 const QList<ImportFile>& files) {
+    platform::writeSettings(kStore, kSection, {{kLastImportFolder, folder}});
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, tr("Import Airport Data"), problem);
         return;
@@ -627,13 +743,7 @@ ImportSummary::Outcome AirportWindow::importFiles(const QList<ImportFile>& files
     progress.close();
     if (summary.outcome == ImportSummary::Outcome::Done) {
         AirportData::instance().reload();
-        showDataState();
-        const QString shown = m_airport ? fromStd(m_airport->place.Ident) : QString();
-        clearPlace();
-        txtSearch_Change();
-        if (!shown.isEmpty()) {
-            showIdent(shown);
-        }
+        dataChanged();
     }
     reportImport(summary);
     return summary.outcome;
@@ -673,11 +783,21 @@ void AirportWindow::reportImport(const ImportSummary& summary) {
 }
 
 void AirportWindow::mnuBundled_Click() {
+    if (QMessageBox::question(this, tr("Use the Bundled Data"),
+                              tr("Go back to the airport data installed with the program? The "
+                                 "data you imported is removed; you can import the files "
+                                 "again.")) != QMessageBox::Yes) {
+        return;
+    }
     QString error;
     if (!AirportData::instance().useBundled(&error)) {
         QMessageBox::warning(this, tr("Use the Bundled Data"), error);
         return;
     }
+    dataChanged();
+}
+
+void AirportWindow::dataChanged() {
     showDataState();
     const QString shown = m_airport ? fromStd(m_airport->place.Ident) : QString();
     clearPlace();
@@ -685,8 +805,6 @@ void AirportWindow::mnuBundled_Click() {
     if (!shown.isEmpty()) {
         showIdent(shown);
     }
-    QMessageBox::information(this, tr("Use the Bundled Data"),
-                             tr("The airport data installed with the program is in use again."));
 }
 
 }  // namespace aerolume::airports

@@ -29,6 +29,9 @@ public:
     explicit AirportWindow(WindowRegistry& registry);
     ~AirportWindow() override;
 
+    // Sizes the window for a screen with that much room for windows: its full size when
+    // it fits, else as large as fits, the form scrolling.
+    void fitTo(QSize screenRoom);
     // Shows the place with that identifier (the first that it names); false when the
     // data has none.
     bool showIdent(const QString& ident);
@@ -50,6 +53,8 @@ public:
 private:
     void buildMenus();
     void setUpTables();
+    // The captions and labels only a navaid fills.
+    QList<QWidget*> navaidOnly() const;
     // Opens the data if needed and shows its credit or why there is none.
     AirportDatabase* data();
     void showDataState();
@@ -60,6 +65,14 @@ private:
     void clearPlace();
     bool computeWinds();
     void reportImport(const ImportSummary& summary);
+    // Other data in use: its credit, the matches and the airport shown, from it.
+    void dataChanged();
+    // Where the import dialogs open: the folder last imported from, else Downloads.
+    QString importFolder() const;
+    // The files chosen in `folder`: imported, or refused with `problem` when it is not
+    // empty; the folder is where the dialogs open next time.
+    void importChosen(const QString& folder, const QString& problem,
+                      const QList<ImportFile>& files);
 
     std::unique_ptr<Ui::AirportForm> m_ui;
     QList<Place> m_matches;

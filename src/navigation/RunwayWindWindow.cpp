@@ -40,6 +40,30 @@ RunwayWindWindow::RunwayWindWindow(WindowRegistry& registry)
 
 RunwayWindWindow::~RunwayWindWindow() = default;
 
+RunwayWindWindow::WindReading RunwayWindWindow::readWind(QLineEdit* direction, QLineEdit* speed,
+                                                         QLineEdit* gust) {
+    const auto within = [](const QLineEdit* field, double low,
+                           double high) -> std::optional<double> {
+        const std::optional<double> value = strictValue(field);
+        return value && *value >= low && *value <= high ? value : std::nullopt;
+    };
+    WindEntry entry;
+    if (const auto from = within(direction, 0, 360)) {
+        entry.direction = *from;
+    } else {
+        return {std::nullopt, direction, tr("Enter where the wind is from, 0 to 360°!")};
+    }
+    if (const auto knots = within(speed, 0, 200)) {
+        entry.speed = *knots;
+    } else {
+        return {std::nullopt, speed, tr("Enter a wind speed from 0 to 200 kt!")};
+    }
+    if (!isEmpty(gust) && !(entry.gust = within(gust, entry.speed, 200))) {
+        return {std::nullopt, gust, tr("Enter a gust from the wind speed to 200 kt!")};
+    }
+    return {entry, nullptr, {}};
+}
+
 void RunwayWindWindow::Command2_Click() {
     compute();
 }
@@ -50,23 +74,13 @@ bool RunwayWindWindow::compute() {
     if (!runway) {
         return false;
     }
-    const auto direction =
-        readWithin(m_ui->txtWindDir, 0, 360, tr("Enter where the wind is from, 0 to 360°!"));
-    if (!direction) {
-        return false;
+    const WindReading reading = readWind(m_ui->txtWindDir, m_ui->txtWindSpeed, m_ui->txtGust);
+    if (!reading.wind) {
+        return fail(reading.message, reading.field, OnField::SelectAndFocus);
     }
-    const auto speed =
-        readWithin(m_ui->txtWindSpeed, 0, 200, tr("Enter a wind speed from 0 to 200 kt!"));
-    if (!speed) {
-        return false;
-    }
-    std::optional<double> gust;
-    if (!isEmpty(m_ui->txtGust) &&
-        !(gust = readWithin(m_ui->txtGust, *speed, 200,
-                            tr("Enter a gust from the wind speed to 200 kt!")))) {
-        return false;
-    }
-    const RunwayWindResult wind = RunwayWind({static_cast<int>(*runway), *direction, *speed, gust});
+    const WindEntry& entry = *reading.wind;
+    const RunwayWindResult wind =
+        RunwayWind({static_cast<int>(*runway), entry.direction, entry.speed, entry.gust});
     m_ui->LblHeadwind->setText(headwindCaption(wind.Steady.Headwind));
     m_ui->LblCrosswind->setText(crosswindCaption(wind.Steady.Crosswind));
     m_ui->LblGustHeadwind->setText(wind.Gust ? headwindCaption(wind.Gust->Headwind) : QString());

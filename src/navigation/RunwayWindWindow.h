@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "shell/CalculatorWindow.h"
 
@@ -21,6 +22,21 @@ public:
     ~RunwayWindWindow() override;
 
     void Command2_Click();
+
+    // The wind as this window reads it: direction 0 to 360° (magnetic, as a tower gives
+    // it), speed 0 to 200 kt and an optional gust from the speed to 200 kt, in that order;
+    // the Airport window reads its runway winds the same way. Either the wind, or the
+    // first field out of range and the message that says so.
+    struct WindEntry {
+        double direction = 0, speed = 0;
+        std::optional<double> gust;
+    };
+    struct WindReading {
+        std::optional<WindEntry> wind;
+        QLineEdit* field = nullptr;
+        QString message;
+    };
+    static WindReading readWind(QLineEdit* direction, QLineEdit* speed, QLineEdit* gust);
 
 private:
     bool compute();

@@ -130,25 +130,32 @@ TEST(AirportImport, RefusesAFileThatIsNotTheData) {
     }
     const ImportSummary summary = importAirportData(files, target);
     EXPECT_EQ(summary.outcome, ImportSummary::Outcome::Refused);
-    EXPECT_EQ(summary.message.toStdString(),
-              "runways.csv is not OurAirports runways.csv data: it has no column airport_ident, "
-              "le_ident, he_ident.");
+    EXPECT_EQ(summary.message, fake +
+                                   " is not OurAirports runways.csv data: its columns "
+                                   "airport_ident, le_ident, he_ident are missing.");
     QFile after(target);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), before);
     EXPECT_FALSE(QFile::exists(target + ".part"));
 }
 
-TEST(AirportImport, ACancelledImportLeavesNoDatabase) {
+// Cancel pressed while the files are read, while their rows are written, and after the
+// indexes were built: the old database stays as it was and nothing is left beside it.
+class CancelTest : public ::testing::TestWithParam<double> {};
+
+TEST_P(CancelTest, LeavesTheOldDatabaseAsItWas) {
     QTemporaryDir dir;
     const QString target = dir.filePath("airports.sqlite");
-    int calls = 0;
+    QFile::copy(QStringLiteral(AEROLUME_TEST_DATABASE), target);
     const ImportSummary summary =
-        importAirportData(testFiles(), target, [&](double) { return ++calls < 8; });
+        importAirportData(testFiles(), target, [](double done) { return done < GetParam(); });
     EXPECT_EQ(summary.outcome, ImportSummary::Outcome::Cancelled);
-    EXPECT_FALSE(QFile::exists(target));
-    EXPECT_FALSE(QFile::exists(target + ".part"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"airports.sqlite"});
+    QString error;
+    EXPECT_NE(AirportDatabase::open(target, &error), nullptr) << error.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Pressed, CancelTest, ::testing::Values(0.05, 0.5, 1.0));
 
 struct SelectionCase {
     const char* name;

@@ -1,9 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Airport window through real keys: search, choose, runway winds, the last airport
 // remembered, and an import refused; on the test database of real rows.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "airports/AirportData.h"
@@ -21,11 +31,18 @@ protected:
 
     void SetUp() override {
         removeStore();
+        removeImported();
         MenuWindowTest::SetUp();
     }
     void TearDown() override {
         program.reset();
         removeStore();
+        removeImported();
+    }
+    // No data imported by an earlier test.
+    static void removeImported() {
+        airports::AirportData::instance().reload();
+        QFile::remove(airports::AirportData::importedPath());
     }
 
     QTableWidget* table(const char* name) const {
@@ -37,6 +54,7 @@ protected:
     std::vector<std::string> column(const char* name, int col) const {
         std::vector<std::string> cells;
         QTableWidget* t = table(name);
+        cells.reserve(static_cast<std::size_t>(t->rowCount()));
         for (int r = 0; r < t->rowCount(); ++r) {
             cells.push_back(t->item(r, col) != nullptr ? t->item(r, col)->text().toStdString()
                                                        : "");
@@ -151,11 +169,29 @@ INSTANTIATE_TEST_SUITE_P(Winds, RunwayWindsTest,
                                       {"2 kt from the right", "2 kt from the left"},
                                       {"", "best into the wind"}}));
 
+// On a 1366 x 768 screen the window shows every column of every table without scrolling.
+TEST_F(AirportWindowTest, EveryColumnShowsOnA1366By768Screen) {
+    qobject_cast<AirportWindow*>(window)->fitTo(QSize(1366, 768));
+    search("EGTK");
+    typeAlongEnterChain(window, {"txtWindDir", "txtWindSpeed", "txtGust", "txtXwindLimit"},
+                        {"240", "15", "25", "15"});
+    pressEnter(field("txtXwindLimit"));
+    QApplication::processEvents();
+    const auto* form = window->findChild<QScrollArea*>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_FALSE(form->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(form->verticalScrollBar()->isVisible());
+    for (const char* name : {"tblRunways", "tblFrequencies", "tblNavaids", "tblRunwayWinds"}) {
+        EXPECT_LE(table(name)->horizontalHeader()->length(), table(name)->viewport()->width())
+            << name;
+    }
+}
+
 TEST_F(AirportWindowTest, WindChecksInOrder) {
     search("KSMO");
     typeFields(window, {"txtWindDir", "txtWindSpeed", "txtGust", "txtXwindLimit"},
                {"361", "10", "", ""});
-    expectEnterReports("txtXwindLimit", "Enter a wind direction from 0 to 360°!", "txtWindDir");
+    expectEnterReports("txtXwindLimit", "Enter where the wind is from, 0 to 360°!", "txtWindDir");
     typeFields(window, {"txtWindDir", "txtWindSpeed", "txtGust", "txtXwindLimit"},
                {"200", "10", "5", ""});
     click(button("Command2"));
@@ -182,9 +218,83 @@ TEST_F(AirportWindowTest, AFolderThatIsNotTheDataIsRefusedAndTheDataStays) {
         EXPECT_EQ(qobject_cast<AirportWindow*>(window)->importFiles(files),
                   airports::ImportSummary::Outcome::Refused);
     });
-    EXPECT_TRUE(seen.text.contains("is not OurAirports airports.csv data: it has no column ident"));
+    EXPECT_TRUE(
+        seen.text.contains("airports.csv is not OurAirports airports.csv data: its columns "
+                           "ident, type, latitude_deg, longitude_deg are missing."));
     EXPECT_TRUE(seen.text.endsWith("The airport data is as it was."));
     EXPECT_EQ(airports::AirportData::instance().origin(), airports::AirportData::Origin::Bundled);
+    EXPECT_EQ(text("LblIdent"), "EGTK (also OXF)");
+}
+
+// Files of the test rows, as the Data menu's folder command finds them.
+QList<airports::ImportFile> testRows() {
+    QList<airports::ImportFile> files;
+    EXPECT_EQ(airports::dataFilesIn(QStringLiteral(AEROLUME_TEST_ROWS), &files), QString());
+    return files;
+}
+
+// Presses a button of the first window `find` finds, as soon as it is on screen.
+void pressOnceShown(const std::function<QAbstractButton*()>& find) {
+    auto* watch = new QTimer;
+    watch->setInterval(0);
+    QObject::connect(watch, &QTimer::timeout, watch, [watch, find] {
+        if (QAbstractButton* button = find()) {
+            watch->stop();
+            watch->deleteLater();
+            click(button);
+        }
+    });
+    watch->start();
+}
+
+QAbstractButton* importCancel() {
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->isVisible() && shown->objectName() == QLatin1String("dlgImport")) {
+            return shown->findChild<QPushButton*>();
+        }
+    }
+    return nullptr;
+}
+
+QAbstractButton* questionYes() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    return box != nullptr ? box->button(QMessageBox::Yes) : nullptr;
+}
+
+TEST_F(AirportWindowTest, CancelDuringTheImportLeavesTheDataAsItWas) {
+    search("EGTK");
+    // The progress dialog's Cancel, pressed as it first shows.
+    pressOnceShown(importCancel);
+    const MessageBoxSeen seen = captureMessageBox([&] {
+        EXPECT_EQ(qobject_cast<AirportWindow*>(window)->importFiles(testRows()),
+                  airports::ImportSummary::Outcome::Cancelled);
+    });
+    EXPECT_EQ(seen.text, "The import was cancelled. The airport data is as it was.");
+    EXPECT_EQ(airports::AirportData::instance().origin(), airports::AirportData::Origin::Bundled);
+    EXPECT_EQ(text("LblIdent"), "EGTK (also OXF)");
+    EXPECT_EQ(QDir(QFileInfo(airports::AirportData::importedPath()).path()).entryList(QDir::Files),
+              QStringList());
+}
+
+TEST_F(AirportWindowTest, DataUseTheBundledDataGoesBackFromAnImport) {
+    search("EGTK");
+    captureMessageBox([&] {
+        EXPECT_EQ(qobject_cast<AirportWindow*>(window)->importFiles(testRows()),
+                  airports::ImportSummary::Outcome::Done);
+    });
+    EXPECT_TRUE(text("LblDataCredit").find("imported by you") != std::string::npos);
+    auto* bundled = child<QAction>(window, QStringLiteral("mnuBundled"));
+    ASSERT_TRUE(bundled->isEnabled());
+    // The question answered No: the imported data stays; Yes: it is gone.
+    const MessageBoxSeen asked = captureMessageBox([&] { bundled->trigger(); });
+    EXPECT_TRUE(asked.text.startsWith("Go back to the airport data installed with the program?"));
+    EXPECT_EQ(airports::AirportData::instance().origin(), airports::AirportData::Origin::Imported);
+    pressOnceShown(questionYes);
+    bundled->trigger();
+    EXPECT_EQ(airports::AirportData::instance().origin(), airports::AirportData::Origin::Bundled);
+    EXPECT_FALSE(QFile::exists(airports::AirportData::importedPath()));
+    EXPECT_FALSE(bundled->isEnabled());
+    EXPECT_EQ(text("LblDataCredit").find("imported by you"), std::string::npos);
     EXPECT_EQ(text("LblIdent"), "EGTK (also OXF)");
 }
 

@@ -3,8 +3,8 @@
 # and checks that everything a desktop needs is in place: the program and its print
 # module, its menu entry pointing at it and at its icon, the icon in every size of the
 # hicolor theme (each PNG of the size its folder says) and as SVG, the AppStream
-# description with the licence, the manual page and changelog compressed, and the
-# machine-readable copyright file.
+# description with the licence, the manual page and changelog compressed, the airport
+# database, and the machine-readable copyright file (CopyrightCheck.cmake).
 #
 # cmake -DBUILD_DIR=<build> -DPREFIX=<empty folder to install into> -P InstallTest.cmake
 if(NOT BUILD_DIR OR NOT PREFIX)
@@ -33,7 +33,8 @@ set(expected
   share/icons/hicolor/scalable/apps/${app_id}.svg
   share/man/man1/aerolume.1.gz
   share/doc/aerolume/changelog.gz
-  share/doc/aerolume/copyright)
+  share/doc/aerolume/copyright
+  share/aerolume/airports.sqlite)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app_id}.png)
 endforeach()
@@ -60,17 +61,19 @@ foreach(path share/man/man1/aerolume.1.gz share/doc/aerolume/changelog.gz)
     endif()
   endif()
 endforeach()
-set(copyright "${PREFIX}/share/doc/aerolume/copyright")
-if(EXISTS "${copyright}")
-  file(STRINGS "${copyright}" format LIMIT_COUNT 1)
-  file(STRINGS "${copyright}" licenses REGEX "^License: ")
-  if(NOT format STREQUAL
-     "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
-    fail("the copyright file is not machine-readable: '${format}'")
+if(EXISTS "${PREFIX}/share/aerolume/airports.sqlite")
+  # The header "SQLite format 3" and its NUL.
+  file(READ "${PREFIX}/share/aerolume/airports.sqlite" magic LIMIT 16 HEX)
+  if(NOT magic STREQUAL "53514c69746520666f726d6174203300")
+    fail("share/aerolume/airports.sqlite is not an SQLite database")
   endif()
-  if(NOT licenses STREQUAL "License: GPL-3+;License: GPL-3+")
-    fail("the copyright file does not license every file under GPL-3+: '${licenses}'")
-  endif()
+endif()
+
+# The copyright file describes this source tree, two folders up.
+get_filename_component(source "${CMAKE_CURRENT_LIST_DIR}/../.." ABSOLUTE)
+include("${CMAKE_CURRENT_LIST_DIR}/CopyrightCheck.cmake")
+if(EXISTS "${PREFIX}/share/doc/aerolume/copyright")
+  check_copyright("${PREFIX}/share/doc/aerolume/copyright" "${source}" failures)
 endif()
 
 # Each PNG is as large as its folder says (the width and height of its IHDR chunk).

@@ -10,12 +10,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTableView>
 #include <QTest>
 #include <optional>
 #include <vector>
@@ -329,6 +332,28 @@ QRect inWindow(const QWidget* control, const QWidget* window) {
     return {control->mapTo(window, QPoint(0, 0)), control->size()};
 }
 
+// Where a control must lie: in the window, or in the form a scroll area of the window
+// scrolls (the Airport window on a screen too small for it).
+QRect roomOf(const QWidget* control, const QWidget* window) {
+    for (const QWidget* w = control->parentWidget(); w != nullptr && w != window;
+         w = w->parentWidget()) {
+        if (const auto* scroller = qobject_cast<const QScrollArea*>(w)) {
+            return inWindow(scroller->widget(), window);
+        }
+    }
+    return window->rect();
+}
+
+bool fits(const QTableView* table) {
+    const QHeaderView* header = table->horizontalHeader();
+    for (int section = 0; section < header->count(); ++section) {
+        if (header->sectionResizeMode(section) == QHeaderView::Stretch) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool needsWholeSize(const QWidget* control) {
     return qobject_cast<const QLabel*>(control) != nullptr ||
            qobject_cast<const QAbstractButton*>(control) != nullptr ||
@@ -347,11 +372,11 @@ int textRoom(const QLineEdit* field) {
 
 void expectLaidOut(QWidget* window, const std::string& where) {
     SCOPED_TRACE(where);
-    const QRect area = window->rect();
     const QList<QWidget*> controls = namedControls(window);
     ASSERT_FALSE(controls.isEmpty());
     for (QWidget* control : controls) {
         const std::string name = control->objectName().toStdString();
+        const QRect area = roomOf(control, window);
         const QRect place = inWindow(control, window);
         EXPECT_TRUE(area.contains(place))
             << name << " at " << place.x() << "," << place.y() << " " << place.width() << "x"
@@ -360,6 +385,12 @@ void expectLaidOut(QWidget* window, const std::string& where) {
             const QSize needed = control->minimumSizeHint();
             EXPECT_GE(control->width(), needed.width()) << name << " clipped across";
             EXPECT_GE(control->height(), needed.height()) << name << " clipped down";
+        }
+        // A table laid out to fit its room (a column stretching into what is left) shows
+        // every column.
+        if (auto* table = qobject_cast<QTableView*>(control); table != nullptr && fits(table)) {
+            EXPECT_LE(table->horizontalHeader()->length(), table->viewport()->width())
+                << name << " shows only some of its columns";
         }
         if (auto* field = qobject_cast<QLineEdit*>(control)) {
             EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), textRoom(field))

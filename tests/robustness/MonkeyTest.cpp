@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -145,6 +146,14 @@ const QString kHeadwind = QStringLiteral("0 kt|[1-9][0-9]* kt (?:headwind|tailwi
 const QString kCrosswind = QStringLiteral("0 kt|[1-9][0-9]* kt from the (?:left|right)");
 const QStringList kFuelUnits = {QStringLiteral("US gal"), QStringLiteral("L"), QStringLiteral("lb"),
                                 QStringLiteral("kg")};
+
+// A position as the program writes it, a variation, a navaid's frequency.
+const QString kPosition = QStringLiteral(
+    "(?:[0-9]|[1-8][0-9]|90)°[0-5][0-9]\\.[0-9]{2}′[NS] "
+    "(?:[0-9]|[1-9][0-9]|1[0-7][0-9]|180)°[0-5][0-9]\\.[0-9]{2}′[EW]");
+const QString kVariation = QStringLiteral("(?:[1-9][0-9]*\\.[0-9]° [EW]|0\\.[1-9]° [EW]|0\\.0°)");
+const QString kNavaidFrequency =
+    QStringLiteral("[1-9][0-9]*(?:\\.[0-9])? kHz|[1-9][0-9]*\\.[0-9]{2} MHz|none given");
 
 // An amount of the navigation log: empty, unknown, or a number with one decimal and a unit.
 QString navLogAmount(const QStringList& units) {
@@ -399,25 +408,38 @@ std::vector<WindowRules> allWindows() {
           QStringLiteral("lblWarnings"), QStringLiteral("lblOffers")}},
         // The loading window, over an aircraft in lb and in (see loadingWindow()).
         {"Loading", nullptr, "menuLoading", loadingResults(), "ErrorLbl", {}, {}},
-        // The Airport window over the test database: the search takes any text.
-        // The place shown: its position, and its variation and frequency on one line; its
-        // identifier, name, kind, airport and notes are the data's words.
+        // The Airport window over the test database: the search takes any text, and the
+        // identifiers and names come from the data as they are ("Nanaimo"); its tables'
+        // cells follow airportTables().
         {"Airport",
          nullptr,
          "menuAirport",
          {{QStringLiteral("LblElevation"),
            {QStringLiteral("unknown|-?") + kWhole + QStringLiteral(" ft \\(-?") + kWhole +
             QStringLiteral(" m\\)")}},
-          {QStringLiteral("LblPosition"),
-           {QStringLiteral(
-               "|[0-9]{1,2}°[0-5][0-9]\\.[0-9]{2}′[NS] [0-9]{1,3}°[0-5][0-9]\\.[0-9]{2}′[EW]")}},
-          {QStringLiteral("LblVariation"), {QStringLiteral("[^\\n]*")}},
-          {QStringLiteral("LblFrequency"), {QStringLiteral("[^\\n]*")}}},
+          {QStringLiteral("LblKind"),
+           {QStringLiteral("[A-Z][A-Za-z/ -]*(?:, scheduled service)?")}},
+          {QStringLiteral("LblPosition"), {kPosition}},
+          {QStringLiteral("LblVariation"),
+           {QStringLiteral("(?:%1 in the data; )?(?:radials slaved to %1; )?(?:%1 today \\(World "
+                           "Magnetic Model\\)|unknown(?: by the model)?: too near the magnetic "
+                           "pole)")
+                .arg(kVariation)}},
+          {QStringLiteral("LblFrequency"),
+           {kNavaidFrequency + QStringLiteral("(?:, DME channel [0-9]+[XY])?")}},
+          {QStringLiteral("LblRunwayNote"),
+           {QStringLiteral("Magnetic headings: the true heading less today's variation\\.(?: \\* "
+                           "Derived: [^\\n]+\\.)?"),
+            QStringLiteral("The data lists no runway here\\."),
+            QStringLiteral("A navaid has no runways: choose an airport for the runway winds\\.")}},
+          {QStringLiteral("LblWindNote"),
+           {QStringLiteral("The wind as the tower gives it \\(magnetic\\) against each end's "
+                           "magnetic heading(?:; \\* the heading is derived)?\\.(?:\\nCalm: any "
+                           "runway\\.|\\nNo runway end here can be chosen into the wind\\.)?")}}},
          "ErrorLbl",
          {},
          {QStringLiteral("txtSearch"), QStringLiteral("LblIdent"), QStringLiteral("LblName"),
-          QStringLiteral("LblKind"), QStringLiteral("LblServes"), QStringLiteral("LblRunwayNote"),
-          QStringLiteral("LblWindNote")}},
+          QStringLiteral("LblServes")}},
         // The launcher alone: it opens every other window and gets them back. Its
         // thanks caption changes by its timers.
         {"Main",
@@ -479,6 +501,42 @@ QWidget* navLogWindow(WindowRegistry& registry) {
     auto* window = new planning::NavLogWindow(registry);
     window->openFile(path);
     return window;
+}
+
+// The Airport window's tables: the pattern of each column's cells, or none for the
+// data's own names and identifiers.
+const std::map<QString, std::vector<QString>>& airportTables() {
+    static const QString direction =
+        QStringLiteral("(?:00[1-9]|0[1-9][0-9]|[12][0-9]{2}|3[0-5][0-9]|360)°");
+    static const QString heading = QStringLiteral("(?:%1\\*?|–)").arg(direction);
+    static const QString length =
+        QStringLiteral("|") + kWhole + QStringLiteral(" ft \\(") + kWhole + QStringLiteral(" m\\)");
+    static const QString note = QStringLiteral(
+        "best into the wind|crosswind beyond the limit|water, not chosen|helipad, not "
+        "chosen|no heading known");
+    static const std::map<QString, std::vector<QString>> tables = {
+        {QStringLiteral("tblRunways"),
+         {{},
+          length,
+          length,
+          {},
+          QStringLiteral("yes|no"),
+          QStringLiteral("%1(?: / %1)?").arg(heading),
+          QStringLiteral("%1(?: / %1)?").arg(heading),
+          QStringLiteral("open|closed")}},
+        {QStringLiteral("tblFrequencies"), {{}, {}, QStringLiteral("[1-9][0-9]*\\.[0-9]{3} MHz")}},
+        {QStringLiteral("tblNavaids"),
+         {{}, {}, {}, kNavaidFrequency, direction, QStringLiteral("(?:0|[1-9][0-9]*)\\.[0-9] NM")}},
+        {QStringLiteral("tblRunwayWinds"),
+         {{},
+          heading,
+          QStringLiteral("|") + kHeadwind,
+          QStringLiteral("|") + kCrosswind,
+          QStringLiteral("|") + kHeadwind,
+          QStringLiteral("|") + kCrosswind,
+          QStringLiteral("|(?:%1)(?:; (?:%1))*").arg(note)}},
+    };
+    return tables;
 }
 
 // The loading window over an aircraft folder holding at least the sample aircraft; its
@@ -1074,6 +1132,9 @@ private:
             for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
                 checkField(field);
             }
+            for (QTableWidget* table : window->findChildren<QTableWidget*>()) {
+                checkTable(table);
+            }
         }
         // Either the launcher or a window that gives it back is on screen.
         bool launcherOrWindow = launcher->isVisible();
@@ -1126,6 +1187,28 @@ private:
             }
         }
         FAIL() << name.toStdString() << " shows \"" << text.toStdString() << "\"" << recent();
+    }
+
+    void checkTable(QTableWidget* table) {
+        const auto rules = airportTables().find(table->objectName());
+        if (rules == airportTables().end() || !table->isVisible()) {
+            return;
+        }
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString& pattern = rules->second.at(static_cast<std::size_t>(column));
+            if (pattern.isNull()) {
+                continue;
+            }
+            const QRegularExpression shape(QRegularExpression::anchoredPattern(pattern));
+            for (int row = 0; row < table->rowCount(); ++row) {
+                const QTableWidgetItem* cell = table->item(row, column);
+                const QString text = cell != nullptr ? cell->text() : QString();
+                ASSERT_TRUE(shape.match(text).hasMatch())
+                    << table->objectName().toStdString() << " row " << row << " column " << column
+                    << " shows \"" << text.toStdString() << "\"" << recent();
+                m_resultsSeen += text.isEmpty() ? 0 : 1;
+            }
+        }
     }
 
     void checkField(QLineEdit* field) {
