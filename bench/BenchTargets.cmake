@@ -79,13 +79,15 @@ if(TARGET aerolume_planning_widgets)
     aerolume_warnings)
 endif()
 
-# The airport data: look-ups as typed, the Airport window opening, an import.
+# The airport data: look-ups as typed, checkpoints resolved, the Airport window opening, an
+# import.
 if(TARGET aerolume_airports_widgets)
   find_package(Qt6 6.4 REQUIRED COMPONENTS Sql)
   find_package(ZLIB REQUIRED)
   add_executable(aerolume-airports-bench ${AEROLUME_BENCH_DIR}/airports/AirportBench.cpp)
   target_link_libraries(aerolume-airports-bench PRIVATE
-    aerolume_airports_widgets Qt6::Widgets Qt6::Sql ZLIB::ZLIB aerolume_warnings)
+    aerolume_airports_widgets aerolume_planning_places Qt6::Widgets Qt6::Sql ZLIB::ZLIB
+    aerolume_warnings)
 endif()
 
 # The route map drawn for a 100-leg plan, and 300 points through each route file format.

@@ -2,7 +2,8 @@
 // The airport data, measured on the full database and files:
 //   aerolume-airports-bench DATABASE DATA_FOLDER
 // a look-up as the pilot types (every prefix of the identifier and of the name of every
-// 250th airport and every 50th navaid, the whole data set through), the Airport window
+// 250th airport and every 50th navaid, the whole data set through), a checkpoint's
+// identifier resolved as the navigation log does (the same places'), the Airport window
 // opening with the database and the airport last shown, the build's conversion of the
 // .csv.gz files, an import of the same files decompressed (as a pilot downloads them),
 // and the database's size. Each figure in processor time (the machine may be shared)
@@ -27,6 +28,7 @@
 #include "airports/AirportData.h"
 #include "airports/AirportImporter.h"
 #include "airports/AirportWindow.h"
+#include "planning/CheckpointLookup.h"
 #include "shell/WindowRegistry.h"
 
 using namespace aerolume;
@@ -155,7 +157,6 @@ int main(int argc, char* argv[]) {
         cpu.push_back(t.cpu);
         wall.push_back(t.wall);
     }
-    db.reset();
     std::printf(
         "Look-up as typed, %zu texts (every prefix of the identifiers and names of every 250th\n"
         "airport and 50th navaid): processor time median %.2f ms, 95th percentile %.2f ms,\n"
@@ -164,6 +165,39 @@ int main(int argc, char* argv[]) {
         cpu.size(), percentile(cpu, 0.5), percentile(cpu, 0.95), percentile(cpu, 1),
         percentile(wall, 0.5), percentile(wall, 0.95));
     verdict(percentile(cpu, 0.95) < 5);
+
+    // A checkpoint's identifier resolved as the navigation log does when Enter is pressed:
+    // every place it names, nearest to the checkpoint before first, and the checkpoint of
+    // the one place (its airport or navaid read in full, a fix's position computed).
+    QStringList idents;
+    for (const auto& [ident, name] : samplePlaces(path)) {
+        idents << ident;
+    }
+    for (const char* ident :
+         {"EGTK", "CPT", "BNE", "LFAT", "SAM", "OX", "SAM 270/15", "CPT090010"}) {
+        idents << QString::fromLatin1(ident);
+    }
+    const planning::CheckpointFinder finder(db.get(),
+                                            {planning::Position{51.8369, -1.32}, 2026.5, 0});
+    std::vector<double> resolveCpu, resolveWall;
+    for (const QString& ident : std::as_const(idents)) {
+        const Timing t = timed(CLOCK_THREAD_CPUTIME_ID, [&] {
+            const planning::CheckpointLookup lookup = finder.resolve(ident);
+            if (lookup.outcome == planning::LookupOutcome::Choose) {
+                (void)finder.checkpointOf(lookup.offers.constFirst());
+            }
+        });
+        resolveCpu.push_back(t.cpu);
+        resolveWall.push_back(t.wall);
+    }
+    db.reset();
+    std::printf(
+        "Checkpoint identifier resolved, %zu identifiers: processor time median %.3f ms, 95th "
+        "percentile %.3f ms, max %.3f ms; wall time median %.3f ms, max %.3f ms (target: under "
+        "5 ms)\n",
+        resolveCpu.size(), percentile(resolveCpu, 0.5), percentile(resolveCpu, 0.95),
+        percentile(resolveCpu, 1), percentile(resolveWall, 0.5), percentile(resolveWall, 1));
+    verdict(percentile(resolveCpu, 1) < 5);
 
     // The window opened with the database closed, showing the airport last shown.
     std::vector<double> openCpu, openWall;

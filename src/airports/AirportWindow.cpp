@@ -381,6 +381,21 @@ bool AirportWindow::showIdent(const QString& ident) {
     return true;
 }
 
+bool AirportWindow::showPlaceNamed(const QString& ident, PlaceType type, GeoPoint near) {
+    AirportDatabase* db = data();
+    if (db == nullptr) {
+        return false;
+    }
+    for (const Place& place : db->placesNamed(ident, near)) {
+        if (place.Type == type) {
+            m_ui->txtSearch->setText(ident);
+            showPlace(place);
+            return true;
+        }
+    }
+    return false;
+}
+
 void AirportWindow::clearPlace() {
     for (QLabel* label : {m_ui->LblIdent, m_ui->LblName, m_ui->LblKind, m_ui->LblPosition,
                           m_ui->LblElevation, m_ui->LblVariation, m_ui->LblFrequency,

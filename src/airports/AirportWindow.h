@@ -35,6 +35,10 @@ public:
     // Shows the place with that identifier (the first that it names); false when the
     // data has none.
     bool showIdent(const QString& ident);
+    // Shows the airport or navaid of that identifier nearest to `near` (a checkpoint's
+    // place, for the navigation log), with the identifier in the search field; false
+    // when the data has no such place.
+    bool showPlaceNamed(const QString& ident, PlaceType type, GeoPoint near);
     // Imports the files (the Data menu's commands after their file dialogs), with the
     // progress dialog and the summary; returns what became of the import.
     ImportSummary::Outcome importFiles(const QList<ImportFile>& files);

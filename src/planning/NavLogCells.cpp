@@ -4,6 +4,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <algorithm>
 #include <cmath>
 
 #include "Coordinates.h"
@@ -41,6 +42,16 @@ QString direction(const std::optional<double>& degrees) {
     return degrees ? fromStd(formatDirection(*degrees)) : kUnknown;
 }
 
+// The fuel used and left: shaded where the fuel is below the reserve or gone.
+bool isFuelColumn(int column) {
+    return column == NavLogModel::FuelUsed || column == NavLogModel::FuelRemaining;
+}
+
+const QColor kRepeated(255, 244, 190);
+const QColor kNotFlown(255, 214, 170);
+const QColor kBelowReserve(255, 190, 190);
+const QColor kOutOfFuel(235, 120, 120);
+
 }  // namespace
 
 bool isOverride(int column) {
@@ -76,6 +87,10 @@ QString NavLogCells::text(int row, int column) const {
             return fromStd(formatCoordinate(point.latitude, true));
         case NavLogModel::Longitude:
             return fromStd(formatCoordinate(point.longitude, false));
+        case NavLogModel::Elevation:
+            return point.elevation ? number(point.elevation, 0, tr("ft")) : QString();
+        case NavLogModel::Notes:
+            return notes(row).join(QStringLiteral(". "));
         default:
             break;
     }
@@ -91,7 +106,7 @@ QString NavLogCells::text(int row, int column) const {
             case NavLogModel::FuelUsed:
                 return number(0.0, 1, fuelUnit);
             case NavLogModel::FuelRemaining:
-                return number(m_result.fuelAfterTaxi, 1, fuelUnit);
+                return number(std::max(0.0, m_result.fuelAfterTaxi), 1, fuelUnit);
             default:
                 return {};
         }
@@ -140,12 +155,100 @@ QString NavLogCells::text(int row, int column) const {
     }
 }
 
+bool NavLogCells::belowReserve(int row) const {
+    if (!m_result.firstBelowReserve) {
+        return false;
+    }
+    return row == 0 ? *m_result.firstBelowReserve == 0
+                    : m_result.legs[static_cast<std::size_t>(row - 1)].belowReserve;
+}
+
+bool NavLogCells::outOfFuel(int row) const {
+    return row == 0 ? m_result.fuelAfterTaxi < 0
+                    : m_result.legs[static_cast<std::size_t>(row - 1)].fuelExhausted;
+}
+
+QStringList NavLogCells::notes(int row) const {
+    QStringList notes;
+    if (row == 0) {
+        if (outOfFuel(0)) {
+            notes << tr("No fuel left after taxi");
+        } else if (belowReserve(0)) {
+            notes << tr("Below the reserve after taxi");
+        }
+        return notes;
+    }
+    const LegResult& leg = m_result.legs[static_cast<std::size_t>(row - 1)];
+    if (leg.status == LegStatus::ZeroLength) {
+        notes << tr("Same position as row %1").arg(row);
+    } else if (leg.status != LegStatus::Ok) {
+        notes << tr(legWarning(leg.status));
+    }
+    const auto& out = m_result.fuelExhaustion;
+    if (out && static_cast<int>(out->leg) + 1 == row) {
+        notes << (out->distanceAlongLeg > 0
+                      ? tr("Fuel runs out %1 NM along the leg")
+                            .arg(fromStd(formatFixed(out->distanceAlongLeg, 1)))
+                      : tr("Fuel runs out at the start of the leg"));
+    } else if (leg.fuelExhausted) {
+        notes << tr("No fuel left");
+    } else if (belowReserve(row)) {
+        notes << tr("Below the reserve");
+    }
+    return notes;
+}
+
+QVariant NavLogCells::newRowData(int row, int column, int role) const {
+    const std::size_t count = m_plan.checkpoints.size();
+    const char* hint = count == 0 && row == 0  ? QT_TR_NOOP("Type the departure")
+                       : count < 2 && row == 1 ? QT_TR_NOOP("Type the destination")
+                                               : QT_TR_NOOP("Type the next checkpoint");
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return column == NavLogModel::Name ? tr(hint) : QString();
+        case Qt::EditRole:
+            return QString();
+        case Qt::ToolTipRole:
+            return tr(
+                "Type an identifier (EGTK, SAM), a name, or a fix from a navaid (SAM "
+                "270/15); or type its latitude and longitude. The checkpoint is added at "
+                "the end of the route.");
+        case Qt::ForegroundRole:
+            return QBrush(QColor(110, 110, 110));
+        case Qt::FontRole: {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
+        case Qt::TextAlignmentRole:
+            return column == NavLogModel::Name || column == NavLogModel::Notes
+                       ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        default:
+            return {};
+    }
+}
+
+QVariant NavLogCells::newRowHeader(int role) {
+    if (role == Qt::DisplayRole) {
+        return QStringLiteral("*");
+    }
+    if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
+        return tr("Row ready to type a checkpoint");
+    }
+    return {};
+}
+
 QVariant NavLogCells::data(int row, int column, int role) const {
+    if (row >= static_cast<int>(m_plan.checkpoints.size())) {
+        return newRowData(row, column, role);
+    }
     const Checkpoint& point = m_plan.checkpoints[static_cast<std::size_t>(row)];
     const LegResult* leg = row > 0 ? &m_result.legs[static_cast<std::size_t>(row - 1)] : nullptr;
-    const bool belowReserve =
-        m_result.firstBelowReserve && row >= 0 &&
-        ((row == 0 && *m_result.firstBelowReserve == 0) || (leg != nullptr && leg->belowReserve));
+    const bool low = belowReserve(row);
+    const bool empty = outOfFuel(row);
+    const bool notFlown = leg != nullptr && leg->status != LegStatus::Ok;
     switch (role) {
         case Qt::DisplayRole:
             return text(row, column);
@@ -163,6 +266,9 @@ QVariant NavLogCells::data(int row, int column, int role) const {
             if (column == NavLogModel::Latitude || column == NavLogModel::Longitude) {
                 return text(row, column);
             }
+            if (column == NavLogModel::Elevation) {
+                return point.elevation ? fromStd(formatFixed(*point.elevation, 0)) : QString();
+            }
             if (!isOverride(column)) {
                 return {};
             }
@@ -178,8 +284,9 @@ QVariant NavLogCells::data(int row, int column, int role) const {
             return fromStd(formatFixed(*value, 0));
         }
         case Qt::TextAlignmentRole:
-            return column == NavLogModel::Name ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                               : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+            return column == NavLogModel::Name || column == NavLogModel::Notes
+                       ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::ForegroundRole:
             // A leg value taken from the plan is grey; a typed one is black.
             if (row > 0 && isOverride(column) && !overrideOf(point.leg, column)) {
@@ -194,12 +301,13 @@ QVariant NavLogCells::data(int row, int column, int role) const {
             }
             return {};
         case Qt::BackgroundRole:
-            if (leg != nullptr && leg->status != LegStatus::Ok) {
-                return QBrush(leg->status == LegStatus::ZeroLength ? QColor(255, 244, 190)
-                                                                   : QColor(255, 214, 170));
+            // The fuel's shade on its columns, the leg's on the others; the notes take
+            // the stronger.
+            if ((isFuelColumn(column) || column == NavLogModel::Notes) && (empty || low)) {
+                return QBrush(empty ? kOutOfFuel : kBelowReserve);
             }
-            if (belowReserve && column >= NavLogModel::FuelUsed) {
-                return QBrush(QColor(255, 190, 190));
+            if (notFlown) {
+                return QBrush(leg->status == LegStatus::ZeroLength ? kRepeated : kNotFlown);
             }
             return {};
         case Qt::ToolTipRole:
@@ -207,11 +315,17 @@ QVariant NavLogCells::data(int row, int column, int role) const {
             if (column == NavLogModel::Name && point.name.size() > kShortName) {
                 return fromStd(point.name);
             }
-            if (leg != nullptr && leg->status != LegStatus::Ok) {
-                return tr(legWarning(leg->status));
+            if (column == NavLogModel::Notes) {
+                return {};
             }
-            if (belowReserve && column >= NavLogModel::FuelUsed) {
+            if (isFuelColumn(column) && empty) {
+                return tr("No fuel left");
+            }
+            if (isFuelColumn(column) && low) {
                 return tr("Fuel remaining below the reserve");
+            }
+            if (notFlown) {
+                return tr(legWarning(leg->status));
             }
             if (fromModel(row, column)) {
                 return tr(kModelName);
@@ -229,26 +343,40 @@ QVariant NavLogCells::headerData(int section, Qt::Orientation orientation, int r
     if (orientation == Qt::Vertical) {
         return QString::number(section + 1);
     }
+    // Two lines where a caption would widen its column beyond its values.
     static const char* const kHeaders[NavLogModel::ColumnCount] = {
-        QT_TR_NOOP("Checkpoint"),  QT_TR_NOOP("Latitude"),    QT_TR_NOOP("Longitude"),
-        QT_TR_NOOP("Altitude"),    QT_TR_NOOP("TAS"),         QT_TR_NOOP("Wind from"),
-        QT_TR_NOOP("Wind speed"),  QT_TR_NOOP("Variation"),   QT_TR_NOOP("TC"),
-        QT_TR_NOOP("WCA"),         QT_TR_NOOP("TH"),          QT_TR_NOOP("MH"),
-        QT_TR_NOOP("Distance"),    QT_TR_NOOP("GS"),          QT_TR_NOOP("ETE"),
-        QT_TR_NOOP("Total dist."), QT_TR_NOOP("Dist. to go"), QT_TR_NOOP("Total time"),
-        QT_TR_NOOP("Leg fuel"),    QT_TR_NOOP("Fuel used"),   QT_TR_NOOP("Fuel left")};
+        QT_TR_NOOP("Checkpoint"),  QT_TR_NOOP("Latitude"),     QT_TR_NOOP("Longitude"),
+        QT_TR_NOOP("Elev."),       QT_TR_NOOP("Altitude"),     QT_TR_NOOP("TAS"),
+        QT_TR_NOOP("Wind\nfrom"),  QT_TR_NOOP("Wind\nspeed"),  QT_TR_NOOP("Variation"),
+        QT_TR_NOOP("TC"),          QT_TR_NOOP("WCA"),          QT_TR_NOOP("TH"),
+        QT_TR_NOOP("MH"),          QT_TR_NOOP("Distance"),     QT_TR_NOOP("GS"),
+        QT_TR_NOOP("ETE"),         QT_TR_NOOP("Total\ndist."), QT_TR_NOOP("Dist.\nto go"),
+        QT_TR_NOOP("Total\ntime"), QT_TR_NOOP("Leg\nfuel"),    QT_TR_NOOP("Fuel\nused"),
+        QT_TR_NOOP("Fuel\nleft"),  QT_TR_NOOP("Notes")};
     static const char* const kSpoken[NavLogModel::ColumnCount] = {
-        QT_TR_NOOP("Checkpoint"),         QT_TR_NOOP("Latitude"),
-        QT_TR_NOOP("Longitude"),          QT_TR_NOOP("Altitude"),
-        QT_TR_NOOP("True airspeed"),      QT_TR_NOOP("Wind from"),
-        QT_TR_NOOP("Wind speed"),         QT_TR_NOOP("Variation"),
-        QT_TR_NOOP("True course"),        QT_TR_NOOP("Wind correction angle"),
-        QT_TR_NOOP("True heading"),       QT_TR_NOOP("Magnetic heading"),
-        QT_TR_NOOP("Leg distance"),       QT_TR_NOOP("Ground speed"),
-        QT_TR_NOOP("Time en route"),      QT_TR_NOOP("Total distance"),
-        QT_TR_NOOP("Distance remaining"), QT_TR_NOOP("Total time"),
-        QT_TR_NOOP("Leg fuel"),           QT_TR_NOOP("Fuel used"),
-        QT_TR_NOOP("Fuel remaining")};
+        QT_TR_NOOP("Checkpoint"),
+        QT_TR_NOOP("Latitude"),
+        QT_TR_NOOP("Longitude"),
+        QT_TR_NOOP("Elevation"),
+        QT_TR_NOOP("Altitude"),
+        QT_TR_NOOP("True airspeed"),
+        QT_TR_NOOP("Wind from"),
+        QT_TR_NOOP("Wind speed"),
+        QT_TR_NOOP("Variation"),
+        QT_TR_NOOP("True course"),
+        QT_TR_NOOP("Wind correction angle"),
+        QT_TR_NOOP("True heading"),
+        QT_TR_NOOP("Magnetic heading"),
+        QT_TR_NOOP("Leg distance"),
+        QT_TR_NOOP("Ground speed"),
+        QT_TR_NOOP("Time en route"),
+        QT_TR_NOOP("Total distance"),
+        QT_TR_NOOP("Distance remaining"),
+        QT_TR_NOOP("Total time"),
+        QT_TR_NOOP("Leg fuel"),
+        QT_TR_NOOP("Fuel used"),
+        QT_TR_NOOP("Fuel remaining"),
+        QT_TR_NOOP("Notes")};
     if (section < 0 || section >= NavLogModel::ColumnCount) {
         return {};
     }

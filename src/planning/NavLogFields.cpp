@@ -67,7 +67,7 @@ void NavLogWindow::setUpFields() {
         connect(field, &QLineEdit::editingFinished, this,
                 [this, field = field] { field_Change(field, false); });
     }
-    m_ui->txtPlanName->setMinimumWidth(180);
+    m_ui->txtPlanName->setMinimumWidth(260);
     m_ui->txtDate->setToolTip(
         tr("The day of the flight, year-month-day: the date of the World Magnetic Model's "
            "variations."));
@@ -204,9 +204,11 @@ void NavLogWindow::showFields(bool evenFocused) {
         {m_ui->txtTaxiFuel, number(d.taxiFuel)},
         {m_ui->txtReserve, number(d.reserveMinutes)}};
     for (const auto& [field, text] : fields) {
-        // A field with an entry being typed (or refused) keeps it.
+        // A field with an entry being typed (or refused) keeps it; a long name is shown
+        // from its start.
         if ((evenFocused || !field->hasFocus()) && field->text() != text) {
             field->setText(text);
+            field->setCursorPosition(0);
         }
     }
     m_ui->cboFuelUnit->setCurrentIndex(static_cast<int>(d.fuelUnit));

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The navigation log's menus: File, Edit and its Use Aircraft list.
+// The navigation log's menus: File, Edit with the Airport window on a checkpoint and
+// the Use Aircraft list.
 #include <QFileInfo>
 #include <QMenuBar>
 #include <algorithm>
 
 #include "NavLogWindow.h"
 #include "aircraft/AircraftStore.h"
+#include "airports/AirportWindow.h"
+#include "shell/WindowRegistry.h"
 
 namespace aerolume::planning {
 
@@ -61,10 +64,50 @@ void NavLogWindow::buildMenus() {
     connect(add(edit, tr("Move Do&wn"), "mnuMoveDown", QKeySequence(Qt::ALT | Qt::Key_Down)),
             &QAction::triggered, this, &NavLogWindow::mnuMoveDown_Click);
     edit->addSeparator();
+    connect(add(edit, tr("Airport &Information"), "mnuAirportInfo",
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)),
+            &QAction::triggered, this, &NavLogWindow::mnuAirportInfo_Click);
     QMenu* aircraft = edit->addMenu(tr("Use &Aircraft"));
     aircraft->setObjectName(QStringLiteral("menuAircraft"));
     aircraft->setToolTipsVisible(true);  // the whole of a long name
     connect(aircraft, &QMenu::aboutToShow, this, &NavLogWindow::menuAircraft_Show);
+}
+
+void NavLogWindow::mnuAirportInfo_Click() {
+    beginRun();
+    const int row = currentRow();
+    if (row < 0 || m_model->isNewRow(row)) {
+        report(tr("Choose a checkpoint of the table first."));
+        return;
+    }
+    const Checkpoint& point = m_model->plan().checkpoints[static_cast<std::size_t>(row)];
+    const CheckpointOrigin& origin = point.origin;
+    if (origin.kind == PlaceKind::Typed || origin.identifier.empty()) {
+        report(tr("Checkpoint %1 is a position typed by hand, not a place of the airport data.")
+                   .arg(row + 1));
+        return;
+    }
+    const QString ident = QString::fromStdString(origin.identifier);
+    const auto type = isNavaid(origin.kind) || origin.kind == PlaceKind::RadialDistance
+                          ? airports::PlaceType::Navaid
+                          : airports::PlaceType::Airport;
+    const airports::GeoPoint near{point.latitude, point.longitude};
+    airports::AirportDatabase* db = airports::AirportData::instance().database();
+    if (db == nullptr) {
+        report(tr("There is no airport data to show %1 from.").arg(ident));
+        return;
+    }
+    const QList<airports::Place> places = db->placesNamed(ident, near);
+    if (std::none_of(places.begin(), places.end(),
+                     [&](const airports::Place& p) { return p.Type == type; })) {
+        report(tr("The airport data in use has no %1.").arg(ident));
+        return;
+    }
+    // The log hides while the Airport window is open and comes back as it was.
+    if (auto* info = qobject_cast<airports::AirportWindow*>(
+            registry().showFrom(QStringLiteral("Airport"), this))) {
+        info->showPlaceNamed(ident, type, near);
+    }
 }
 
 void NavLogWindow::menuAircraft_Show() {

@@ -6,6 +6,7 @@
 
 #include "Coordinates.h"
 #include "NavLogCells.h"
+#include "PlanPlaces.h"
 #include "PlanText.h"
 #include "platform/TextChecks.h"
 
@@ -75,10 +76,15 @@ private:
 class InsertCommand final : public QUndoCommand {
 public:
     InsertCommand(NavLogModel* model, int row, Checkpoint point, bool insert)
-        : QUndoCommand(insert ? NavLogModel::tr("Insert checkpoint %1").arg(row + 1)
-                              : NavLogModel::tr("Delete checkpoint %1").arg(row + 1)),
+        : InsertCommand(model, row, std::move(point), insert,
+                        insert ? NavLogModel::tr("Insert checkpoint %1").arg(row + 1)
+                               : NavLogModel::tr("Delete checkpoint %1").arg(row + 1)) {}
+    InsertCommand(NavLogModel* model, int row, Checkpoint point, bool insert, const QString& text,
+                  int column = 0)
+        : QUndoCommand(text),
           m_model(model),
           m_row(row),
+          m_column(column),
           m_point(std::move(point)),
           m_insert(insert) {}
     void redo() override { apply(m_insert); }
@@ -88,7 +94,7 @@ private:
     void apply(bool insert) {
         if (insert) {
             m_model->putInsert(m_row, m_point);
-            Q_EMIT m_model->touched(m_row, 0);
+            Q_EMIT m_model->touched(m_row, m_column);
         } else {
             m_model->putRemove(m_row);
             Q_EMIT m_model->touched(std::min(m_row, m_model->rowCount() - 1), 0);
@@ -96,6 +102,7 @@ private:
     }
     NavLogModel* m_model;
     int m_row;
+    int m_column;
     Checkpoint m_point;
     bool m_insert;
 };
@@ -151,7 +158,7 @@ NavLogModel::NavLogModel(QUndoStack* stack, QObject* parent)
 }
 
 int NavLogModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_plan.checkpoints.size());
+    return parent.isValid() ? 0 : rowsFor(m_plan.checkpoints.size());
 }
 
 int NavLogModel::columnCount(const QModelIndex& parent) const {
@@ -166,12 +173,17 @@ QVariant NavLogModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant NavLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical && isNewRow(section)) {
+        return NavLogCells::newRowHeader(role);
+    }
     return NavLogCells::headerData(section, orientation, role);
 }
 
 Qt::ItemFlags NavLogModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.column() <= Longitude || (isOverride(index.column()) && index.row() > 0)) {
+    const int column = index.column();
+    // A row ready to type takes a checkpoint's own values; its leg comes once it is one.
+    if (column <= Elevation || (isOverride(column) && index.row() > 0 && !isNewRow(index.row()))) {
         flags |= Qt::ItemIsEditable;
     }
     return flags;
@@ -183,9 +195,9 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
     }
     const int row = index.row();
     const int column = index.column();
-    const std::string typed = value.toString().trimmed().toStdString();
-    const Checkpoint before = m_plan.checkpoints[static_cast<std::size_t>(row)];
-    Checkpoint after = before;
+    const std::string typed = oneLineName(value.toString().trimmed().toStdString());
+    Checkpoint after =
+        isNewRow(row) ? nextCheckpoint() : m_plan.checkpoints[static_cast<std::size_t>(row)];
     QString refusal;
     if (column == Name) {
         if (platform::characterCount(QString::fromStdString(typed)) >
@@ -193,16 +205,31 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
             refusal = tr("Enter a checkpoint name of at most %1 characters!").arg(kMaxNameLength);
         }
         after.name = typed;
+    } else if (column == Elevation) {
+        after.elevation = typed.empty() ? std::nullopt : parseInRange(typed, kElevationRange);
+        if (!typed.empty() && !after.elevation) {
+            refusal = tr("Enter an elevation from %1 to %2 ft, or leave the cell empty!")
+                          .arg(QString::number(kElevationRange.min),
+                               QString::number(kElevationRange.max));
+        }
     } else if (column == Latitude || column == Longitude) {
+        double& coordinate = column == Latitude ? after.latitude : after.longitude;
         const auto degrees = parseCoordinate(typed, column == Latitude);
-        if (!degrees) {
+        if (!isNewRow(row) && typed == formatCoordinate(coordinate, column == Latitude)) {
+            // The position as shown, taken back unchanged: not rounded to what it shows.
+        } else if (!degrees) {
             refusal = column == Latitude
                           ? tr("Enter the latitude as degrees (33.95N, -33.95) or degrees, "
                                "minutes and seconds (33 57 00 N, 33°57'N), at most 90°!")
                           : tr("Enter the longitude as degrees (118.4W, -118.4) or degrees, "
                                "minutes and seconds (118 24 00 W, 118°24'W), at most 180°!");
         } else {
-            (column == Latitude ? after.latitude : after.longitude) = *degrees;
+            coordinate = *degrees;
+            // A position typed over one from the data is the pilot's own.
+            if (after != (isNewRow(row) ? nextCheckpoint()
+                                        : m_plan.checkpoints[static_cast<std::size_t>(row)])) {
+                after.origin = CheckpointOrigin{};
+            }
         }
     } else {
         std::optional<double>& slot = overrideOf(after.leg, column);
@@ -227,15 +254,64 @@ bool NavLogModel::setData(const QModelIndex& index, const QVariant& value, int r
         Q_EMIT refused(index, refusal);
         return false;
     }
-    if (after != before) {
-        m_stack->push(new CheckpointCommand(this, row, column, before, after));
+    // An empty entry on a row ready to type adds nothing.
+    if (isNewRow(row) && after == nextCheckpoint()) {
+        return true;
     }
+    pushEdit(row, column, after);
     return true;
 }
 
+void NavLogModel::editPlace(int row, const Checkpoint& place) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    Checkpoint after =
+        isNewRow(row) ? nextCheckpoint() : m_plan.checkpoints[static_cast<std::size_t>(row)];
+    after.name = oneLineName(place.name);
+    after.latitude = place.latitude;
+    after.longitude = place.longitude;
+    after.elevation = place.elevation;
+    after.origin = place.origin;
+    pushEdit(row, Name, after);
+}
+
+void NavLogModel::pushEdit(int row, int column, const Checkpoint& after) {
+    if (isNewRow(row)) {
+        if (checkpointCount() >= static_cast<int>(kMaxCheckpoints)) {
+            return;
+        }
+        const int at = checkpointCount();
+        m_stack->push(
+            new InsertCommand(this, at, after, true, tr("Add checkpoint %1").arg(at + 1), column));
+        return;
+    }
+    const Checkpoint& before = m_plan.checkpoints[static_cast<std::size_t>(row)];
+    if (after != before) {
+        m_stack->push(new CheckpointCommand(this, row, column, before, after));
+    }
+}
+
+Checkpoint NavLogModel::nextCheckpoint() const {
+    Checkpoint point;
+    if (!m_plan.checkpoints.empty()) {
+        point.latitude = m_plan.checkpoints.back().latitude;
+        point.longitude = m_plan.checkpoints.back().longitude;
+    }
+    return point;
+}
+
+int NavLogModel::rowsFor(std::size_t checkpoints) {
+    if (checkpoints >= kMaxCheckpoints) {
+        return static_cast<int>(checkpoints);
+    }
+    return static_cast<int>(checkpoints) +
+           (checkpoints < 2 ? 2 - static_cast<int>(checkpoints) : 1);
+}
+
 void NavLogModel::insertCheckpoint(int row) {
-    row = std::clamp(row, 0, rowCount());
-    if (rowCount() >= static_cast<int>(kMaxCheckpoints)) {
+    row = std::clamp(row, 0, checkpointCount());
+    if (checkpointCount() >= static_cast<int>(kMaxCheckpoints)) {
         return;
     }
     Checkpoint point;
@@ -248,7 +324,7 @@ void NavLogModel::insertCheckpoint(int row) {
 }
 
 void NavLogModel::deleteCheckpoint(int row) {
-    if (row < 0 || row >= rowCount()) {
+    if (row < 0 || row >= checkpointCount()) {
         return;
     }
     m_stack->push(
@@ -256,7 +332,8 @@ void NavLogModel::deleteCheckpoint(int row) {
 }
 
 void NavLogModel::moveCheckpoint(int row, int to) {
-    if (row < 0 || row >= rowCount() || to < 0 || to >= rowCount() || row == to) {
+    const int count = checkpointCount();
+    if (row < 0 || row >= count || to < 0 || to >= count || row == to) {
         return;
     }
     m_stack->push(new MoveCommand(this, row, to));
@@ -272,11 +349,12 @@ void NavLogModel::editDefaults(const PlanDefaults& defaults) {
 }
 
 void NavLogModel::editName(const QString& name) {
-    if (name.toStdString() == m_plan.name) {
+    const std::string line = oneLineName(name.toStdString());
+    if (line == m_plan.name) {
         return;
     }
     Plan after = m_plan;
-    after.name = name.toStdString();
+    after.name = line;
     m_stack->push(new DefaultsCommand(this, m_plan, after));
 }
 
@@ -303,18 +381,32 @@ void NavLogModel::putCheckpoint(int row, const Checkpoint& point) {
 }
 
 void NavLogModel::putInsert(int row, const Checkpoint& point) {
-    beginInsertRows(QModelIndex(), row, row);
+    // The first checkpoint, and the last one a plan may have, take a row ready to type.
+    // One added at the end is typed into the row ready for it, which stays where it is;
+    // the row that comes is the next one ready to type, below it.
+    const bool grows = rowsFor(m_plan.checkpoints.size() + 1) > rowCount();
+    if (grows) {
+        const int at = row == checkpointCount() ? row + 1 : row;
+        beginInsertRows(QModelIndex(), at, at);
+    }
     m_plan.checkpoints.insert(m_plan.checkpoints.begin() + row, point);
     m_result = ComputePlan(m_plan);
-    endInsertRows();
+    if (grows) {
+        endInsertRows();
+    }
     recompute();
 }
 
 void NavLogModel::putRemove(int row) {
-    beginRemoveRows(QModelIndex(), row, row);
+    const bool shrinks = rowsFor(m_plan.checkpoints.size() - 1) < rowCount();
+    if (shrinks) {
+        beginRemoveRows(QModelIndex(), row, row);
+    }
     m_plan.checkpoints.erase(m_plan.checkpoints.begin() + row);
     m_result = ComputePlan(m_plan);
-    endRemoveRows();
+    if (shrinks) {
+        endRemoveRows();
+    }
     recompute();
 }
 

@@ -8,11 +8,13 @@
 
 namespace aerolume::planning {
 
-// The navigation log as a table: one row per checkpoint, its name and position, the
-// leg that ends at it (its overrides and its results) and the running totals there.
-// What each cell shows is NavLogCells' (NavLogCells.h); this class holds the plan and
-// its results and edits them: every edit is a command on the undo stack, and the
-// results are recomputed after each.
+// The navigation log as a table: one row per checkpoint, its name, position and
+// elevation, the leg that ends at it (its overrides and its results), the running totals
+// there and the row's notes. Below the last checkpoint come the rows ready to type: the
+// departure and the destination of a new plan, then always one more, where typing adds a
+// checkpoint at the end. What each cell shows is NavLogCells' (NavLogCells.h); this
+// class holds the plan and its results and edits them: every edit is a command on the
+// undo stack, and the results are recomputed after each.
 class NavLogModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -22,6 +24,7 @@ public:
         Name,
         Latitude,
         Longitude,
+        Elevation,
         Altitude,
         TrueAirspeed,
         WindDirection,
@@ -40,6 +43,7 @@ public:
         Fuel,
         FuelUsed,
         FuelRemaining,
+        Notes,
         ColumnCount
     };
 
@@ -47,6 +51,9 @@ public:
 
     const Plan& plan() const { return m_plan; }
     const PlanResult& result() const { return m_result; }
+    int checkpointCount() const { return static_cast<int>(m_plan.checkpoints.size()); }
+    // A row ready to type, below the last checkpoint.
+    bool isNewRow(int row) const { return row >= checkpointCount(); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -58,6 +65,9 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     // Edits as commands on the stack.
+    // Gives the checkpoint at `row` the name, position, elevation and origin of `place`
+    // (a place from the airport data), keeping its leg; on a row ready to type, adds it.
+    void editPlace(int row, const Checkpoint& place);
     void insertCheckpoint(int row);
     void deleteCheckpoint(int row);
     void moveCheckpoint(int row, int to);
@@ -87,6 +97,12 @@ Q_SIGNALS:
 
 private:
     void recompute();
+    // The rows shown for `checkpoints` checkpoints: they and the rows ready to type.
+    static int rowsFor(std::size_t checkpoints);
+    // A new checkpoint at the end, where the last one is until its own is typed.
+    Checkpoint nextCheckpoint() const;
+    // Pushes the edit of the checkpoint at `row`, or its addition on a row ready to type.
+    void pushEdit(int row, int column, const Checkpoint& after);
 
     QUndoStack* m_stack;
     Plan m_plan;

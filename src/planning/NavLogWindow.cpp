@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NavLogWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <algorithm>
 
+#include "CheckpointEditor.h"
 #include "PlanFile.h"
 #include "PlanText.h"
+#include "PlanWarningText.h"
 #include "common/Durations.h"
 #include "common/FormatMask.h"
 #include "common/StoredEntries.h"
@@ -47,10 +50,24 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     setHelp({tr("A navigation log: the route as checkpoints in flight order, and for every leg "
                 "(the line from one checkpoint to the next) its course, distance, wind "
                 "correction, headings, ground speed, time and fuel, with running totals."),
-             tr("Type each checkpoint's name, latitude and longitude in the table (Tab, Enter "
-                "and the arrows move between cells). Positions are typed as degrees (33.95N, "
-                "-118.4) or degrees, minutes and seconds with the hemisphere (33 57 00 N, "
-                "118°24'W)."),
+             tr("Type each checkpoint in the table, from the departure to the destination "
+                "(Tab, Enter and the arrows move between cells; typing in the row marked * "
+                "below the last adds a checkpoint). In the Checkpoint cell type an identifier "
+                "(EGTK, LFAT, the VOR CPT) or a name: the matching airports and navaids of the "
+                "airport data are listed as you type; the Down arrow and Enter, or a click, "
+                "take one, with its name, position and, for an airport, its elevation. An "
+                "identifier of one place is taken by Enter alone; one that names several "
+                "places lists them all, nearest to the checkpoint before first, with their "
+                "kind and country."),
+             tr("A fix from a navaid is typed as its identifier, the radial and the distance in "
+                "NM: SAM 270/15 or SAM270015 (the 270° magnetic radial, 15 NM out), turned to "
+                "true with the navaid's own variation from the data, else the World Magnetic "
+                "Model's. A checkpoint of your own is a name and a position typed in the "
+                "Latitude and Longitude cells, as degrees (33.95N, -118.4) or degrees, minutes "
+                "and seconds with the hemisphere (33 57 00 N, 118°24'W). The plan file keeps "
+                "every position, so a plan opens and flies without the airport data. The "
+                "Elev. cell holds the field elevation in ft: the airport's from the data, or "
+                "typed."),
              tr("Each row also holds the leg that ends at its checkpoint: altitude, TAS and "
                 "wind left empty (grey) take the plan values above the table; a value typed "
                 "there overrides them for that leg. Variation is east (E) or west (W); west "
@@ -61,13 +78,20 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
                 "it; empty the cell to return to the model's. The plan's variation above the "
                 "table applies only where the model gives none: a plan without a date, or "
                 "where the compass is useless near the magnetic poles."),
+             tr("The Notes column says in words what the shading of a row means: a position "
+                "repeated, a leg that cannot be flown, the fuel below the reserve, and where "
+                "the fuel runs out (the fuel left never goes below zero)."),
              tr("Insert, delete and move checkpoints from the Edit menu; every edit can be "
-                "undone. Save the plan as a file, export it as CSV, or as a PDF page for the "
-                "kneeboard in the page size chosen above the table.")});
+                "undone. Edit, Airport Information shows the airport or navaid of the current "
+                "checkpoint in the Airport window; closing it brings the log back. Save the "
+                "plan as a file, export it as CSV, or as a PDF page for the kneeboard in the "
+                "page size chosen above the table.")});
 
     m_model = new NavLogModel(&m_stack, this);
     m_model->resetPlan(newPlan());
     m_ui->tblLog->setModel(m_model);
+    m_ui->tblLog->setItemDelegateForColumn(NavLogModel::Name,
+                                           new CheckpointDelegate(m_model, m_ui->tblLog));
     m_ui->tblLog->setEditTriggers(QAbstractItemView::AnyKeyPressed |
                                   QAbstractItemView::DoubleClicked |
                                   QAbstractItemView::EditKeyPressed);
@@ -126,22 +150,26 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     });
     showPlan();
     m_document->showCaption();
-    resize(1180, 640);
+    // 1340 x 700 fits a 1366 x 768 screen in the standard font (17 px a line), the table
+    // scrolling to its last columns; a larger font gets a window larger in proportion.
+    const double scale = std::max(1.0, fontMetrics().height() / 17.0);
+    resize(static_cast<int>(1340 * scale), static_cast<int>(700 * scale));
 }
 
 NavLogWindow::~NavLogWindow() {
     // Hiding the window on its way out takes the focus from a field, whose entry
-    // must not become a command on the stack that is already gone.
+    // must not become a command on the stack that is already gone; a cell's editor still
+    // open (the program ending with the window open) is closed by the view here without
+    // its entry being taken, and the model tells this window nothing more.
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
         field->disconnect(this);
     }
+    m_ui->tblLog->reset();
+    m_model->disconnect(this);
     // The stack, a member, goes before the file commands, a child, and says on its way
     // that it is clean: the caption of a window being destroyed is not written.
     m_stack.disconnect(m_document);
-    // A cell being typed into commits its entry as its editor goes (the program ending
-    // with the window open): the table goes first, while the stack it commits to is
-    // still there, and the model tells this window nothing more.
-    m_model->disconnect(this);
+    // The table goes first, while the stack its model commits to is still there.
     delete takeCentralWidget();
 }
 
@@ -172,49 +200,7 @@ void NavLogWindow::showPlan() {
                                       ? amount(r.greatCircleDistance, 1, tr("NM"))
                                       : tr("none"));
 
-    QStringList warnings;
-    const QString model = tr("World Magnetic Model 2025");
-    if (!plan.date) {
-        warnings << tr("The plan has no date: every leg without a typed variation takes the "
-                       "plan's. Type the flight date for the variations of the %1.")
-                        .arg(model);
-    } else if (const auto year = planDecimalYear(*plan.date);
-               year && (*year < kWmmEpoch || *year >= kWmmValidUntil)) {
-        warnings << tr("The flight date %1 is outside the %2's validity (2025-01-01 to "
-                       "2029-12-31): its variations are extrapolated and may be wrong.")
-                        .arg(flightDate().toString(Qt::ISODate), model);
-    }
-    for (std::size_t i = 0; i < r.legs.size(); ++i) {
-        if (r.legs[i].status == LegStatus::Ok) {
-            continue;
-        }
-        warnings << tr("Leg %1 (%2 to %3): %4.")
-                        .arg(i + 1)
-                        .arg(q(plan.checkpoints[i].name), q(plan.checkpoints[i + 1].name),
-                             tr(legWarning(r.legs[i].status)));
-    }
-    for (std::size_t i = 0; i < r.legs.size(); ++i) {
-        const auto zone = r.legs[i].conditions.magneticZone;
-        if (!zone || *zone == MagneticZone::Normal) {
-            continue;
-        }
-        warnings << tr("Leg %1 (%2 to %3): %4")
-                        .arg(i + 1)
-                        .arg(q(plan.checkpoints[i].name), q(plan.checkpoints[i + 1].name),
-                             *zone == MagneticZone::Caution
-                                 ? tr("the magnetic field is weak near the middle of the leg; "
-                                      "the compass and the model's variation are unreliable.")
-                                 : tr("the compass is useless near the middle of the leg; the "
-                                      "model gives no variation there, the plan's is used "
-                                      "unless one is typed."));
-    }
-    if (r.firstBelowReserve) {
-        const std::size_t at = *r.firstBelowReserve;
-        warnings << tr("Fuel remaining below the reserve of %1 from checkpoint %2 (%3) on.")
-                        .arg(amount(r.reserveFuel, 1, unit))
-                        .arg(at + 1)
-                        .arg(q(plan.checkpoints[at].name));
-    }
+    const QStringList warnings = tableWarningTexts(plan, r);
     m_ui->lblWarnings->setText(warnings.join(u'\n'));
     m_ui->lblWarnings->setVisible(!warnings.isEmpty());
     // A long list scrolls in a box of a few lines rather than growing the window.
@@ -291,6 +277,11 @@ void NavLogWindow::mnuMoveDown_Click() {
 }
 
 void NavLogWindow::closeEvent(QCloseEvent* event) {
+    // A cell still being typed in is taken first, so that the question knows of it.
+    if (const QWidget* focused = QApplication::focusWidget();
+        focused != nullptr && m_ui->tblLog->viewport()->isAncestorOf(focused)) {
+        m_ui->tblLog->setFocus();
+    }
     if (!m_document->maybeSave()) {
         event->ignore();
         return;

@@ -3,15 +3,19 @@
 
 // How the navigation log is put together.
 // The window (NavLogWindow.cpp) holds the plan in a NavLogModel over the pure plan core
-// (PlanCore.h), whose cells NavLogCells.h describes, and shows it in a table view; it
-// writes the totals and warnings below the table whenever the plan changes. Its plan
-// values above the table (NavLogFields.cpp) are fields whose entry, when done by Enter
-// or by leaving the field, is checked and becomes one command on the model's undo
-// stack. Its menus (NavLogMenus.cpp) give the file commands, the table's edits and the
-// aircraft the plan can take its cruise figures from. The file commands New, Open,
-// Save, Save As and the question before unsaved changes are lost are the program's
-// DocumentCommands (shell/DocumentCommands.h), which keep the file's path and the
-// caption; this window gives them the plan file's reader and writer (PlanFile.h).
+// (PlanCore.h), whose cells NavLogCells.h describes, and shows it in a table view, with
+// rows ready to type below the last checkpoint; the checkpoint column is typed through
+// CheckpointDelegate (CheckpointEditor.h), which offers the places of the airport data
+// (CheckpointLookup.h). It writes the totals and the warnings (PlanWarningText.h) below
+// the table whenever the plan changes. Its plan values above the table
+// (NavLogFields.cpp) are fields whose entry, when done by Enter or by leaving the field,
+// is checked and becomes one command on the model's undo stack. Its menus (NavLogMenus.cpp) give
+// the file commands, the table's edits and the aircraft the plan can take its cruise figures from.
+// The file commands New, Open, Save, Save As and the question before unsaved changes are lost are
+// the program's DocumentCommands (shell/DocumentCommands.h), which keep the file's path and the
+// caption; this window gives them the plan file's reader and writer (PlanFile.h). Edit,
+// Airport Information opens the Airport window from this one (WindowRegistry::showFrom):
+// the log hides, and comes back as it was when that window closes.
 // Export as PDF and CSV and printing (NavLogExport.cpp) draw the plan through
 // PlanPrint.h and PlanText.h.
 
@@ -85,6 +89,9 @@ public:
     void mnuDelete_Click();
     void mnuMoveUp_Click();
     void mnuMoveDown_Click();
+    // Edit, Airport Information: the Airport window on the current checkpoint's airport
+    // or navaid (a fix's navaid); the log is hidden meanwhile and comes back as it was.
+    void mnuAirportInfo_Click();
     // Edit, Use Aircraft: lists the aircraft of the loading window's folder; choosing one
     // makes its cruise true airspeed, fuel flow and fuel unit the plan's values.
     void menuAircraft_Show();

@@ -43,12 +43,26 @@ const QString kTaxiFuel = QStringLiteral("taxiFuel");
 const QString kReserve = QStringLiteral("reserveMinutes");
 const QString kLatitude = QStringLiteral("latitudeDeg");
 const QString kLongitude = QStringLiteral("longitudeDeg");
+// Version 3: where a checkpoint comes from.
+const QString kElevation = QStringLiteral("elevationFt");
+const QString kOrigin = QStringLiteral("origin");
+const QString kKind = QStringLiteral("kind");
+const QString kIdentifier = QStringLiteral("identifier");
+const QString kCountry = QStringLiteral("country");
+const QString kRadial = QStringLiteral("radialDeg");
+const QString kDistance = QStringLiteral("distanceNm");
 }  // namespace key
 
 // A number with every digit that tells it from its neighbours (90.0000001 is not 90).
 QString exact(double value) {
     return QString::fromStdString(formatExact(value));
 }
+
+// The longest identifier and country code a checkpoint's origin may hold.
+constexpr qsizetype kMaxIdentifierLength = 32;
+constexpr qsizetype kMaxCountryLength = 8;
+constexpr Range kRadialRange{0, 360};
+constexpr Range kFixDistanceRange{0, kMaxFixDistance};
 
 // Reading stops at the first fault, kept with where it is.
 struct Fault {
@@ -87,7 +101,8 @@ public:
         }
         return numberValue(*found, at(name), range);
     }
-    QString text(const QJsonObject& object, const QString& name, bool optional = false) const {
+    QString text(const QJsonObject& object, const QString& name, bool optional = false,
+                 qsizetype maxLength = static_cast<qsizetype>(kMaxNameLength)) const {
         const auto found = object.constFind(name);
         if (found == object.constEnd() && optional) {
             return {};
@@ -98,10 +113,14 @@ public:
             fail(at(name), tr("a text in quotes is expected."));
         }
         QString result = value.toString();
-        if (platform::characterCount(result) > static_cast<qsizetype>(kMaxNameLength)) {
-            fail(at(name), tr("the text is longer than %1 characters.").arg(kMaxNameLength));
+        if (platform::characterCount(result) > maxLength) {
+            fail(at(name), tr("the text is longer than %1 characters.").arg(maxLength));
         }
         return result;
+    }
+    // A name: on one line, whatever line breaks the file holds.
+    std::string name(const QJsonObject& object, const QString& key, bool optional = false) const {
+        return oneLineName(text(object, key, optional).toStdString());
     }
     QJsonObject object(const QJsonObject& parent, const QString& name,
                        bool optional = false) const {
@@ -143,8 +162,12 @@ LegOverrides readLeg(const QJsonObject& leg, const Reader& r) {
     return o;
 }
 
-Plan readObject(const QJsonObject& top) {
-    const Reader root{QString()};
+// The plan is read part by part, each part by its own function and each knowing from
+// which version on the file has its keys (a key of a later version is an unknown one in
+// an earlier file, and is not read). A key added to the format goes into its part here
+// behind `version >= N`, and into the part's writer below.
+
+int readVersion(const QJsonObject& top) {
     const QJsonValue format = Reader::required(top, key::kFormat, key::kFormat);
     if (format.toString() != QLatin1String(kPlanFormat)) {
         Reader::fail(key::kFormat, tr("this is not a navigation log plan (\"%1\" is expected).")
@@ -161,11 +184,14 @@ Plan readObject(const QJsonObject& top) {
                         "program reads version %2.")
                          .arg(QString::number(v), QString::number(kPlanVersion)));
     }
+    return static_cast<int>(v);
+}
 
-    Plan plan;
-    plan.name = root.text(top, key::kName, true).toStdString();
-    // Version 1 had no date; a key of that name there is an unknown one.
-    if (v >= 2 && top.contains(key::kDate) && !top.value(key::kDate).isNull()) {
+// The name and, from version 2 on, the date.
+void readHeading(const QJsonObject& top, int version, Plan& plan) {
+    const Reader root{QString()};
+    plan.name = root.name(top, key::kName, true);
+    if (version >= 2 && top.contains(key::kDate) && !top.value(key::kDate).isNull()) {
         const QString text = root.text(top, key::kDate);
         const QDate date = QDate::fromString(text, Qt::ISODate);
         if (!date.isValid() || text.size() != 10 || date.year() < kMinPlanYear ||
@@ -178,9 +204,12 @@ Plan readObject(const QJsonObject& top) {
         }
         plan.date = PlanDate{date.year(), date.month(), date.day()};
     }
-    const QJsonObject defaults = root.object(top, key::kDefaults);
+}
+
+PlanDefaults readDefaults(const QJsonObject& top) {
+    const QJsonObject defaults = Reader{QString()}.object(top, key::kDefaults);
     const Reader d{key::kDefaults};
-    PlanDefaults& p = plan.defaults;
+    PlanDefaults p;
     p.altitude = d.number(defaults, key::kAltitude, kAltitudeRange);
     p.trueAirspeed = d.number(defaults, key::kAirspeed, kAirspeedRange);
     p.windDirection = d.number(defaults, key::kWindDirection, kWindDirectionRange);
@@ -197,7 +226,57 @@ Plan readObject(const QJsonObject& top) {
     p.fuelAtStart = d.number(defaults, key::kFuelAtStart, kFuelRange);
     p.taxiFuel = d.number(defaults, key::kTaxiFuel, kFuelRange);
     p.reserveMinutes = d.number(defaults, key::kReserve, kReserveMinutesRange);
+    return p;
+}
 
+// Version 3: a checkpoint's origin; none for a typed position.
+CheckpointOrigin readOrigin(const QJsonObject& origin, const Reader& r) {
+    CheckpointOrigin o;
+    const QString kind = r.text(origin, key::kKind);
+    const auto known = placeKindFromKey(kind.toStdString());
+    if (!known) {
+        Reader::fail(r.at(key::kKind),
+                     tr("\"%1\" is not a kind of place of this format.").arg(kind));
+    }
+    o.kind = *known;
+    if (o.kind == PlaceKind::Typed) {
+        return o;
+    }
+    o.identifier = r.text(origin, key::kIdentifier, false, kMaxIdentifierLength).toStdString();
+    if (o.identifier.empty()) {
+        Reader::fail(r.at(key::kIdentifier), tr("a place from the data has an identifier."));
+    }
+    o.country = r.text(origin, key::kCountry, true, kMaxCountryLength).toStdString();
+    if (o.kind == PlaceKind::RadialDistance) {
+        const double radial = r.number(origin, key::kRadial, kRadialRange);
+        if (radial != std::floor(radial)) {
+            Reader::fail(r.at(key::kRadial), tr("a whole number of degrees is expected."));
+        }
+        const double distance = r.number(origin, key::kDistance, kFixDistanceRange);
+        if (distance <= 0) {
+            Reader::fail(r.at(key::kDistance), tr("a distance above 0 is expected."));
+        }
+        o.fix = RadialDistance{o.identifier, static_cast<int>(radial), distance};
+    }
+    return o;
+}
+
+Checkpoint readCheckpoint(const QJsonObject& entry, const Reader& c, int version) {
+    Checkpoint point;
+    point.name = c.name(entry, key::kName);
+    point.latitude = c.number(entry, key::kLatitude, kLatitudeRange);
+    point.longitude = c.number(entry, key::kLongitude, kLongitudeRange);
+    point.leg = readLeg(c.object(entry, key::kLeg, true), Reader{c.at(key::kLeg)});
+    if (version >= 3) {
+        point.elevation = c.optionalNumber(entry, key::kElevation, kElevationRange);
+        if (entry.contains(key::kOrigin) && !entry.value(key::kOrigin).isNull()) {
+            point.origin = readOrigin(c.object(entry, key::kOrigin), Reader{c.at(key::kOrigin)});
+        }
+    }
+    return point;
+}
+
+std::vector<Checkpoint> readCheckpoints(const QJsonObject& top, int version) {
     const QJsonValue checkpoints = Reader::required(top, key::kCheckpoints, key::kCheckpoints);
     if (!checkpoints.isArray()) {
         Reader::fail(key::kCheckpoints, tr("a list in brackets is expected."));
@@ -208,20 +287,23 @@ Plan readObject(const QJsonObject& top) {
                                             .arg(list.size())
                                             .arg(kMaxCheckpoints));
     }
+    std::vector<Checkpoint> points;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString where = tr("checkpoint %1 (%2[%3])").arg(i + 1).arg(key::kCheckpoints).arg(i);
         if (!list.at(i).isObject()) {
             Reader::fail(where, tr("an object in braces is expected."));
         }
-        const QJsonObject entry = list.at(i).toObject();
-        const Reader c{where};
-        Checkpoint point;
-        point.name = c.text(entry, key::kName).toStdString();
-        point.latitude = c.number(entry, key::kLatitude, kLatitudeRange);
-        point.longitude = c.number(entry, key::kLongitude, kLongitudeRange);
-        point.leg = readLeg(c.object(entry, key::kLeg, true), Reader{c.at(key::kLeg)});
-        plan.checkpoints.push_back(std::move(point));
+        points.push_back(readCheckpoint(list.at(i).toObject(), Reader{where}, version));
     }
+    return points;
+}
+
+Plan readObject(const QJsonObject& top) {
+    const int version = readVersion(top);
+    Plan plan;
+    readHeading(top, version, plan);
+    plan.defaults = readDefaults(top);
+    plan.checkpoints = readCheckpoints(top, version);
     return plan;
 }
 
@@ -234,6 +316,64 @@ void putOptional(QJsonObject& object, const QString& name, const std::optional<d
     if (value) {
         object.insert(name, *value);
     }
+}
+
+// The writer, part by part as the reader reads them.
+
+QJsonObject writeDefaults(const PlanDefaults& p) {
+    return {
+        {key::kAltitude, p.altitude},
+        {key::kAirspeed, p.trueAirspeed},
+        {key::kWindDirection, p.windDirection},
+        {key::kWindSpeed, p.windSpeed},
+        {key::kVariation, p.variation},
+        {key::kFuelUnit, QString::fromLatin1(fuelUnitKey(p.fuelUnit))},
+        {key::kFuelFlow, p.fuelFlow},
+        {key::kFuelAtStart, p.fuelAtStart},
+        {key::kTaxiFuel, p.taxiFuel},
+        {key::kReserve, p.reserveMinutes},
+    };
+}
+
+QJsonObject writeOrigin(const CheckpointOrigin& origin) {
+    QJsonObject o{{key::kKind, QString::fromLatin1(placeKindKey(origin.kind))},
+                  {key::kIdentifier, QString::fromStdString(origin.identifier)}};
+    if (!origin.country.empty()) {
+        o.insert(key::kCountry, QString::fromStdString(origin.country));
+    }
+    if (origin.fix) {
+        o.insert(key::kRadial, origin.fix->radial);
+        o.insert(key::kDistance, origin.fix->distance);
+    }
+    return o;
+}
+
+QJsonObject writeCheckpoint(const Checkpoint& point) {
+    QJsonObject entry{{key::kName, QString::fromStdString(point.name)},
+                      {key::kLatitude, point.latitude},
+                      {key::kLongitude, point.longitude}};
+    putOptional(entry, key::kElevation, point.elevation);
+    if (point.origin.kind != PlaceKind::Typed) {
+        entry.insert(key::kOrigin, writeOrigin(point.origin));
+    }
+    QJsonObject leg;
+    putOptional(leg, key::kAltitude, point.leg.altitude);
+    putOptional(leg, key::kAirspeed, point.leg.trueAirspeed);
+    putOptional(leg, key::kWindDirection, point.leg.windDirection);
+    putOptional(leg, key::kWindSpeed, point.leg.windSpeed);
+    putOptional(leg, key::kVariation, point.leg.variation);
+    if (!leg.isEmpty()) {
+        entry.insert(key::kLeg, leg);
+    }
+    return entry;
+}
+
+QJsonArray writeCheckpoints(const std::vector<Checkpoint>& points) {
+    QJsonArray list;
+    for (const Checkpoint& point : points) {
+        list.append(writeCheckpoint(point));
+    }
+    return list;
 }
 
 }  // namespace
@@ -278,40 +418,11 @@ std::variant<Plan, QString> readPlanFile(const QString& path) {
 }
 
 QByteArray writePlan(const Plan& plan) {
-    const PlanDefaults& p = plan.defaults;
-    QJsonObject defaults{
-        {key::kAltitude, p.altitude},
-        {key::kAirspeed, p.trueAirspeed},
-        {key::kWindDirection, p.windDirection},
-        {key::kWindSpeed, p.windSpeed},
-        {key::kVariation, p.variation},
-        {key::kFuelUnit, QString::fromLatin1(fuelUnitKey(p.fuelUnit))},
-        {key::kFuelFlow, p.fuelFlow},
-        {key::kFuelAtStart, p.fuelAtStart},
-        {key::kTaxiFuel, p.taxiFuel},
-        {key::kReserve, p.reserveMinutes},
-    };
-    QJsonArray checkpoints;
-    for (const Checkpoint& point : plan.checkpoints) {
-        QJsonObject entry{{key::kName, QString::fromStdString(point.name)},
-                          {key::kLatitude, point.latitude},
-                          {key::kLongitude, point.longitude}};
-        QJsonObject leg;
-        putOptional(leg, key::kAltitude, point.leg.altitude);
-        putOptional(leg, key::kAirspeed, point.leg.trueAirspeed);
-        putOptional(leg, key::kWindDirection, point.leg.windDirection);
-        putOptional(leg, key::kWindSpeed, point.leg.windSpeed);
-        putOptional(leg, key::kVariation, point.leg.variation);
-        if (!leg.isEmpty()) {
-            entry.insert(key::kLeg, leg);
-        }
-        checkpoints.append(entry);
-    }
     QJsonObject top{{key::kFormat, QString::fromLatin1(kPlanFormat)},
                     {key::kVersion, kPlanVersion},
                     {key::kName, QString::fromStdString(plan.name)},
-                    {key::kDefaults, defaults},
-                    {key::kCheckpoints, checkpoints}};
+                    {key::kDefaults, writeDefaults(plan.defaults)},
+                    {key::kCheckpoints, writeCheckpoints(plan.checkpoints)}};
     if (plan.date) {
         top.insert(key::kDate,
                    QDate(plan.date->year, plan.date->month, plan.date->day).toString(Qt::ISODate));

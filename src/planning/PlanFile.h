@@ -9,13 +9,15 @@
 
 namespace aerolume::planning {
 
-// The plan file: one JSON object with "format": "aerolume-plan" and "version": 2, the
-// plan's name, its date, its defaults and its checkpoints, each key named with its
-// unit (docs/plan-format.md lists every key, unit and range). Version 1 files (no
-// date) are still read. Needs QtCore only.
+// The plan file: one JSON object with "format": "aerolume-plan" and "version": 3, the
+// plan's name, its date, its defaults and its checkpoints (each with its position, and
+// where it came from: its identifier, kind and country in the airport data, a fix's
+// radial and distance, its elevation), each key named with its unit
+// (docs/plan-format.md lists every key, unit and range). Version 1 files (no date) and
+// version 2 files (no origins and elevations) are still read. Needs QtCore only.
 
 inline constexpr const char* kPlanFormat = "aerolume-plan";
-inline constexpr int kPlanVersion = 2;
+inline constexpr int kPlanVersion = 3;
 inline constexpr const char* kPlanSuffix = "aerolume-plan";
 inline constexpr const char* kPlanMimeType = "application/x-aerolume-plan";
 // Larger files are refused unread; a plan of kMaxCheckpoints checkpoints with long
@@ -25,7 +27,8 @@ inline constexpr qint64 kMaxPlanFileBytes = qint64{4} * 1024 * 1024;
 // The plan in a file's bytes, or a message saying what is wrong and where (the key
 // path, and the checkpoint by its number from 1): not JSON, another format, a newer
 // version, a missing key, a value of the wrong type or out of its range, too many
-// checkpoints, too many bytes. Unknown keys are ignored.
+// checkpoints, too many bytes. Unknown keys are ignored. Names are read onto one line
+// (a line break in the file becomes a space).
 std::variant<Plan, QString> readPlan(const QByteArray& bytes);
 // The same for a file on disk, refused unread when larger than kMaxPlanFileBytes.
 std::variant<Plan, QString> readPlanFile(const QString& path);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -159,7 +160,7 @@ std::string planCsv(const Plan& plan, const PlanResult& result) {
         if (i == 0 || i > result.legs.size()) {
             csv += ",,,,,,,,,,";
             csv += result.totalDistance ? formatFixed(*result.totalDistance, 1) : "";
-            csv += ",,,," + formatFixed(result.fuelAfterTaxi, 1) + ",,,\r\n";
+            csv += ",,,," + formatFixed(std::max(0.0, result.fuelAfterTaxi), 1) + ",,,\r\n";
             continue;
         }
         const LegResult& leg = result.legs[i - 1];

@@ -169,11 +169,9 @@ void CalculatorWindow::announceResults() {
 }
 
 void CalculatorWindow::Command1_Click() {
-    // A document window may keep itself open (its unsaved changes); the launcher then
-    // stays hidden.
-    if (close()) {
-        m_registry.show(QStringLiteral("Main"));
-    }
+    // The close gives back the launcher or the window that opened this one; a document
+    // window may keep itself open (its unsaved changes), and then nothing else shows.
+    close();
 }
 
 void CalculatorWindow::mnuClose_Click() {
@@ -186,7 +184,7 @@ void CalculatorWindow::mnuHelp_Click() {
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
-    m_registry.show(QStringLiteral("Main"));
+    m_registry.showAfterClose(this);
     event->accept();
 }
 

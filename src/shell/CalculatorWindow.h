@@ -20,7 +20,8 @@
 // window's pure core (airdata/, navigation/, loading/, conversions/) and writes each
 // result with caption(), which applies a format mask (common/FormatMask.h). Closing
 // (the "Close" button Command1, the Close menu entry or the close box) runs
-// Form_Unload() and shows the launcher; the Help menu shows the window's Help box.
+// Form_Unload() and shows the launcher, or the window that opened this one
+// (WindowRegistry::showFrom); the Help menu shows the window's Help box.
 //
 // What a screen reader hears. Each field, option button and result label is named by
 // its caption: the label whose buddy it is in the form, or, for the results given to
@@ -133,8 +134,8 @@ protected:
     // A result caption: the value under the mask, then the suffix.
     static QString caption(double value, Mask mask, const QString& suffix = QString());
 
-    // Runs when the window is unloaded, whatever closes it, before the launcher is
-    // shown again. Windows that keep entries save them here.
+    // Runs when the window is unloaded, whatever closes it, before the launcher (or the
+    // window that opened this one) is shown again. Windows that keep entries save them here.
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent* event) override;

@@ -40,6 +40,31 @@ QWidget* WindowRegistry::show(const QString& name) {
     return widget;
 }
 
+QWidget* WindowRegistry::showFrom(const QString& name, QWidget* opener) {
+    QWidget* widget = show(name);
+    if (widget == nullptr || widget == opener) {
+        return widget;
+    }
+    m_openers.insert(widget, opener);
+    opener->hide();
+    return widget;
+}
+
+QWidget* WindowRegistry::openerOf(const QWidget* window) const {
+    return m_openers.value(window).data();
+}
+
+void WindowRegistry::showAfterClose(const QWidget* window) {
+    QWidget* opener = m_openers.take(window).data();
+    if (opener == nullptr) {
+        show(QStringLiteral("Main"));
+        return;
+    }
+    opener->show();
+    opener->raise();
+    opener->activateWindow();
+}
+
 void WindowRegistry::unload(const QString& name) {
     if (QWidget* widget = window(name)) {
         widget->close();

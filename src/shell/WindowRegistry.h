@@ -15,6 +15,12 @@ namespace aerolume {
 // (its load code runs in its constructor); unloading closes it, which runs its unload
 // code and destroys it together with everything typed into it. Windows delete
 // themselves when closed (Qt::WA_DeleteOnClose), so the registry only watches them.
+//
+// One window is on screen at a time. The launcher hides itself when it opens a window,
+// and a closing window shows the launcher again. A window opened from another window
+// (showFrom: the Airport window from a checkpoint of the navigation log) hides its
+// opener instead, which keeps everything in it; closing the window shows the opener
+// again, and only when the opener is gone the launcher.
 class WindowRegistry final : public QObject {
     Q_OBJECT
 
@@ -34,6 +40,14 @@ public:
     // Loads the window if needed, shows it modeless and without an owner and brings
     // it to the front. Returns it, or nullptr for an unknown name.
     QWidget* show(const QString& name);
+    // Shows the window as show() does, on behalf of `opener`, which is hidden until the
+    // window closes. Returns the window, or nullptr for an unknown name (the opener then
+    // stays on screen).
+    QWidget* showFrom(const QString& name, QWidget* opener);
+    // The window that opened `window` with showFrom() and is still loaded, or nullptr.
+    QWidget* openerOf(const QWidget* window) const;
+    // What a window that is closing gives back: its opener, shown again, or the launcher.
+    void showAfterClose(const QWidget* window);
 
     // Unloads the window if it is loaded.
     void unload(const QString& name);
@@ -51,6 +65,7 @@ protected:
 private:
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<QWidget>> m_windows;
+    QHash<const QWidget*, QPointer<QWidget>> m_openers;
     std::function<void()> m_endProgram;
 };
 

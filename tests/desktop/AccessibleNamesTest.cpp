@@ -328,7 +328,7 @@ TEST_F(AccessibleNamesTest, TheNavigationLogSpeaksItsCellsAndHeaders) {
     ASSERT_NE(face, nullptr);
     QAccessibleTableInterface* table = face->tableInterface();
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->rowCount(), 4);  // and the row ready to type the next checkpoint
     EXPECT_EQ(table->columnCount(), planning::NavLogModel::ColumnCount);
     const struct {
         int row;
@@ -338,7 +338,8 @@ TEST_F(AccessibleNamesTest, TheNavigationLogSpeaksItsCellsAndHeaders) {
                  {1, planning::NavLogModel::TrueCourse, "090°"},
                  {1, planning::NavLogModel::Distance, "60.0 NM"},
                  {2, planning::NavLogModel::Time, "unknown"},
-                 {2, planning::NavLogModel::FuelRemaining, "unknown"}};
+                 {2, planning::NavLogModel::FuelRemaining, "unknown"},
+                 {3, planning::NavLogModel::Name, "Type the next checkpoint"}};
     for (const auto& c : cells) {
         QAccessibleInterface* cell = table->cellAt(c.row, c.column);
         ASSERT_NE(cell, nullptr);

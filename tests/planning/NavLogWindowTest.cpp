@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QBrush>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
@@ -11,10 +15,13 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "ProgramRegistry.h"
 #include "aircraft/AircraftStore.h"
 #include "aircraft/SampleAircraft.h"
+#include "airports/AirportData.h"
+#include "airports/AirportWindow.h"
 #include "navigation/MagneticModel.h"
 #include "planning/NavLogWindow.h"
 #include "planning/PlanFile.h"
@@ -65,12 +72,21 @@ Answered answerBox(QMessageBox::StandardButton press, const std::function<void()
     return seen;
 }
 
+// The airport data the window finds: the tests' database of real rows, or none.
+void useAirportData(const QByteArray& path) {
+    qputenv("AEROLUME_AIRPORT_DATABASE", path);
+    airports::AirportData::instance().reload();
+}
+
 class NavLogTest : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
+        useAirportData(AEROLUME_TEST_DATABASE);
         program =
             std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new NavLogWindow(r); }}});
+                {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new NavLogWindow(r); }},
+                {QStringLiteral("Airport"),
+                 [](WindowRegistry& r) { return new airports::AirportWindow(r); }}});
         child<QAction>(program->main(), QStringLiteral("menuNavLog"))->trigger();
         window = qobject_cast<NavLogWindow*>(program->registry().window(QStringLiteral("NavLog")));
         ASSERT_NE(window, nullptr);
@@ -83,6 +99,7 @@ protected:
             window->undoStack()->setClean();
         }
         program.reset();
+        useAirportData(AEROLUME_TEST_DATABASE);
     }
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -108,6 +125,45 @@ protected:
     void press(QWidget* to, QKeyCombination key) {
         QTest::keyClick(to, key.key(), key.keyboardModifiers());
     }
+    // Types into a checkpoint cell and presses Enter: a place of the data is taken, or
+    // its list of places stays open for the choice.
+    void typeCheckpoint(int row, const QString& text) {
+        table->setFocus();
+        table->setCurrentIndex(model->index(row, NavLogModel::Name));
+        for (QChar c : text) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(c));
+        }
+        enter();
+    }
+    // Enter in the focused widget; a cell's editor takes its entry once the key is done.
+    void enter() {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+    }
+    // The places offered under the cell: identifier, kind and country of each.
+    QStringList offers() const {
+        QStringList listed;
+        auto* list = window->findChild<QTreeWidget*>(QStringLiteral("lstOffers"));
+        if (list == nullptr || !list->isVisible()) {
+            return listed;
+        }
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            listed << item->text(0) + u' ' + item->text(2) + u' ' + item->text(3);
+        }
+        return listed;
+    }
+    QString offersCaption() const {
+        auto* caption = window->findChild<QLabel*>(QStringLiteral("lblOffers"));
+        return caption != nullptr && caption->isVisible() ? caption->text() : QString();
+    }
+    QStringList names() const {
+        QStringList list;
+        for (int r = 0; r < model->checkpointCount(); ++r) {
+            list << cell(r, NavLogModel::Name);
+        }
+        return list;
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<TestProgram> program;
@@ -116,17 +172,21 @@ protected:
     NavLogModel* model = nullptr;
 };
 
-TEST_F(NavLogTest, ATypedPlanShowsEveryLegAndTheTotals) {
+TEST_F(NavLogTest, ANewPlanIsReadyToTypeAndTheRowBelowTheLastAddsACheckpoint) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Navigation Log - Untitled[*]"));
+    EXPECT_EQ(cell(0, NavLogModel::Name), QStringLiteral("Type the departure"));
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("Type the destination"));
+    EXPECT_EQ(model->headerData(1, Qt::Vertical, Qt::DisplayRole), QStringLiteral("*"));
     const char* const rows[][3] = {
         {"Home", "0", "0"}, {"East", "0 00 00 N", "1E"}, {"North-east", "0°30'N", "001 00 00 E"}};
     for (int r = 0; r < 3; ++r) {
-        table->setFocus();
-        press(table, Qt::CTRL | Qt::Key_I);
-        ASSERT_EQ(model->rowCount(), r + 1);
         for (int c = 0; c < 3; ++c) {
             typeCell(r, c, QString::fromUtf8(rows[r][c]));
         }
+        EXPECT_EQ(model->checkpointCount(), r + 1);
+        EXPECT_EQ(cell(r + 1, NavLogModel::Name), r == 0
+                                                      ? QStringLiteral("Type the destination")
+                                                      : QStringLiteral("Type the next checkpoint"));
     }
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_EQ(cell(1, NavLogModel::Latitude), QStringLiteral("0°00.00′N"));
@@ -141,6 +201,163 @@ TEST_F(NavLogTest, ATypedPlanShowsEveryLegAndTheTotals) {
     EXPECT_EQ(label("lblTotalTime"), QStringLiteral("0:49:05"));
     EXPECT_DOUBLE_EQ(window->property("tripFuel").toDouble(), 8.0 * 90 / 110);
     EXPECT_EQ(window->property("fuelUnit").toString(), QStringLiteral("USgal"));
+    // Each checkpoint added is one command.
+    child<QAction>(window, QStringLiteral("mnuUndo"))->trigger();
+    EXPECT_EQ(model->checkpointCount(), 3);
+    EXPECT_EQ(cell(2, NavLogModel::Longitude), QStringLiteral("1°00.00′E"));
+}
+
+// A checkpoint typed by identifier: taken by Enter when it names one place, chosen from
+// the list (the Down arrow, then Enter) when it names several.
+struct TypedCase {
+    const char* typed;
+    int downs;  // -1: taken by Enter alone; otherwise offered, and that far down chosen
+    const char* name;
+    const char* elevation;
+    const char* distance;  // of the leg that ends there
+};
+
+TEST_F(NavLogTest, APlanTypedAsIdentifiersOnly) {
+    const TypedCase rows[] = {
+        {"EGTK", -1, "EGTK London Oxford Airport", "270 ft", ""},
+        // Compton first, Cape Town (IATA CPT) after it.
+        {"CPT", 0, "CPT Compton VOR-DME", "", "21.0 NM"},
+        // Boulogne-sur-Mer before the two of Saint Lucia and Brisbane (IATA BNE).
+        {"bne", 0, "BNE Boulogne-sur-Mer VOR", "", "128.9 NM"},
+        {"LFAT", -1, "LFAT Le Touquet-Côte d'Opale Airport", "36 ft", "12.6 NM"},
+    };
+    // Enter takes a checkpoint and moves on to the next row's: the keys alone type the plan.
+    table->setFocus();
+    table->setCurrentIndex(model->index(0, NavLogModel::Name));
+    for (int r = 0; r < 4; ++r) {
+        const TypedCase& c = rows[r];
+        EXPECT_EQ(table->currentIndex(), model->index(r, NavLogModel::Name));
+        for (QChar key : QString::fromUtf8(c.typed)) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(key));
+        }
+        enter();
+        if (c.downs >= 0) {
+            ASSERT_GE(offers().size(), 2) << c.typed;
+            EXPECT_TRUE(offersCaption().contains(QStringLiteral("nearest to the previous")) ||
+                        r == 0);
+            for (int d = 0; d < c.downs; ++d) {
+                press(QApplication::focusWidget(), Qt::Key_Down);
+            }
+            enter();
+        }
+        EXPECT_EQ(cell(r, NavLogModel::Name), QString::fromUtf8(c.name)) << c.typed;
+        EXPECT_EQ(cell(r, NavLogModel::Elevation), QString::fromUtf8(c.elevation)) << c.typed;
+        if (r > 0) {
+            EXPECT_EQ(cell(r, NavLogModel::Distance), QString::fromUtf8(c.distance)) << c.typed;
+        }
+    }
+    EXPECT_EQ(model->checkpointCount(), 4);
+    EXPECT_EQ(label("lblTotalDistance"), QStringLiteral("162.5 NM"));
+    const planning::CheckpointOrigin boulogne{planning::PlaceKind::Vor, "BNE", "FR", std::nullopt};
+    EXPECT_EQ(model->plan().checkpoints[2].origin, boulogne);
+    // Tabbing through a position from the data leaves it as it is, not rounded to what
+    // the cells show.
+    const planning::Plan taken = model->plan();
+    table->setCurrentIndex(model->index(2, NavLogModel::Latitude));
+    press(table, Qt::Key_F2);
+    press(QApplication::focusWidget(), Qt::Key_Tab);
+    press(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(model->plan(), taken);
+    EXPECT_FALSE(child<QLabel>(window, QStringLiteral("ErrorLbl"))->isVisible());
+}
+
+TEST_F(NavLogTest, AnIdentifierOfSeveralPlacesListsThemNearestFirstWithKindAndCountry) {
+    typeCheckpoint(0, QStringLiteral("EGTK"));
+    typeCheckpoint(1, QStringLiteral("BNN"));
+    EXPECT_EQ(offers(),
+              (QStringList{QStringLiteral("BNN VOR-DME GB"), QStringLiteral("BNN VOR-DME NO"),
+                           QStringLiteral("BNN VOR-DME CN")}));
+    EXPECT_EQ(offersCaption(), QStringLiteral("BNN names 3 places, nearest to the previous "
+                                              "checkpoint first: choose one."));
+    EXPECT_EQ(model->checkpointCount(), 1);  // nothing taken before the choice
+    press(QApplication::focusWidget(), Qt::Key_Down);
+    enter();
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("BNN Bronnoy VOR-DME"));
+    EXPECT_EQ(cell(1, NavLogModel::Latitude), QStringLiteral("65°27.43′N"));
+    // A click takes a place too; Escape closes the list, then leaves the cell as it was.
+    typeCheckpoint(2, QStringLiteral("SAM"));
+    ASSERT_EQ(offers().size(), 4);
+    EXPECT_EQ(offers().constFirst(), QStringLiteral("SAM VOR-DME GB"));
+    press(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(offers().isEmpty());
+    press(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(model->checkpointCount(), 2);
+    typeCell(2, NavLogModel::Name, QStringLiteral("SAM"));
+    auto* list = child<QTreeWidget>(window, QStringLiteral("lstOffers"));
+    ASSERT_EQ(list->topLevelItemCount(), 4);
+    const QRect item = list->visualItemRect(list->topLevelItem(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+    EXPECT_EQ(cell(2, NavLogModel::Name), QStringLiteral("SAM Samos VOR-DME"));
+}
+
+TEST_F(NavLogTest, AFixFromANavaidLiesOnItsRadialTurnedToTrue) {
+    typeCheckpoint(0, QStringLiteral("CPT"));
+    enter();  // Compton, offered first
+    typeCheckpoint(1, QStringLiteral("CPT090010"));
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("CPT 090/10"));
+    // Compton's radials are slaved to 4.0° W: the 090 radial is 086° true.
+    EXPECT_EQ(cell(1, NavLogModel::TrueCourse), QStringLiteral("086°"));
+    EXPECT_EQ(cell(1, NavLogModel::Distance), QStringLiteral("10.0 NM"));
+    const planning::CheckpointOrigin fix{planning::PlaceKind::RadialDistance, "CPT", "GB",
+                                         planning::RadialDistance{"CPT", 90, 10}};
+    EXPECT_EQ(model->plan().checkpoints[1].origin, fix);
+    // A fix from a navaid the data does not know is refused and says why.
+    BeepCounter beeps;
+    typeCheckpoint(2, QStringLiteral("QQQ 270/15"));
+    EXPECT_EQ(beeps.count(), 1);
+    EXPECT_TRUE(label("ErrorLbl").startsWith(QStringLiteral("The airport data has no navaid QQQ")));
+    EXPECT_EQ(model->checkpointCount(), 2);
+}
+
+TEST_F(NavLogTest, ASavedPlanReopensWithoutTheDataFromItsPositions) {
+    for (const char* typed : {"EGTK", "CPT 090/10", "LFAT"}) {
+        typeCheckpoint(model->checkpointCount(), QString::fromLatin1(typed));
+    }
+    typeCell(1, NavLogModel::Elevation, QStringLiteral("450"));
+    ASSERT_EQ(model->checkpointCount(), 3);
+    const planning::Plan typed = model->plan();
+    QStringList shown;
+    for (int r = 0; r < 3; ++r) {
+        for (int c : {NavLogModel::Name, NavLogModel::Latitude, NavLogModel::Elevation,
+                      NavLogModel::Distance}) {
+            shown << cell(r, c);
+        }
+    }
+    const QString saved = path("identifiers.aerolume-plan");
+    ASSERT_TRUE(window->saveFile(saved));
+
+    useAirportData(QFile::encodeName(path("no-such-database.sqlite")));
+    window->mnuNew_Click();
+    ASSERT_TRUE(window->openFile(saved));
+    EXPECT_EQ(model->plan(), typed);
+    QStringList reopened;
+    for (int r = 0; r < 3; ++r) {
+        for (int c : {NavLogModel::Name, NavLogModel::Latitude, NavLogModel::Elevation,
+                      NavLogModel::Distance}) {
+            reopened << cell(r, c);
+        }
+    }
+    EXPECT_EQ(reopened, shown);
+    // Typing says why nothing is offered; positions are typed as ever.
+    table->setFocus();
+    table->setCurrentIndex(model->index(3, NavLogModel::Name));
+    for (const char* key : {"E", "G"}) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(key));
+    }
+    EXPECT_TRUE(offersCaption().contains(QStringLiteral("No airport data can be read")));
+    EXPECT_TRUE(offers().isEmpty());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("LL"));
+    press(QApplication::focusWidget(), Qt::Key_Tab);
+    typeCell(3, NavLogModel::Latitude, QStringLiteral("51.47N"));
+    typeCell(3, NavLogModel::Longitude, QStringLiteral("0.45W"));
+    EXPECT_EQ(cell(3, NavLogModel::Name), QStringLiteral("EGLL"));
+    EXPECT_EQ(model->plan().checkpoints[3].origin, planning::CheckpointOrigin{});
+    EXPECT_EQ(cell(3, NavLogModel::Distance), QStringLiteral("96.9 NM"));
 }
 
 class LoadedTest : public NavLogTest {
@@ -162,7 +379,10 @@ TEST_P(TypingWhenClosedTest, EndsCleanly) {
     ASSERT_NE(QApplication::focusWidget(), table);  // the cell's editor
     window->undoStack()->setClean();
     if (GetParam()) {
-        closeWindow(window, CloseBy::CloseBox);
+        // The entry is taken before the close, which asks about it.
+        const Answered seen =
+            answerBox(QMessageBox::Discard, [this] { closeWindow(window, CloseBy::CloseBox); });
+        EXPECT_TRUE(seen.shown);
         EXPECT_TRUE(program->main()->isVisible());
     } else {
         program.reset();
@@ -285,19 +505,14 @@ TEST_F(LoadedTest, UndoAndRedoWalkBackEveryEditToTheSavedState) {
 }
 
 TEST_F(LoadedTest, InsertDeleteAndMoveCheckpointsEachUndoable) {
-    auto names = [this] {
-        QStringList list;
-        for (int r = 0; r < model->rowCount(); ++r) {
-            list << cell(r, NavLogModel::Name);
-        }
-        return list.join(u',');
-    };
+    auto names = [this] { return NavLogTest::names().join(u','); };
     table->setFocus();
     table->setCurrentIndex(model->index(0, 0));
     press(table, Qt::CTRL | Qt::Key_I);
     EXPECT_EQ(names(), QStringLiteral("A,,B,C"));
     // The new checkpoint stands where the one before it is until its position is typed.
-    EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("Leg 1 (A to )")));
+    EXPECT_TRUE(label("lblWarnings")
+                    .contains(QStringLiteral("Row 2, the leg from A to row 2: Same position")));
     table->setCurrentIndex(model->index(3, 0));
     press(table, Qt::ALT | Qt::Key_Up);
     EXPECT_EQ(names(), QStringLiteral("A,,C,B"));
@@ -324,7 +539,7 @@ TEST_F(LoadedTest, SavedPlanReopensFromTheFileAndFromTheCommandLine) {
     const QString shown = cell(2, NavLogModel::MagneticHeading);
     EXPECT_EQ(shown, QStringLiteral("085°"));
     window->mnuNew_Click();
-    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(model->checkpointCount(), 0);
     ASSERT_TRUE(window->openFile(saved));
     EXPECT_EQ(cell(2, NavLogModel::MagneticHeading), shown);
 
@@ -346,13 +561,25 @@ TEST_F(LoadedTest, UnsavedChangesAreAskedAboutBeforeTheyAreThrownAway) {
     Answered seen = answerBox(QMessageBox::Cancel, [this] { window->mnuNew_Click(); });
     EXPECT_TRUE(seen.shown);
     EXPECT_TRUE(seen.text.contains(QStringLiteral("not saved")));
-    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->checkpointCount(), 3);
     seen = answerBox(QMessageBox::Cancel, [this] { window->close(); });
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(program->main()->isVisible());
     seen = answerBox(QMessageBox::Discard, [this] { window->mnuNew_Click(); });
-    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(model->checkpointCount(), 0);
     EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(LoadedTest, AnEntryStillBeingTypedIsAskedAboutBeforeTheWindowCloses) {
+    table->setFocus();
+    table->setCurrentIndex(model->index(1, NavLogModel::Name));
+    for (const char* key : {"B", "2"}) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(key));
+    }
+    const Answered seen = answerBox(QMessageBox::Cancel, [this] { window->close(); });
+    EXPECT_TRUE(seen.shown);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("B2"));
 }
 
 TEST_F(LoadedTest, BadFilesAreRefusedAndTheOpenPlanStays) {
@@ -360,7 +587,7 @@ TEST_F(LoadedTest, BadFilesAreRefusedAndTheOpenPlanStays) {
     const planning::Plan before = model->plan();
     const std::pair<const char*, QByteArray> bad[] = {
         {"not JSON", "{ nope"},
-        {"newer", QByteArray(kSample).replace("\"version\": 1", "\"version\": 3")},
+        {"newer", QByteArray(kSample).replace("\"version\": 1", "\"version\": 4")},
         {"missing key", QByteArray(kSample).replace("\"taxiFuel\": 1,", "")},
         {"out of range", QByteArray(kSample).replace("\"latitudeDeg\": 0, \"longitudeDeg\": 2",
                                                      "\"latitudeDeg\": 0, \"longitudeDeg\": 200")},
@@ -466,15 +693,16 @@ TEST_F(LoadedTest, ALegThatCannotBeFlownAndALowReserveAreWarnedInTheWindow) {
               QStringLiteral("unknown"));
     EXPECT_EQ(label("lblTotalTime"), QStringLiteral("unknown"));
     EXPECT_FALSE(window->property("tripFuel").isValid());
-    EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("Leg 2 (B to C): Headwind")));
+    EXPECT_TRUE(
+        label("lblWarnings").contains(QStringLiteral("Row 3, the leg from B to C: Headwind")));
     typeCell(2, NavLogModel::WindSpeed, QStringLiteral(" "));
     // 40 - 1 taxi - 4 - 4 = 31 against a reserve of 6; now 9.5 at start.
     typeFields(window, {"txtFuelStart"}, {"9.5"});
     pressEnter(child<QLineEdit>(window, QStringLiteral("txtFuelStart")));
     EXPECT_EQ(cell(2, NavLogModel::FuelRemaining), QStringLiteral("0.5 US gal"));
-    EXPECT_TRUE(
-        label("lblWarnings")
-            .contains(QStringLiteral("below the reserve of 6.0 US gal from checkpoint 2 (B) on")));
+    EXPECT_TRUE(label("lblWarnings")
+                    .contains(QStringLiteral("Row 2 (B): the fuel remaining is below the reserve "
+                                             "of 6.0 US gal from here on.")));
 }
 
 TEST_F(LoadedTest, TheFlightDateBringsTheModelsVariationWhichATypedOneOverrides) {
@@ -567,6 +795,225 @@ TEST_F(LoadedTest, ExportsWriteCsvAndAPdfOfAsManyPagesAsThePlanNeeds) {
     EXPECT_GE(longPdf.readAll().count("/Type /Page\n"), 2);
 }
 
+// The sample plan with one change made to it, as a file's bytes.
+QByteArray sampleWith(const std::function<void(QJsonObject&)>& change) {
+    QJsonObject top = QJsonDocument::fromJson(kSample).object();
+    change(top);
+    return QJsonDocument(top).toJson();
+}
+void setDefault(QJsonObject& top, const char* key, double value) {
+    QJsonObject defaults = top.value(QStringLiteral("defaults")).toObject();
+    defaults.insert(QString::fromLatin1(key), value);
+    top.insert(QStringLiteral("defaults"), defaults);
+}
+// Sets a key of checkpoint `index`, or of its leg for "leg.<key>".
+void setPoint(QJsonObject& top, int index, const char* key, double value) {
+    QJsonArray list = top.value(QStringLiteral("checkpoints")).toArray();
+    QJsonObject point = list.at(index).toObject();
+    const QString name = QString::fromLatin1(key);
+    if (name.startsWith(QStringLiteral("leg."))) {
+        QJsonObject leg = point.value(QStringLiteral("leg")).toObject();
+        leg.insert(name.mid(4), value);
+        point.insert(QStringLiteral("leg"), leg);
+    } else {
+        point.insert(name, value);
+    }
+    list.replace(index, point);
+    top.insert(QStringLiteral("checkpoints"), list);
+}
+
+struct CellText {
+    int row, column;
+    const char* text;
+};
+
+// A fault found in the log, and what the window shows of it now. The sample: A, B and C
+// 60 NM apart on the equator, 120 kt, 8 US gal/h, 40 at start, 1 for taxi, a reserve of
+// 45 minutes (6 US gal).
+struct FaultCase {
+    const char* fault;
+    std::function<void(QJsonObject&)> plan;
+    const char* pastedName;  // pasted into row 2's checkpoint cell, when not null
+    std::vector<CellText> cells;
+    std::vector<std::pair<const char*, const char*>> labels;
+    const char* warning;  // one whole line of the warnings, when not empty
+    bool twoShades;       // row 2's fuel left shaded apart from the rest of its row
+};
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.fault;
+}
+
+class FaultTest : public NavLogTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(FaultTest, ShowsWhatTheFlightIs) {
+    const FaultCase& c = GetParam();
+    ASSERT_TRUE(window->openFile(writeFile("fault.aerolume-plan", sampleWith(c.plan))));
+    if (c.pastedName != nullptr) {
+        table->setFocus();
+        table->setCurrentIndex(model->index(1, NavLogModel::Name));
+        press(table, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        paste(editor, QString::fromUtf8(c.pastedName));
+        press(editor, Qt::Key_Tab);
+    }
+    for (const CellText& t : c.cells) {
+        EXPECT_EQ(cell(t.row, t.column), QString::fromUtf8(t.text)) << t.row << "," << t.column;
+    }
+    for (const auto& [name, text] : c.labels) {
+        EXPECT_EQ(label(name), QString::fromUtf8(text)) << name;
+    }
+    if (*c.warning != '\0') {
+        EXPECT_TRUE(label("lblWarnings").split(u'\n').contains(QString::fromUtf8(c.warning)))
+            << label("lblWarnings").toStdString();
+    }
+    if (c.twoShades) {
+        const QVariant fuel = model->index(1, NavLogModel::FuelRemaining).data(Qt::BackgroundRole);
+        const QVariant leg = model->index(1, NavLogModel::Distance).data(Qt::BackgroundRole);
+        ASSERT_TRUE(fuel.isValid() && leg.isValid());
+        EXPECT_NE(fuel.value<QBrush>().color(), leg.value<QBrush>().color());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FoundInTheLog, FaultTest,
+    ::testing::Values(
+        FaultCase{"a round trip",
+                  [](QJsonObject& t) { setPoint(t, 2, "longitudeDeg", 0); },
+                  nullptr,
+                  {{2, NavLogModel::TotalDistance, "120.0 NM"}},
+                  {{"lblGreatCircle", "0.0 NM"}},
+                  "",
+                  false},
+        FaultCase{"the fuel running out",
+                  [](QJsonObject& t) { setDefault(t, "fuelAtStart", 4); },
+                  nullptr,
+                  {{1, NavLogModel::FuelRemaining, "0.0 US gal"},
+                   {2, NavLogModel::FuelRemaining, "0.0 US gal"},
+                   {1, NavLogModel::Notes, "Fuel runs out 45.0 NM along the leg"},
+                   {2, NavLogModel::Notes, "No fuel left"}},
+                  {{"lblLandingFuel", "0.0 US gal"}},
+                  "Out of fuel: Row 2, the leg from A to B: the fuel runs out 45.0 NM (0:22:30) "
+                  "along the leg, 5.0 US gal short of the destination; rows 2 to 3 have no fuel "
+                  "left.",
+                  false},
+        FaultCase{"a repeated checkpoint below the reserve",
+                  [](QJsonObject& t) {
+                      setPoint(t, 1, "longitudeDeg", 0);
+                      setPoint(t, 2, "longitudeDeg", 0.5);
+                      setDefault(t, "fuelAtStart", 6.5);
+                  },
+                  nullptr,
+                  {{1, NavLogModel::Notes, "Same position as row 1. Below the reserve"},
+                   {0, NavLogModel::Notes, "Below the reserve after taxi"}},
+                  {},
+                  "Row 1 (A): after taxi the fuel is already below the reserve of 6.0 US gal.",
+                  true},
+        FaultCase{"a pasted line break in a name",
+                  [](QJsonObject& t) { setPoint(t, 1, "longitudeDeg", 0); },
+                  "North\nfield",
+                  {{1, NavLogModel::Name, "North field"}},
+                  {},
+                  "Row 2, the leg from A to North field: Same position as the checkpoint before: "
+                  "no course.",
+                  false},
+        FaultCase{"warnings numbering legs apart from the rows",
+                  [](QJsonObject& t) {
+                      setPoint(t, 2, "leg.windDirectionDeg", 90);
+                      setPoint(t, 2, "leg.windSpeedKt", 150);
+                  },
+                  nullptr,
+                  {{2, NavLogModel::Notes,
+                    "Headwind at least the airspeed: no ground speed along the course"}},
+                  {},
+                  "Row 3, the leg from B to C: Headwind at least the airspeed: no ground speed "
+                  "along the course.",
+                  false}));
+
+TEST_F(NavLogTest, VersionOneAndTwoPlansOpen) {
+    const QByteArray v2 = QByteArray(kSample)
+                              .replace(R"("version": 1)", R"("version": 2, "date": "2026-07-01")")
+                              .replace(R"("name": "B")", R"("name": "B", "elevationFt": 900)");
+    for (const QByteArray& bytes : {QByteArray(kSample), v2}) {
+        ASSERT_TRUE(window->openFile(writeFile("old.aerolume-plan", bytes)));
+        EXPECT_EQ(names(), (QStringList{"A", "B", "C"}));
+        EXPECT_EQ(cell(2, NavLogModel::TotalDistance), QStringLiteral("120.0 NM"));
+        // Version 2 had no elevations: the key is not read.
+        EXPECT_EQ(cell(1, NavLogModel::Elevation), QString());
+        EXPECT_FALSE(window->isWindowModified());
+    }
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtDate"))->text(),
+              QStringLiteral("2026-07-01"));
+}
+
+TEST_F(NavLogTest, TheWindowFitsTheScreenWithTheFieldsInTheOrderOfTheirTabChain) {
+    EXPECT_LE(window->width(), 1366);
+    EXPECT_LE(window->height(), 768 - 40);  // a title bar and a panel
+    // The fuel columns are in reach: the table scrolls to them.
+    for (int column : {NavLogModel::FuelUsed, NavLogModel::FuelRemaining, NavLogModel::Notes}) {
+        table->scrollTo(model->index(0, column));
+        EXPECT_TRUE(table->viewport()->rect().contains(table->visualRect(model->index(0, column))))
+            << column;
+    }
+    // The fields read left to right, top to bottom, in the order Tab takes them.
+    const QStringList chain = {"txtPlanName", "txtDate",      "txtAltitude",  "txtTAS",
+                               "txtWindDir",  "txtWindSpeed", "txtVariation", "cboFuelUnit",
+                               "txtFuelFlow", "txtFuelStart", "txtTaxiFuel",  "txtReserve",
+                               "cboPageSize", "tblLog"};
+    EXPECT_EQ(focusChain(child<QWidget>(window, chain.first()), 14), chain);
+    QPoint before(-1, -1);
+    for (const QString& name : chain) {
+        const QPoint at = child<QWidget>(window, name)->mapTo(window, QPoint(0, 0));
+        EXPECT_TRUE(at.y() > before.y() + 5 ||
+                    (std::abs(at.y() - before.y()) <= 5 && at.x() > before.x()))
+            << name.toStdString();
+        before = at;
+    }
+    // A long name is shown from its start.
+    planning::Plan named = model->plan();
+    named.name = std::string(120, 'x') + " the end";
+    named.name.replace(0, 6, "Oxford");
+    model->resetPlan(named);
+    window->setFocus();
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtPlanName"))->cursorPosition(), 0);
+}
+
+TEST_F(NavLogTest, AirportInformationShowsTheCheckpointsPlaceAndGivesTheLogBack) {
+    typeCheckpoint(0, QStringLiteral("EGTK"));
+    typeCheckpoint(1, QStringLiteral("CPT 090/10"));
+    typeCell(2, NavLogModel::Name, QStringLiteral("Farm strip"));
+    const planning::Plan typed = model->plan();
+    const struct {
+        int row;
+        const char* ident;  // shown in the Airport window; none for a typed position
+    } rows[] = {{0, "EGTK (also OXF)"}, {1, "CPT"}, {2, nullptr}};
+    for (const auto& r : rows) {
+        table->setCurrentIndex(model->index(r.row, NavLogModel::Name));
+        press(table, Qt::CTRL | Qt::SHIFT | Qt::Key_I);
+        QWidget* info = program->registry().window(QStringLiteral("Airport"));
+        if (r.ident == nullptr) {
+            EXPECT_EQ(info, nullptr);
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(label("ErrorLbl"), QStringLiteral("Checkpoint 3 is a position typed by hand, "
+                                                        "not a place of the airport data."));
+            continue;
+        }
+        ASSERT_NE(info, nullptr) << label("ErrorLbl").toStdString();
+        EXPECT_TRUE(info->isVisible());
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(program->main()->isVisible());
+        EXPECT_EQ(child<QLabel>(info, QStringLiteral("LblIdent"))->text(),
+                  QString::fromLatin1(r.ident));
+        click(child<QPushButton>(info, QStringLiteral("Command1")));
+        TestProgram::settle();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(program->main()->isVisible());
+        EXPECT_EQ(model->plan(), typed);
+        showAndActivate(window);
+    }
+}
+
 // The print module named by AEROLUME_PRINT_PLUGIN for the test's lifetime.
 class PrintTest : public LoadedTest {
 protected:
@@ -634,7 +1081,7 @@ TEST_F(PrintTest, WithoutTheModuleTheWindowSaysSoAndSuggestsThePdf) {
               QStringLiteral("Printing is not available on this computer. Use Export PDF in the "
                              "File menu and print the PDF file instead."));
     EXPECT_EQ(beeps.count(), 1);
-    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->checkpointCount(), 3);
 }
 
 }  // namespace

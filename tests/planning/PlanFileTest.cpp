@@ -23,6 +23,11 @@ Plan samplePlan() {
                         {"Pomona \"VOR\"", 34.0785, -117.7873, {}},
                         {"KLAS", 36.08, -115.152, {8500, 120, 240, 30, 12}}};
     plan.checkpoints[1].leg.windSpeed = 0;
+    // Where the checkpoints came from: an airport with its elevation, a fix from a VOR.
+    plan.checkpoints[0].elevation = 177;
+    plan.checkpoints[0].origin = {PlaceKind::Airport, "KSMO", "US", std::nullopt};
+    plan.checkpoints[1].origin = {PlaceKind::RadialDistance, "POM", "US",
+                                  RadialDistance{"POM", 90, 2.5}};
     return plan;
 }
 
@@ -70,6 +75,10 @@ void setInCheckpoint(QJsonObject& top, int index, const QString& key, const QJso
         QJsonObject leg = point.value(QStringLiteral("leg")).toObject();
         leg.insert(key.mid(4), v);
         point.insert(QStringLiteral("leg"), leg);
+    } else if (key.startsWith(QStringLiteral("origin."))) {
+        QJsonObject origin = point.value(QStringLiteral("origin")).toObject();
+        origin.insert(key.mid(7), v);
+        point.insert(QStringLiteral("origin"), origin);
     } else if (v.isUndefined()) {
         point.remove(key);
     } else {
@@ -110,9 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"no format", changed([](QJsonObject& t) { t.remove(QStringLiteral("format")); }),
                 "format: the key is missing."},
         BadFile{"newer version",
-                changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), 3); }),
-                "version: the plan was written in format version 3 by a newer program; this "
-                "program reads version 2."},
+                changed([](QJsonObject& t) { t.insert(QStringLiteral("version"), 4); }),
+                "version: the plan was written in format version 4 by a newer program; this "
+                "program reads version 3."},
         BadFile{"date as a number",
                 changed([](QJsonObject& t) { t.insert(QStringLiteral("date"), 20260714); }),
                 "date: a text in quotes is expected."},
@@ -179,6 +188,27 @@ INSTANTIATE_TEST_SUITE_P(
                     setInCheckpoint(t, 1, QStringLiteral("leg.variationDeg"), "12E");
                 }),
                 "checkpoint 2 (checkpoints[1]).leg.variationDeg: a number is expected."},
+        BadFile{"unknown kind of place", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 0, QStringLiteral("origin.kind"), "castle");
+                }),
+                "checkpoint 1 (checkpoints[0]).origin.kind: \"castle\" is not a kind of place"},
+        BadFile{"a place without identifier", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 0, QStringLiteral("origin.identifier"), "");
+                }),
+                "checkpoint 1 (checkpoints[0]).origin.identifier: a place from the data has an "
+                "identifier."},
+        BadFile{"radial beyond 360", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 1, QStringLiteral("origin.radialDeg"), 361);
+                }),
+                "checkpoint 2 (checkpoints[1]).origin.radialDeg: 361 is outside 0 to 360."},
+        BadFile{"fix at no distance", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 1, QStringLiteral("origin.distanceNm"), 0);
+                }),
+                "checkpoint 2 (checkpoints[1]).origin.distanceNm: a distance above 0"},
+        BadFile{"elevation out of range", changed([](QJsonObject& t) {
+                    setInCheckpoint(t, 0, QStringLiteral("elevationFt"), 30000);
+                }),
+                "checkpoint 1 (checkpoints[0]).elevationFt: 30000 is outside -1500 to 20000."},
         BadFile{"checkpoint not an object", changed([](QJsonObject& t) {
                     QJsonArray list = t.value(QStringLiteral("checkpoints")).toArray();
                     list.append(QStringLiteral("KVGT"));
@@ -197,8 +227,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "checkpoints: 1001 checkpoints are more than the 1000 a plan may have."},
         BadFile{"huge file", QByteArray(kMaxPlanFileBytes + 1, ' '), "it is larger than 4 MB."},
         BadFile{
-            "version 99, then 2",
-            writePlan(samplePlan()).replace("\"version\": 2", "\"version\": 99, \"version\": 2"),
+            "version 99, then 3",
+            writePlan(samplePlan()).replace("\"version\": 3", "\"version\": 99, \"version\": 3"),
             "The plan file cannot be read: version: the key appears twice"},
         BadFile{"a checkpoint's name twice",
                 writePlan(samplePlan())
@@ -240,11 +270,32 @@ TEST(PlanFileTest, AVersionOnePlanOpensWithItsTypedVariationsAndNoDate) {
     EXPECT_EQ(plan.checkpoints[1].leg.variation, 4.5);
     EXPECT_FALSE(plan.checkpoints[2].leg.variation);
     EXPECT_EQ(plan.defaults.variation, -10);
-    // Written again, it is a version 2 file without a date that reads back the same.
+    // Written again, it is a version 3 file without a date that reads back the same.
     const QJsonObject written = QJsonDocument::fromJson(writePlan(plan)).object();
-    EXPECT_EQ(written.value(QStringLiteral("version")).toInt(), 2);
+    EXPECT_EQ(written.value(QStringLiteral("version")).toInt(), 3);
     EXPECT_FALSE(written.contains(QStringLiteral("date")));
     EXPECT_EQ(std::get<Plan>(readPlan(writePlan(plan))), plan);
+}
+
+TEST(PlanFileTest, AVersionTwoPlanOpensItsPositionsAndNamesOnOneLine) {
+    // Version 2 had no origins nor elevations: keys of those names are unknown there.
+    const QByteArray v2 = R"({
+        "format": "aerolume-plan", "version": 2, "name": "Two\nlines", "date": "2026-07-14",
+        "defaults": {"altitudeFt": 4500, "trueAirspeedKt": 120, "windDirectionDeg": 0,
+                     "windSpeedKt": 0, "variationDeg": 0, "fuelUnit": "USgal",
+                     "fuelFlowPerHour": 8, "fuelAtStart": 40, "taxiFuel": 1,
+                     "reserveMinutes": 45},
+        "checkpoints": [{"name": "EGTK\r\nOxford", "latitudeDeg": 51.8369, "longitudeDeg": -1.32,
+                         "elevationFt": 270, "origin": {"kind": "airport", "identifier": "EGTK"}},
+                        {"name": "CPT", "latitudeDeg": 51.4917, "longitudeDeg": -1.2197}]})";
+    const auto read = readPlan(v2);
+    ASSERT_TRUE(std::holds_alternative<Plan>(read)) << std::get<QString>(read).toStdString();
+    const Plan& plan = std::get<Plan>(read);
+    EXPECT_EQ(plan.name, "Two lines");
+    EXPECT_EQ(plan.checkpoints[0].name, "EGTK Oxford");
+    EXPECT_EQ(plan.checkpoints[0].latitude, 51.8369);
+    EXPECT_FALSE(plan.checkpoints[0].elevation);
+    EXPECT_EQ(plan.checkpoints[0].origin, CheckpointOrigin{});
 }
 
 TEST(PlanFileTest, TheDateIsWrittenAsYearMonthDay) {

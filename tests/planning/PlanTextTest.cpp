@@ -79,6 +79,9 @@ TEST(PlanTextTest, CsvHasOneHeaderRowAndTheSameColumnsInEveryRow) {
               "4.0,35.0,,,");
     // The leg that cannot be flown: no heading, time or fuel, nothing remaining.
     EXPECT_EQ(rows[3], "Far,0.000000,2.000000,90,90,150,120,,,0.0,,60.0,0.0,,,,,,,");
+    // More taxi fuel than the fuel at start: none left, never less.
+    plan.defaults.fuelAtStart = 0.5;
+    EXPECT_NE(planCsv(plan, ComputePlan(plan)).find(",,,,0.0,,,\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +31,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -58,6 +60,7 @@
 #include "navigation/TsdWindow.h"
 #include "navigation/WindWindow.h"
 #include "planning/NavLogWindow.h"
+#include "planning/PlanFile.h"
 #include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
 #include "shell/SurpriseWindow.h"
@@ -402,7 +405,7 @@ std::vector<WindowRules> allWindows() {
          nullptr,
          {},
          {QStringLiteral("txtPlanName"), QStringLiteral("txtVariation"),
-          QStringLiteral("lblWarnings")}},
+          QStringLiteral("lblWarnings"), QStringLiteral("lblOffers")}},
         // The loading window, over an aircraft in lb and in (see loadingWindow()).
         {"Loading", nullptr, "menuLoading", loadingResults(), "ErrorLbl", {}, {}},
         // The Airport window over the test database: the search takes any text, and the
@@ -457,6 +460,49 @@ std::vector<WindowRules> allWindows() {
          {},
          {}},
     };
+}
+
+// The navigation log over a plan of checkpoints from the airport data, so that Edit,
+// Airport Information opens the Airport window in its place and gives the log back.
+QWidget* navLogWindow(WindowRegistry& registry) {
+    static const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("monkey.aerolume-plan"));
+    if (!QFile::exists(path)) {
+        using planning::PlaceKind;
+        const planning::Checkpoint places[] = {
+            {"EGTK London Oxford Airport",
+             51.836899,
+             -1.32,
+             {},
+             270,
+             {PlaceKind::Airport, "EGTK", "GB", std::nullopt}},
+            {"CPT Compton VOR-DME",
+             51.4917,
+             -1.2197,
+             {},
+             std::nullopt,
+             {PlaceKind::VorDme, "CPT", "GB", std::nullopt}},
+            {"CPT 090/10",
+             51.5033,
+             -0.9526,
+             {},
+             std::nullopt,
+             {PlaceKind::RadialDistance, "CPT", "GB", planning::RadialDistance{"CPT", 90, 10}}},
+            {"LFAT Le Touquet-Côte d'Opale Airport",
+             50.518284,
+             1.621656,
+             {},
+             36,
+             {PlaceKind::Airport, "LFAT", "FR", std::nullopt}}};
+        planning::Plan plan;
+        for (int round = 0; round < 3; ++round) {
+            plan.checkpoints.insert(plan.checkpoints.end(), std::begin(places), std::end(places));
+        }
+        planning::savePlanFile(path, plan);
+    }
+    auto* window = new planning::NavLogWindow(registry);
+    window->openFile(path);
+    return window;
 }
 
 // The Airport window's tables: the pattern of each column's cells, or none for the
@@ -532,7 +578,7 @@ std::vector<std::pair<QString, WindowRegistry::Factory>> everyWindow() {
         {QStringLiteral("Atmos"), [](WindowRegistry& r) { return new AtmosWindow(r); }},
         {QStringLiteral("Cloud"), [](WindowRegistry& r) { return new CloudWindow(r); }},
         {QStringLiteral("About"), [](WindowRegistry& r) { return new AboutWindow(r); }},
-        {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new planning::NavLogWindow(r); }},
+        {QStringLiteral("NavLog"), navLogWindow},
         {QStringLiteral("Surprise"), [](WindowRegistry&) { return new SurpriseWindow; }},
         {QStringLiteral("Loading"), loadingWindow},
         {QStringLiteral("Airport"),
@@ -724,6 +770,14 @@ private:
         } else if (QWidget* credits = registry().window(QStringLiteral("Surprise"));
                    credits != nullptr && chance(4)) {
             target = credits;  // the About window's credits, once opened
+        } else if (m_window != nullptr && !m_window->isVisible()) {
+            // A window it opened stands in its place (the Airport window from the log)
+            // until it closes and gives the window back.
+            for (QWidget* shown : shownWindows()) {
+                if (registry().window(shown->objectName()) == shown) {
+                    target = shown;
+                }
+            }
         }
         if (target == nullptr) {
             return;

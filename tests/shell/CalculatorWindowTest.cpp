@@ -19,7 +19,8 @@ protected:
         ProbeCalculator::unloads = 0;
         program = std::make_unique<test::TestProgram>(
             std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("Wind"),
+                {QStringLiteral("Wind"), [](WindowRegistry& r) { return new ProbeCalculator(r); }},
+                {QStringLiteral("Dalt"),
                  [](WindowRegistry& r) { return new ProbeCalculator(r); }}});
         open();
     }
@@ -36,22 +37,26 @@ protected:
 
 enum class CloseBy { Button, MenuEntry, CloseBox };
 
+void closeBy(QWidget* window, CloseBy by) {
+    switch (by) {
+        case CloseBy::Button:
+            test::click(test::child<QPushButton>(window, QStringLiteral("Command1")));
+            break;
+        case CloseBy::MenuEntry:
+            test::child<QAction>(window, QStringLiteral("mnuClose"))->trigger();
+            break;
+        case CloseBy::CloseBox:
+            window->close();
+            break;
+    }
+}
+
 class CloseTest : public CalculatorWindowTest, public ::testing::WithParamInterface<CloseBy> {};
 
 TEST_P(CloseTest, UnloadsOnceShowsTheLauncherAndForgetsWhatWasTyped) {
     test::type(probe->first, QStringLiteral("12"));
     QPointer<ProbeCalculator> closed = probe;
-    switch (GetParam()) {
-        case CloseBy::Button:
-            test::click(test::child<QPushButton>(probe, QStringLiteral("Command1")));
-            break;
-        case CloseBy::MenuEntry:
-            test::child<QAction>(probe, QStringLiteral("mnuClose"))->trigger();
-            break;
-        case CloseBy::CloseBox:
-            probe->close();
-            break;
-    }
+    closeBy(probe, GetParam());
     test::TestProgram::settle();
     EXPECT_EQ(ProbeCalculator::unloads, 1);
     EXPECT_TRUE(closed.isNull());
@@ -63,6 +68,29 @@ TEST_P(CloseTest, UnloadsOnceShowsTheLauncherAndForgetsWhatWasTyped) {
 
 INSTANTIATE_TEST_SUITE_P(ThreeWays, CloseTest,
                          ::testing::Values(CloseBy::Button, CloseBy::MenuEntry, CloseBy::CloseBox));
+
+TEST_P(CloseTest, AWindowOpenedFromAnotherGivesItBackAsItWas) {
+    test::type(probe->first, QStringLiteral("12"));
+    auto* opened =
+        static_cast<ProbeCalculator*>(program->registry().showFrom(QStringLiteral("Dalt"), probe));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_FALSE(probe->isVisible());
+    EXPECT_FALSE(program->main()->isVisible());
+    EXPECT_EQ(program->registry().openerOf(opened), probe);
+    closeBy(opened, GetParam());
+    test::TestProgram::settle();
+    EXPECT_TRUE(probe->isVisible());
+    EXPECT_FALSE(program->main()->isVisible());
+    EXPECT_EQ(probe->first->text(), QStringLiteral("12"));
+    // With the opener gone, the launcher comes back instead.
+    opened =
+        static_cast<ProbeCalculator*>(program->registry().showFrom(QStringLiteral("Dalt"), probe));
+    delete probe;
+    probe = nullptr;
+    opened->close();
+    test::TestProgram::settle();
+    EXPECT_TRUE(program->main()->isVisible());
+}
 
 TEST_F(CalculatorWindowTest, ReopeningRightAfterClosingLoadsANewWindow) {
     test::type(probe->first, QStringLiteral("12"));

@@ -314,14 +314,16 @@ def navigation_log(program_path):
             table = wait_for("the table 'Checkpoints'",
                              lambda: find(frame, "Checkpoints", ("table", "tree table")))
             cells = table.queryTable()
-            check(cells.nRows == 3, "the table has a row per checkpoint (%d)" % cells.nRows)
+            check(cells.nRows == 4,
+                  "the table has a row per checkpoint and one to type the next (%d)" % cells.nRows)
             headers = [cells.getColumnHeader(column).name for column in range(cells.nColumns)]
             for header in ("Checkpoint", "True course", "Leg distance", "Time en route",
                            "Fuel remaining"):
                 check(header in headers, "the table has the column '%s'" % header)
             expected = {(1, "Checkpoint"): "East", (1, "True course"): "090°",
                         (1, "Leg distance"): "60.0 NM", (1, "Magnetic heading"): "100°",
-                        (2, "Time en route"): "unknown", (2, "Fuel remaining"): "unknown"}
+                        (2, "Time en route"): "unknown", (2, "Fuel remaining"): "unknown",
+                        (3, "Checkpoint"): "Type the next checkpoint"}
             for (row, header), text in expected.items():
                 cell = cells.getAccessibleAt(row, headers.index(header))
                 check(cell.name == text,
