@@ -136,6 +136,10 @@ struct Plan {
     // The destination's alternate: its position, name and origin; its leg from the last
     // checkpoint takes its overrides (the altitude above all) over the plan's values.
     std::optional<Checkpoint> alternate{};
+    // The aircraft the plan is flown in: its profile's name and registration, set by
+    // Use Aircraft; empty for a plan made without one.
+    std::string aircraft{};
+    std::string registration{};
 
     bool operator==(const Plan&) const = default;
 };
