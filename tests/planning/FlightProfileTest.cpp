@@ -21,8 +21,9 @@ Plan eastward(std::initializer_list<double> legs, double altitude) {
     double longitude = 0;
     for (double nm : legs) {
         longitude += nm / 60;
-        plan.checkpoints.push_back(
-            {"P" + std::to_string(plan.checkpoints.size()), 0, longitude, {}});
+        std::string name = std::to_string(plan.checkpoints.size());
+        name.insert(name.begin(), 'P');
+        plan.checkpoints.push_back({name, 0, longitude, {}});
     }
     return plan;
 }
