@@ -33,6 +33,17 @@ void describeOptions(QCommandLineParser& parser) {
 // While the windowing system starts, a failure to reach it ends the program with one
 // line saying so, instead of Qt's own lines and an abort; its other messages wait until
 // the start is over.
+// Whether any argument is an option ("-h", "--version", a Qt option), as opposed to
+// a plan file's name.
+bool anyOption(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-') {
+            return true;
+        }
+    }
+    return false;
+}
+
 QtMessageHandler g_standardHandler = nullptr;
 QList<std::tuple<QtMsgType, QByteArray, QString>> g_heldMessages;
 
@@ -67,8 +78,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QString::fromUtf8(aerolume::version::kDisplayVersion));
 
     // --help and --version answer before any window system is touched, so they work
-    // without a display.
-    {
+    // without a display. Only a start with an option pays for that first reading.
+    if (anyOption(argc, argv)) {
         const QCoreApplication commandLine(argc, argv);
         QCommandLineParser parser;
         describeOptions(parser);
