@@ -5,6 +5,7 @@
 // beside the table draws the route and follows every edit, and the printed log carries it
 // as a strip on the first page.
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
@@ -32,6 +33,9 @@ namespace {
 
 using interchange::RouteFormat;
 using interchange::WaypointType;
+
+// The size of the names on the printed map.
+constexpr double kMapTextPoints = 7;
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
@@ -239,7 +243,7 @@ void NavLogWindow::setUpRoute() {
 
     QMenu* file = findChild<QMenu*>(QStringLiteral("menuFile"));
     QAction* print = findChild<QAction*>(QStringLiteral("mnuPrint"));
-    auto* exportMenu = new QMenu(tr("Export &Route"), file);
+    auto* exportMenu = new QMenu(tr("Export Ro&ute"), file);
     exportMenu->setObjectName(QStringLiteral("menuExportRoute"));
     const std::pair<RouteFormat, std::pair<QString, const char*>> formats[] = {
         {RouteFormat::Fpl, {tr("&Flight Plan (.fpl)..."), "mnuExportFpl"}},
@@ -307,6 +311,10 @@ RouteMapHook NavLogWindow::routeMapHook() const {
         const QRectF area = painter.transform().mapRect(rect);
         painter.save();
         painter.resetTransform();
+        // Names in 7 pt on paper, whatever font the page's texts left on the painter.
+        QFont font = QApplication::font();
+        font.setPointSizeF(kMapTextPoints);
+        painter.setFont(QFont(font, painter.device()));
         const double dpi = painter.device()->logicalDpiX();
         const map::MapView view = map::fitCheckpoints(points, area.width(), area.height(), dpi);
         const map::MapContent content{map::builtInWorldMap(), nearby.get(), points};
