@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -205,6 +206,17 @@ TEST_F(RouteTest, TheMapFollowsEveryEditAndHidesFromTheViewMenu) {
     showAndActivate(window);
     QTest::keyClick(window, Qt::Key_M, Qt::ControlModifier);
     EXPECT_FALSE(map->isVisible());
+}
+
+TEST_F(RouteTest, ThePrintedLogCarriesTheMapUnlessItIsTurnedOff) {
+    typePlan();
+    const QString with = path(QStringLiteral("with.pdf"));
+    const QString without = path(QStringLiteral("without.pdf"));
+    ASSERT_TRUE(window->exportPdf(with));
+    trigger("mnuPrintMap");
+    ASSERT_TRUE(window->exportPdf(without));
+    // The coastlines, borders and names of the map's strip.
+    EXPECT_GT(QFileInfo(with).size(), QFileInfo(without).size() + 5000);
 }
 
 }  // namespace
