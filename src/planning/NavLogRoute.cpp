@@ -241,8 +241,8 @@ void NavLogWindow::setUpRoute() {
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({900, 360});
 
-    QMenu* file = findChild<QMenu*>(QStringLiteral("menuFile"));
-    QAction* print = findChild<QAction*>(QStringLiteral("mnuPrint"));
+    auto* file = findChild<QMenu*>(QStringLiteral("menuFile"));
+    auto* print = findChild<QAction*>(QStringLiteral("mnuPrint"));
     auto* exportMenu = new QMenu(tr("Export Ro&ute"), file);
     exportMenu->setObjectName(QStringLiteral("menuExportRoute"));
     const std::pair<RouteFormat, std::pair<QString, const char*>> formats[] = {
@@ -256,11 +256,11 @@ void NavLogWindow::setUpRoute() {
                 [this, format = format] { mnuExportRoute_Click(format); });
     }
     file->insertMenu(print, exportMenu);
-    QAction* import = new QAction(tr("&Import Route (.fpl, .gpx)..."), file);
+    auto* import = new QAction(tr("&Import Route (.fpl, .gpx)..."), file);
     import->setObjectName(QStringLiteral("mnuImportRoute"));
     connect(import, &QAction::triggered, this, &NavLogWindow::mnuImportRoute_Click);
     file->insertAction(print, import);
-    QAction* printMap = new QAction(tr("Print the Route &Map"), file);
+    auto* printMap = new QAction(tr("Print the Route &Map"), file);
     printMap->setObjectName(QStringLiteral("mnuPrintMap"));
     printMap->setCheckable(true);
     printMap->setChecked(true);
@@ -281,6 +281,20 @@ void NavLogWindow::setUpRoute() {
     const QMenu* help = findChild<QMenu*>(QStringLiteral("menuHelp"));
     bar->insertMenu(help != nullptr ? help->menuAction() : nullptr, view);
 
+    addHelp(
+        tr("The map beside the table draws the route as it is flown, with the airports of the "
+           "data near it; it follows every edit. The wheel, + and - zoom, dragging and the "
+           "arrow keys move it, Home or a double click fits the route again; View, Route Map "
+           "(Ctrl+M) hides or shows it, and dragging the bar between table and map sizes it. "
+           "The printed log carries the map above the table on its first page unless File, "
+           "Print the Route Map is turned off."));
+    addHelp(
+        tr("File, Export Route writes the route for a panel GPS unit or tablet (.fpl, .gpx) "
+           "or a flight simulator (.fms); the file dialog says what the format leaves out. "
+           "File, Import Route reads an .fpl or .gpx file as a new plan: each point is matched "
+           "to the airport and navaid data by identifier, type and position, and a point "
+           "that matches nothing is kept as a position typed. A summary says what was "
+           "matched; Undo gives back the empty plan."));
     connect(m_model, &NavLogModel::planChanged, this, &NavLogWindow::showRouteMap);
     showRouteMap();
 }
@@ -360,7 +374,7 @@ bool NavLogWindow::importRoute(const QString& path) {
                              .arg(QFileInfo(path).fileName(), *message));
         return false;
     }
-    const interchange::Route& route = std::get<interchange::Route>(read);
+    const auto& route = std::get<interchange::Route>(read);
     const DataPointLookup lookup(airports::AirportData::instance().database());
     const std::vector<interchange::PointMatch> matches = interchange::matchRoute(route, lookup);
     std::vector<Checkpoint> checkpoints = checkpointsOf(route, matches, lookup);
