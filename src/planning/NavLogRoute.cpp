@@ -229,6 +229,8 @@ void NavLogWindow::setUpRoute() {
     auto* splitter = new QSplitter(Qt::Horizontal, m_ui->tblLog->parentWidget());
     splitter->setObjectName(QStringLiteral("splRouteMap"));
     splitter->setChildrenCollapsible(true);
+    // It takes the window's height as the table did (a horizontal splitter would not).
+    splitter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     delete m_ui->tblLog->parentWidget()->layout()->replaceWidget(m_ui->tblLog, splitter);
     splitter->addWidget(m_ui->tblLog);
     m_map = new map::MapWidget(splitter);
