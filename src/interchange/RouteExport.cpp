@@ -133,10 +133,11 @@ QString waypointTypeText(WaypointType type) {
 
 std::variant<Route, QString> prepareForExport(const Route& route) {
     if (route.points.size() < 2) {
-        return tr(
-            "A route file needs at least a departure and a destination; the plan has "
-            "%n checkpoint(s).",
-            nullptr, int(route.points.size()));
+        return route.points.size() == 1
+                   ? tr("A route file needs at least a departure and a destination; the plan "
+                        "has 1 checkpoint.")
+                   : tr("A route file needs at least a departure and a destination; the plan "
+                        "has no checkpoints.");
     }
     if (route.points.size() > kMaxExportPoints) {
         return tr("The plan has %1 checkpoints; a route file for a GPS unit holds at most %2. "

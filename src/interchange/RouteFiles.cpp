@@ -189,11 +189,14 @@ QString matchSummary(const Route& route, const std::vector<PointMatch>& matches)
         }
     }
     const int points = int(matches.size());
-    QString head = tr("%n point(s) read", nullptr, points) + QStringLiteral(": ") +
-                   tr("%n matched to the airport and navaid data", nullptr, matched) +
-                   QStringLiteral(", ") + tr("%n user waypoint(s)", nullptr, user) +
-                   QStringLiteral(", ") + tr("%n not matched", nullptr, points - matched - user) +
-                   QLatin1Char('.');
+    // No translation is loaded to choose plural forms: each text is chosen here.
+    const QString read = points == 1 ? tr("1 point read") : tr("%1 points read").arg(points);
+    const QString users = user == 1 ? tr("1 user waypoint") : tr("%1 user waypoints").arg(user);
+    const QString head = tr("%1: %2 matched to the airport and navaid data, %3, %4 not matched.")
+                             .arg(read)
+                             .arg(matched)
+                             .arg(users)
+                             .arg(points - matched - user);
     lines.prepend(head);
     return lines.join(QLatin1Char('\n'));
 }

@@ -111,8 +111,10 @@ void MapWidget::describe() {
         setAccessibleDescription(tr("No route."));
         return;
     }
-    setAccessibleDescription(tr("%n checkpoint(s), from %1 to %2.", nullptr, int(route.size()))
-                                 .arg(route.front().name, route.back().name));
+    setAccessibleDescription(route.size() == 1 ? tr("1 checkpoint, %1.").arg(route.front().name)
+                                               : tr("%1 checkpoints, from %2 to %3.")
+                                                     .arg(route.size())
+                                                     .arg(route.front().name, route.back().name));
 }
 
 void MapWidget::paintEvent(QPaintEvent* /*event*/) {

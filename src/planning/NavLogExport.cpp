@@ -10,7 +10,8 @@
 namespace aerolume::planning {
 
 bool NavLogWindow::exportPdf(const QString& path) {
-    const QString message = writePlanPdf(path, m_model->plan(), m_model->result(), pageSize());
+    const QString message =
+        writePlanPdf(path, m_model->plan(), m_model->result(), pageSize(), {}, routeMapHook());
     if (!message.isEmpty()) {
         m_document->warn(message);
         return false;
@@ -37,8 +38,8 @@ bool NavLogWindow::print() {
         return false;
     }
     const QPageSize size = pageSize();
-    const PaintPages paint = [this](QPagedPaintDevice& device) {
-        return paintPlanPages(device, m_model->plan(), m_model->result());
+    const PaintPages paint = [this, map = routeMapHook()](QPagedPaintDevice& device) {
+        return paintPlanPages(device, m_model->plan(), m_model->result(), {}, map);
     };
     const int pages = printPages(this, &size, &paint);
     if (pages < 0) {

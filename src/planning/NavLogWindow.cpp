@@ -138,6 +138,7 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
 
     buildMenus();
     setUpFields();
+    setUpRoute();
     connect(m_model, &NavLogModel::planChanged, this, &NavLogWindow::showPlan);
     connect(m_model, &NavLogModel::refused, this,
             [this](const QModelIndex&, const QString& message) { report(message); });

@@ -35,7 +35,17 @@ class NavLogForm;
 
 class QLineEdit;
 
+namespace aerolume::interchange {
+enum class RouteFormat;
+}
+namespace aerolume::map {
+class MapWidget;
+class NearbyAirports;
+}  // namespace aerolume::map
+
 namespace aerolume::planning {
+
+struct RouteMapHook;
 
 // The navigation log: a plan of checkpoints edited in a table, its plan-wide values
 // in fields above it, the totals and warnings below. A document window: New, Open,
@@ -97,6 +107,16 @@ public:
     void menuAircraft_Show();
     void useAircraft(const QString& path);
 
+    // NavLogRoute.cpp: the route files and the route map. Export writes the route in a
+    // format panel units and simulators read; import makes the file's route a new plan,
+    // its points matched to the airport and navaid data. Each returns whether it
+    // succeeded; a failure has been reported in a message box and nothing open changed.
+    bool exportRoute(const QString& path, interchange::RouteFormat format);
+    bool importRoute(const QString& path);
+    void mnuExportRoute_Click(interchange::RouteFormat format);
+    void mnuImportRoute_Click();
+    map::MapWidget* routeMap() const { return m_map; }
+
 Q_SIGNALS:
     void planChanged();
 
@@ -129,10 +149,19 @@ private:
     // The plan's flight date, or a null date.
     QDate flightDate() const;
 
+    // NavLogRoute.cpp
+    // The route menus and the map pane beside the table.
+    void setUpRoute();
+    void showRouteMap();
+    // The map for the printed log: a strip on the first page, or none.
+    RouteMapHook routeMapHook() const;
+
     std::unique_ptr<Ui::NavLogForm> m_ui;
     QUndoStack m_stack;
     NavLogModel* m_model = nullptr;
     DocumentCommands* m_document = nullptr;
+    map::MapWidget* m_map = nullptr;
+    std::shared_ptr<const map::NearbyAirports> m_nearby;
 };
 
 }  // namespace aerolume::planning

@@ -75,6 +75,8 @@ protected:
     // control after the caption label whose buddy it is.
     void setForm(QWidget* form);
     void setHelp(QStringList paragraphs) { m_help = std::move(paragraphs); }
+    // Adds a paragraph at the end of the Help box.
+    void addHelp(const QString& paragraph) { m_help.append(paragraph); }
     // The result area: the captions and value labels hidden while an error is shown,
     // and the error label, which starts hidden. Styles the values as result labels and
     // names each value without a name of its own after the caption at its position.

@@ -3,6 +3,8 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QUndoStack>
@@ -95,7 +97,7 @@ bool DocumentCommands::maybeSave() {
 }
 
 QString DocumentCommands::askFile(bool save, const QString& title, const QString& filter,
-                                  const QString& suffix) {
+                                  const QString& suffix, const QString& note) {
     QString folder = platform::readSetting(m_kind.settingsApplication, m_kind.settingsSection,
                                            m_kind.settingsKey);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
@@ -109,6 +111,13 @@ QString DocumentCommands::askFile(bool save, const QString& title, const QString
     dialog.setDefaultSuffix(suffix);
     if (save && !m_path.isEmpty()) {
         dialog.selectFile(QFileInfo(m_path).completeBaseName());
+    }
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+        grid != nullptr && !note.isEmpty()) {
+        auto* label = new QLabel(note, &dialog);
+        label->setObjectName(QStringLiteral("lblFileNote"));
+        label->setWordWrap(true);
+        grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};

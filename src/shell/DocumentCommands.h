@@ -79,7 +79,9 @@ public:
     // A file name chosen in a file dialog, or "" when cancelled; starts in the folder
     // last used and remembers the chosen file's. A save dialog suggests the document's
     // file name (without its suffix) and adds `suffix` to a name typed without one.
-    QString askFile(bool save, const QString& title, const QString& filter, const QString& suffix);
+    // A `note` is shown below the dialog's fields (what an export leaves out).
+    QString askFile(bool save, const QString& title, const QString& filter, const QString& suffix,
+                    const QString& note = {});
 
     // Reports a failed file command in a message box.
     void warn(const QString& message) const;

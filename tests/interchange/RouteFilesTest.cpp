@@ -336,7 +336,7 @@ TEST(MatchSummaryTest, CountsAndNamesThePointsNotMatched) {
                                           {MatchStatus::NotFound, std::nullopt, 0},
                                           {MatchStatus::TooFar, compton, 123.45}};
     EXPECT_EQ(matchSummary(route, matches).toStdString(),
-              "4 point(s) read: 1 matched to the airport and navaid data, 1 user waypoint(s), 2 "
+              "4 points read: 1 matched to the airport and navaid data, 1 user waypoint, 2 "
               "not matched.\n"
               "Point 3, NDB XYZ: not in the airport and navaid data; kept at the file's position.\n"
               "Point 4, VOR CPT: the data's CPT is 123.5 NM from the file's position; kept at the "

@@ -22,7 +22,7 @@ TEST(MapWidgetTest, ZoomsPansAndFitsFromTheKeyboardAndWheel) {
     EXPECT_EQ(map.objectName(), QStringLiteral("routeMap"));
     EXPECT_EQ(map.accessibleName(), QStringLiteral("Route map"));
     EXPECT_EQ(map.accessibleDescription(),
-              QStringLiteral("3 checkpoint(s), from EGTK Oxford to EGBK Sywell."));
+              QStringLiteral("3 checkpoints, from EGTK Oxford to EGBK Sywell."));
     const MapView fitted = map.view();
     ASSERT_TRUE(map.isFitted());
 

@@ -41,45 +41,6 @@ using planning::NavLogWindow;
 
 const QByteArray kOld = "the file as it was\n";
 
-// Runs `trigger`; chooses `file` in the file dialog it opens, if any, and reads the
-// message box that follows (pressing OK). Returns the box's text, "" when none came.
-QString answerDialogs(const QString& file, const std::function<void()>& trigger) {
-    QString message;
-    QTimer reader;
-    reader.setInterval(10);
-    QObject::connect(&reader, &QTimer::timeout, &reader, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            if (dialog->property("answered").toBool()) {
-                return;  // its accept is on its way
-            }
-            // Typed into its name field as a pilot would. The dialog reads its folder in
-            // the background and may then put the name it suggested back: accepted only
-            // when its field held ours from one tick to the next, after this tick (a
-            // question it asks, replace the file?, is answered by a later one).
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (name == nullptr || name->text() != file) {
-                if (name != nullptr) {
-                    name->setText(file);
-                }
-                return;
-            }
-            dialog->setProperty("answered", true);
-            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            if (QAbstractButton* replace = box->button(QMessageBox::Yes)) {
-                replace->click();  // the file dialog's question: replace the file there
-                return;
-            }
-            message = box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    reader.start();
-    trigger();
-    return message;
-}
-
 // The disk, with the program's data and settings folders on it for the test's time.
 class FullDiskTest : public ::testing::Test {
 protected:
@@ -146,7 +107,7 @@ TEST_P(PlanSaveTest, KeepsTheOldFileAndThePlanModified) {
     const QByteArray before = fileContents(target);
     const QStringList entries = disk.entries();
     disk.fill();
-    const QString message = answerDialogs(
+    const QString message = answerFileDialogs(
         target, [&] { child<QAction>(log, QString::fromLatin1(c.entry))->trigger(); });
     EXPECT_EQ(message, QStringLiteral("Could not save %1: no space left on the disk.").arg(c.file));
     EXPECT_EQ(fileContents(target), before);
@@ -157,8 +118,8 @@ TEST_P(PlanSaveTest, KeepsTheOldFileAndThePlanModified) {
     EXPECT_TRUE(log->filePath().endsWith(QStringLiteral("trip.aerolume-plan")));
     disk.empty();
     // With room again the same command succeeds.
-    EXPECT_EQ(answerDialogs(target,
-                            [&] { child<QAction>(log, QString::fromLatin1(c.entry))->trigger(); }),
+    EXPECT_EQ(answerFileDialogs(
+                  target, [&] { child<QAction>(log, QString::fromLatin1(c.entry))->trigger(); }),
               QString());
     EXPECT_NE(fileContents(target), before);
     EXPECT_EQ(log->isWindowModified(), !c.savesThePlan);
@@ -278,7 +239,7 @@ protected:
         ASSERT_NE(window, nullptr);
         if (name == QLatin1String("NavLog")) {
             // The folder of a file chosen in the Export CSV dialog is remembered.
-            answerDialogs(disk.filePath(QStringLiteral("x.csv")), [window] {
+            answerFileDialogs(disk.filePath(QStringLiteral("x.csv")), [window] {
                 child<QAction>(window, QStringLiteral("mnuExportCsv"))->trigger();
             });
         } else if (name == QLatin1String("Airport")) {

@@ -7,6 +7,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -52,6 +55,48 @@ BeepCounter::BeepCounter() : m_start(platform::beepCount()) {}
 
 int BeepCounter::count() const {
     return static_cast<int>(platform::beepCount() - m_start);
+}
+
+QString answerFileDialogs(const QString& file, const std::function<void()>& trigger,
+                          QString* note) {
+    QString message;
+    QTimer reader;
+    reader.setInterval(10);
+    QObject::connect(&reader, &QTimer::timeout, &reader, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (dialog->property("answered").toBool()) {
+                return;  // its accept is on its way
+            }
+            // Typed into its name field as a pilot would. The dialog reads its folder in
+            // the background and may then put the name it suggested back: accepted only
+            // when its field held ours from one tick to the next, after this tick (a
+            // question it asks, replace the file?, is answered by a later one).
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name == nullptr || name->text() != file) {
+                if (name != nullptr) {
+                    name->setText(file);
+                }
+                return;
+            }
+            if (auto* shown = dialog->findChild<QLabel*>(QStringLiteral("lblFileNote"));
+                note != nullptr && shown != nullptr) {
+                *note = shown->text();
+            }
+            dialog->setProperty("answered", true);
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (QAbstractButton* replace = box->button(QMessageBox::Yes)) {
+                replace->click();  // the file dialog's question: replace the file there
+                return;
+            }
+            message = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    reader.start();
+    trigger();
+    return message;
 }
 
 MessageBoxSeen captureMessageBox(const std::function<void()>& trigger) {

@@ -77,6 +77,12 @@ struct MessageBoxSeen {
 // Runs `trigger`, which is expected to open a modal message box; reads the box and
 // presses its OK button.
 MessageBoxSeen captureMessageBox(const std::function<void()>& trigger);
+// Runs `trigger`; chooses `file` in the file dialog it opens, if any, typed into its name
+// field, and reads the message box that follows (pressing OK; a question whether to
+// replace the file is answered Yes). Returns the box's text, "" when none came; `note`
+// receives the dialog's note below its fields (DocumentCommands::askFile), if any.
+QString answerFileDialogs(const QString& file, const std::function<void()>& trigger,
+                          QString* note = nullptr);
 
 // A registry holding the launcher and the given windows, whose Exit is recorded
 // instead of ending the test program. Shows the launcher.
