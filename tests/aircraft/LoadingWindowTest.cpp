@@ -375,7 +375,7 @@ TEST_F(LoadingWindowTest, ADamagedFileIsListedWithItsReasonAndKept) {
     EXPECT_EQ(combo->currentText(), QStringLiteral("broken.aerolume-aircraft (damaged)"));
     EXPECT_EQ(
         text("ErrorLbl"),
-        "This aircraft file cannot be read, version: 7 is newer than this program reads (1).");
+        "This aircraft file cannot be read, version: 7 is newer than this program reads (2).");
     EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("txtStation1")), nullptr);
     closeWindow(window, CloseBy::CloseBox);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -605,6 +605,31 @@ TEST_F(LoadingWindowTest, WithoutAircraftTheWindowSaysHowToMakeOne) {
     EXPECT_TRUE(errorShown());
 }
 
+// The climb's three figures, and the descent's, are given together or not at all.
+TEST(AircraftEditorClimbTest, TakesAllThreeFiguresOrNone) {
+    aircraft::AircraftEditor editor(aircraft::test::circularAircraft());
+    showAndActivate(&editor);
+    QPushButton* ok =
+        child<QDialogButtonBox>(&editor, QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok);
+    const auto fault = [&] {
+        return child<QLabel>(&editor, QStringLiteral("lblEditorError"))->text().toStdString();
+    };
+    typeFields(&editor, {"txtClimbRate", "txtClimbTas"}, {"700", "75"});
+    click(ok);
+    EXPECT_EQ(fault(),
+              "Climb rate (ft/min), climb TAS (kt) and climb fuel flow (per hour) go "
+              "together: fill in all three or none.");
+    typeFields(&editor, {"txtClimbFuelFlow", "txtDescentTas"}, {"11.5", "1oo"});
+    click(ok);
+    EXPECT_EQ(fault(), "Descent TAS (kt) must be a number or left empty.");
+    typeFields(&editor, {"txtDescentRate", "txtDescentTas", "txtDescentFuelFlow"},
+               {"500", "120", "6"});
+    click(ok);
+    EXPECT_FALSE(editor.isVisible()) << fault();
+    EXPECT_EQ(editor.aircraft().climb, (aircraft::ClimbPerformance{700, 75, 11.5}));
+    EXPECT_EQ(editor.aircraft().descent, (aircraft::ClimbPerformance{500, 120, 6}));
+}
+
 // The editor says what is wrong in its own captions, as sentences, and stays open.
 struct EditorFault {
     const char* what;
@@ -668,6 +693,27 @@ INSTANTIATE_TEST_SUITE_P(
                     "The arm of station 1 is 250.000001 m; it must be from -250 to 250 m."},
         EditorFault{"a cruise speed too fast", [](aircraft::Aircraft& a) { a.cruiseTas = 1000.5; },
                     "Cruise TAS is 1000.5 kt; it must be from 0 to 1000 kt."},
+        EditorFault{"a climb rate of 0",
+                    [](aircraft::Aircraft& a) {
+                        a.climb = aircraft::ClimbPerformance{0, 75, 11};
+                    },
+                    "Climb rate is 0 ft/min; it must be from 1 to 10000 ft/min."},
+        EditorFault{"a climb fuel flow below 0",
+                    [](aircraft::Aircraft& a) {
+                        a.climb = aircraft::ClimbPerformance{700, 75, -1};
+                    },
+                    "Climb fuel flow is -1 US gal/h; it must be from 0 to 10000 US gal/h."},
+        EditorFault{"a descent rate too high",
+                    [](aircraft::Aircraft& a) {
+                        a.descent = aircraft::ClimbPerformance{10001, 100, 6};
+                    },
+                    "Descent rate is 10001 ft/min; it must be from 1 to 10000 ft/min."},
+        EditorFault{"a descent too fast",
+                    [](aircraft::Aircraft& a) {
+                        a.units = aircraft::Units::KilogramMillimetre;
+                        a.descent = aircraft::ClimbPerformance{500, 1000.5, 6};
+                    },
+                    "Descent TAS is 1000.5 kt; it must be from 1 to 1000 kt."},
         EditorFault{"a station's name of 101 characters",
                     [](aircraft::Aircraft& a) { a.stations[0].name = std::string(101, 'x'); },
                     "The name of station 1 has 101 characters, more than the 100 a name may "
