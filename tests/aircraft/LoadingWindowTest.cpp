@@ -35,11 +35,7 @@ const char* const kChain[] = {"txtStation1", "txtStation2", "txtStation3", "txtS
 
 class LoadingWindowTest : public MenuWindowTest<LoadingWindow> {
 protected:
-    // Beside the window, a stand-in for the navigation log.
-    LoadingWindowTest()
-        : MenuWindowTest(
-              "Loading", "menuLoading", kResults,
-              {{QStringLiteral("NavLog"), [](WindowRegistry&) { return new QWidget; }}}) {}
+    LoadingWindowTest() : MenuWindowTest("Loading", "menuLoading", kResults) {}
 
     void SetUp() override {
         QDir(AircraftStore::defaultFolder()).removeRecursively();
@@ -208,61 +204,15 @@ TEST_F(LoadingWindowTest, FuelByWeightGivesTheSameLoading) {
     EXPECT_EQ(text("lblTaxiUnit"), "lb");
 }
 
-TEST_F(LoadingWindowTest, TripFuelComesFromTheOpenNavigationLog) {
+// Opened from the launcher, no navigation log is there to give the trip fuel: the window
+// says where it comes from (LoadingForFlightTest.cpp has the window opened from the log).
+TEST_F(LoadingWindowTest, FromNavigationLogSaysToOpenTheWindowFromTheLog) {
     load({"17", "340", "", "", "40", "", ""});
     click(button("cmdFromNavLog"));
-    EXPECT_EQ(text("ErrorLbl"), "Open the navigation log first, it gives the trip fuel.");
-    QWidget* log = program->registry().show(QStringLiteral("NavLog"));
-    showAndActivate(window);
-    click(button("cmdFromNavLog"));
-    EXPECT_EQ(text("ErrorLbl"), "The navigation log has no trip fuel yet.");
-    const struct {
-        double trip;
-        const char* unit;
-        bool byWeight;
-        const char* burn;
-    } cases[] = {{60, "L", false, "15.9"},
-                 {15, "USgal", false, "15.0"},
-                 {90, "lb", true, "90.0"},
-                 {40.8233133, "kg", true, "90.0"}};
-    for (const auto& c : cases) {
-        log->setProperty("tripFuel", c.trip);
-        log->setProperty("fuelUnit", QString::fromLatin1(c.unit));
-        if (c.byWeight) {
-            click(option("optWeight"));
-            field("txtFuel1")->setText(QStringLiteral("240"));
-        }
-        click(button("cmdFromNavLog"));
-        EXPECT_EQ(text("txtBurn1"), c.burn) << c.unit;
-        EXPECT_TRUE(resultsShown()) << c.unit;
-    }
-    log->setProperty("fuelUnit", QStringLiteral("t"));
-    click(button("cmdFromNavLog"));
     EXPECT_EQ(text("ErrorLbl"),
-              "The navigation log gives its fuel in a unit this window does not know.");
-}
-
-TEST_F(LoadingWindowTest, TripFuelIsSplitInProportionToTheTakeoffFuel) {
-    aircraft::Aircraft twin = aircraft::test::circularAircraft();
-    twin.name = "Twin tanks";
-    twin.tanks = {{"Left", 22, 20, aircraft::FuelType::AvGas, 0},
-                  {"Right", 22, 20, aircraft::FuelType::AvGas, 0}};
-    QString error;
-    ASSERT_TRUE(AircraftStore().save(twin, {}, &error));
-    reopenLoading(CloseBy::Button);
-    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
-    ASSERT_EQ(combo->count(), 2);
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Down);
-    ASSERT_EQ(combo->currentText(), QStringLiteral("Twin tanks (N43131)"));
-    QWidget* log = program->registry().show(QStringLiteral("NavLog"));
-    log->setProperty("tripFuel", 12);
-    log->setProperty("fuelUnit", QStringLiteral("USgal"));
-    showAndActivate(window);
-    typeFields(window, {"txtFuel1", "txtFuel2"}, {"20", "10"});
-    click(button("cmdFromNavLog"));
-    EXPECT_EQ(text("txtBurn1"), "8.0");
-    EXPECT_EQ(text("txtBurn2"), "4.0");
+              "Open this window from the navigation log (Loading for This "
+              "Flight in its Edit menu) to take the plan's trip fuel.");
+    EXPECT_EQ(text("txtBurn1"), "");
 }
 
 // Where the graph draws a point, and whether the drawn outline lies on both sides of it
