@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <array>
 #include <cmath>
 
@@ -147,6 +148,9 @@ AircraftEditor::AircraftEditor(const Aircraft& aircraft, QWidget* parent)
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &AircraftEditor::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &AircraftEditor::reject);
     updatePreview();
+    // Within the screen, less a window frame and title bar: the tables give up rows
+    // (and scroll) first.
+    resize(sizeHint().boundedTo(screen()->availableGeometry().size() - QSize(16, 48)));
 }
 
 AircraftEditor::~AircraftEditor() = default;
