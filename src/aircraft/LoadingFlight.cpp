@@ -56,6 +56,10 @@ bool LoadingWindow::showFlight(const QString& path, double takeoff, double trip,
         fail(tr("The plan's aircraft is no longer in the aircraft folder."));
         return false;
     }
+    if (a->tanks.empty()) {
+        fail(tr("This aircraft has no fuel tanks to take the plan's fuel."));
+        return true;
+    }
     // The fuel as the plan gives it: by weight for a weight, by volume for a volume.
     (isWeight(unit) ? m_ui->optWeight : m_ui->optVolume)->setChecked(true);
     const FlightFuel fuel = splitFlightFuel(*a, takeoff, trip, unit);
@@ -89,8 +93,8 @@ void LoadingWindow::cmdFromNavLog_Click() {
     QWidget* log = registry().openerOf(this);
     if (log == nullptr || log != registry().window(QStringLiteral("NavLog"))) {
         fail(
-            tr("Open this window from the navigation log (Loading for This Flight in its Edit "
-               "menu) to take the plan's trip fuel."));
+            tr("Open this window from the navigation log's Edit menu, Loading for This Flight, "
+               "to take the plan's trip fuel."));
         return;
     }
     const QVariant trip = log->property("tripFuel");

@@ -210,8 +210,8 @@ TEST_F(LoadingWindowTest, FromNavigationLogSaysToOpenTheWindowFromTheLog) {
     load({"17", "340", "", "", "40", "", ""});
     click(button("cmdFromNavLog"));
     EXPECT_EQ(text("ErrorLbl"),
-              "Open this window from the navigation log (Loading for This "
-              "Flight in its Edit menu) to take the plan's trip fuel.");
+              "Open this window from the navigation log's Edit menu, Loading for This Flight, "
+              "to take the plan's trip fuel.");
     EXPECT_EQ(text("txtBurn1"), "");
 }
 
