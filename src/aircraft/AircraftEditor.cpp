@@ -4,8 +4,11 @@
 #include <QComboBox>
 #include <QHash>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <array>
 #include <cmath>
 
 #include "AircraftFile.h"
@@ -104,6 +107,13 @@ AircraftEditor::AircraftEditor(const Aircraft& aircraft, QWidget* parent)
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         table->setAccessibleName(table->parentWidget()->property("title").toString());
     }
+    // The climb's figures one after the other, then the descent's.
+    setTabOrder(m_ui->txtFuelFlow, m_ui->txtClimbRate);
+    setTabOrder(m_ui->txtClimbRate, m_ui->txtClimbTas);
+    setTabOrder(m_ui->txtClimbTas, m_ui->txtClimbFuelFlow);
+    setTabOrder(m_ui->txtClimbFuelFlow, m_ui->txtDescentRate);
+    setTabOrder(m_ui->txtDescentRate, m_ui->txtDescentTas);
+    setTabOrder(m_ui->txtDescentTas, m_ui->txtDescentFuelFlow);
     styleMessageLabel(m_ui->lblEditorError);
     m_ui->lblEditorError->hide();
     fill(aircraft);
@@ -138,6 +148,9 @@ AircraftEditor::AircraftEditor(const Aircraft& aircraft, QWidget* parent)
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &AircraftEditor::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &AircraftEditor::reject);
     updatePreview();
+    // Within the screen, less a window frame and title bar: the tables give up rows
+    // (and scroll) first.
+    resize(sizeHint().boundedTo(screen()->availableGeometry().size() - QSize(16, 48)));
 }
 
 AircraftEditor::~AircraftEditor() = default;
@@ -180,6 +193,13 @@ void AircraftEditor::fill(const Aircraft& a) {
     m_ui->txtMacLength->setText(optionalNumber(a.macLength));
     m_ui->txtCruiseTas->setText(optionalNumber(a.cruiseTas));
     m_ui->txtFuelFlow->setText(optionalNumber(a.fuelFlow));
+    for (const auto& [performance, fields] : {std::pair{&a.climb, performanceFields(true)},
+                                              std::pair{&a.descent, performanceFields(false)}}) {
+        const auto& p = *performance;
+        fields[0]->setText(p ? number(p->rate) : QString());
+        fields[1]->setText(p ? number(p->trueAirspeed) : QString());
+        fields[2]->setText(p ? number(p->fuelFlow) : QString());
+    }
     for (const Station& s : a.stations) {
         const int row = m_ui->tblStations->rowCount();
         m_ui->tblStations->insertRow(row);
@@ -243,6 +263,11 @@ std::optional<Aircraft> AircraftEditor::read(QString* fault) const {
             return std::nullopt;
         }
         *o.value = *value;
+    }
+    for (const bool climb : {true, false}) {
+        if (!readPerformance(climb, climb ? &a.climb : &a.descent, fault)) {
+            return std::nullopt;
+        }
     }
     for (int row = 0; row < m_ui->tblStations->rowCount(); ++row) {
         const auto arm = parse(cell(m_ui->tblStations, row, 1));
@@ -312,7 +337,13 @@ QString AircraftEditor::sentence(const ProfileError& error) const {
         {QStringLiteral("lemac"), m_ui->lblLemac},
         {QStringLiteral("macLength"), m_ui->lblMacLength},
         {QStringLiteral("cruiseTas"), m_ui->lblCruiseTas},
-        {QStringLiteral("fuelFlow"), m_ui->lblFuelFlow}};
+        {QStringLiteral("fuelFlow"), m_ui->lblFuelFlow},
+        {QStringLiteral("climb.rate"), m_ui->lblClimbRate},
+        {QStringLiteral("climb.trueAirspeed"), m_ui->lblClimbTas},
+        {QStringLiteral("climb.fuelFlow"), m_ui->lblClimbFuelFlow},
+        {QStringLiteral("descent.rate"), m_ui->lblDescentRate},
+        {QStringLiteral("descent.trueAirspeed"), m_ui->lblDescentTas},
+        {QStringLiteral("descent.fuelFlow"), m_ui->lblDescentFuelFlow}};
     QString subject = key;
     static const QRegularExpression indexed(QStringLiteral(
         "^(stations|tanks|envelope|utilityEnvelope)(?:\\[(\\d+)\\](?:\\.(\\w+))?)?$"));
@@ -379,6 +410,48 @@ QString AircraftEditor::sentence(const ProfileError& error) const {
         return tr(pattern).arg(subject);
     }
     return tr("%1 %2.").arg(subject, reason);
+}
+
+std::array<QLineEdit*, 3> AircraftEditor::performanceFields(bool climb) const {
+    if (climb) {
+        return {m_ui->txtClimbRate, m_ui->txtClimbTas, m_ui->txtClimbFuelFlow};
+    }
+    return {m_ui->txtDescentRate, m_ui->txtDescentTas, m_ui->txtDescentFuelFlow};
+}
+
+bool AircraftEditor::readPerformance(bool climb, std::optional<ClimbPerformance>* performance,
+                                     QString* fault) const {
+    const std::array<QLineEdit*, 3> fields = performanceFields(climb);
+    const std::array<const QLabel*, 3> captions =
+        climb ? std::array<const QLabel*, 3>{m_ui->lblClimbRate, m_ui->lblClimbTas,
+                                             m_ui->lblClimbFuelFlow}
+              : std::array<const QLabel*, 3>{m_ui->lblDescentRate, m_ui->lblDescentTas,
+                                             m_ui->lblDescentFuelFlow};
+    std::array<std::optional<double>, 3> values;
+    int filled = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i]->text().trimmed().isEmpty()) {
+            continue;
+        }
+        values[i] = parse(fields[i]->text());
+        if (!values[i]) {
+            *fault = tr("%1 must be a number or left empty.").arg(captionOf(captions[i]));
+            return false;
+        }
+        ++filled;
+    }
+    if (filled == 0) {
+        performance->reset();
+        return true;
+    }
+    if (filled < 3) {
+        *fault = tr("%1, %2 and %3 go together: fill in all three or none.")
+                     .arg(captionOf(captions[0]), inSentence(captionOf(captions[1])),
+                          inSentence(captionOf(captions[2])));
+        return false;
+    }
+    *performance = ClimbPerformance{*values[0], *values[1], *values[2]};
+    return true;
 }
 
 void AircraftEditor::updatePreview() {

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <memory>
 #include <optional>
 
 #include "AircraftProfile.h"
 
+class QLineEdit;
 class QTableWidget;
 
 namespace Ui {
@@ -35,6 +37,12 @@ private:
     void fill(const Aircraft& aircraft);
     // Reads the dialog into an aircraft; the first fault as a message when it cannot.
     std::optional<Aircraft> read(QString* fault) const;
+    // The climb's (or the descent's) rate, TAS and fuel flow fields.
+    std::array<QLineEdit*, 3> performanceFields(bool climb) const;
+    // Reads the climb's or the descent's three fields: all empty is none; some empty, or
+    // one that is not a number, is a fault.
+    bool readPerformance(bool climb, std::optional<ClimbPerformance>* performance,
+                         QString* fault) const;
     // What checkAircraft() found, as a sentence in the form's own captions.
     QString sentence(const ProfileError& error) const;
     // Draws the envelopes from the rows that read so far.

@@ -7,6 +7,7 @@
 #include <QJsonParseError>
 #include <QList>
 #include <QStringList>
+#include <cmath>
 #include <stdexcept>
 
 #include "common/FormatMask.h"
@@ -115,6 +116,17 @@ Envelope readEnvelope(const QJsonObject& root, const char* key) {
     return envelope;
 }
 
+// A climb or a descent: an object of rate, true airspeed and fuel flow, or none.
+std::optional<ClimbPerformance> readPerformance(const QJsonObject& root, const char* key) {
+    if (!root.contains(QLatin1String(key)) || root.value(QLatin1String(key)).isNull()) {
+        return std::nullopt;
+    }
+    const QString here = QString::fromLatin1(key);
+    const QJsonObject o = object(root.value(QLatin1String(key)), here);
+    return ClimbPerformance{number(o, here, "rate"), number(o, here, "trueAirspeed"),
+                            number(o, here, "fuelFlow")};
+}
+
 Aircraft readObject(const QJsonObject& root) {
     if (text(root, {}, "format", true) != QLatin1String(kFileFormat)) {
         throw Fault(
@@ -128,9 +140,11 @@ Aircraft readObject(const QJsonObject& root) {
                         .arg(exact(version))
                         .arg(kFileVersion));
     }
-    if (version != kFileVersion) {
-        throw Fault(QStringLiteral("version"),
-                    QStringLiteral("%1 is not %2").arg(exact(version)).arg(kFileVersion));
+    if (version < kOldestFileVersion || version != std::floor(version)) {
+        throw Fault(QStringLiteral("version"), QStringLiteral("%1 is not a version from %2 to %3")
+                                                   .arg(exact(version))
+                                                   .arg(kOldestFileVersion)
+                                                   .arg(kFileVersion));
     }
     Aircraft a;
     a.name = text(root, {}, "name", true).toStdString();
@@ -175,6 +189,9 @@ Aircraft readObject(const QJsonObject& root) {
     a.macLength = optionalNumber(root, {}, "macLength");
     a.cruiseTas = optionalNumber(root, {}, "cruiseTas");
     a.fuelFlow = optionalNumber(root, {}, "fuelFlow");
+    // Version 1 had no climb nor descent; its files are read without them.
+    a.climb = readPerformance(root, "climb");
+    a.descent = readPerformance(root, "descent");
     if (const auto error = checkNames(a)) {
         throw Fault(error->first, error->second);
     }
@@ -298,6 +315,15 @@ QByteArray writeAircraft(const Aircraft& a) {
     for (const auto& o : optional) {
         if (o.value) {
             root.insert(QLatin1String(o.key), *o.value);
+        }
+    }
+    for (const auto& [key, performance] :
+         {std::pair{"climb", &a.climb}, std::pair{"descent", &a.descent}}) {
+        if (*performance) {
+            root.insert(QLatin1String(key),
+                        QJsonObject{{QStringLiteral("rate"), (*performance)->rate},
+                                    {QStringLiteral("trueAirspeed"), (*performance)->trueAirspeed},
+                                    {QStringLiteral("fuelFlow"), (*performance)->fuelFlow}});
         }
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

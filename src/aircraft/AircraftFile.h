@@ -2,7 +2,8 @@
 #pragma once
 
 // The aircraft file: one aircraft as a JSON object with "format": "aerolume-aircraft" and
-// "version": 1 (every key, unit and range in docs/aircraft-format.md). Needs QtCore only.
+// "version": 2 (every key, unit and range in docs/aircraft-format.md); version 1, without
+// the climb and descent, is read as well. Needs QtCore only.
 
 #include <QByteArray>
 #include <QString>
@@ -14,7 +15,8 @@
 namespace aerolume::aircraft {
 
 inline constexpr char kFileFormat[] = "aerolume-aircraft";
-inline constexpr int kFileVersion = 1;
+inline constexpr int kFileVersion = 2;
+inline constexpr int kOldestFileVersion = 1;
 inline constexpr char kFileSuffix[] = "aerolume-aircraft";
 // Larger files are refused unread.
 inline constexpr qint64 kMaxFileBytes = qint64{1024} * 1024;
@@ -35,8 +37,8 @@ struct ReadResult {
 std::optional<std::pair<QString, QString>> checkNames(const Aircraft& aircraft);
 
 // Reads an aircraft file's bytes. Refuses a file larger than kMaxFileBytes, one that is
-// not JSON, not of this format, of a newer version, with a key given twice in one
-// object, a key missing or of the wrong type, a name too long (checkNames()), or whose
+// not JSON, not of this format, of a newer version (or one that never was), with a key given twice
+// in one object, a key missing or of the wrong type, a name too long (checkNames()), or whose
 // figures fail checkAircraft().
 ReadResult readAircraft(const QByteArray& bytes);
 

@@ -9,6 +9,7 @@
 
 #include "Envelope.h"
 #include "common/FormatMask.h"
+#include "planning/PlanCore.h"
 
 namespace aerolume::aircraft {
 namespace {
@@ -240,6 +241,28 @@ std::optional<ProfileError> checkAircraft(const Aircraft& a) {
     if (a.fuelFlow) {
         const std::string flow = std::string(volumeUnit(a.units)) + "/h";
         if (auto e = checkRange(*a.fuelFlow, "fuelFlow", 0, kMaxFuelFlow, flow.c_str())) {
+            return e;
+        }
+    }
+    const std::string flow = std::string(volumeUnit(a.units)) + "/h";
+    for (const auto& [performance, key] :
+         {std::pair{&a.climb, "climb"}, std::pair{&a.descent, "descent"}}) {
+        if (!*performance) {
+            continue;
+        }
+        const ClimbPerformance& p = **performance;
+        const std::string at = std::string(key) + ".";
+        using planning::kAirspeedRange, planning::kClimbRateRange, planning::kFuelFlowRange;
+        if (auto e = checkRange(p.rate, at + "rate", kClimbRateRange.min, kClimbRateRange.max,
+                                "ft/min")) {
+            return e;
+        }
+        if (auto e = checkRange(p.trueAirspeed, at + "trueAirspeed", kAirspeedRange.min,
+                                kAirspeedRange.max, "kt")) {
+            return e;
+        }
+        if (auto e = checkRange(p.fuelFlow, at + "fuelFlow", kFuelFlowRange.min, kFuelFlowRange.max,
+                                flow.c_str())) {
             return e;
         }
     }

@@ -30,6 +30,15 @@ struct Tank {
     double density = 0;  // weight unit per volume unit; used only for FuelType::Other
 };
 
+// A climb's or a descent's performance, as the navigation log flies it.
+struct ClimbPerformance {
+    double rate = 0;          // ft/min, a climb's or a descent's (positive)
+    double trueAirspeed = 0;  // kt
+    double fuelFlow = 0;      // volume unit per hour
+
+    bool operator==(const ClimbPerformance&) const = default;
+};
+
 // A corner of a CG envelope.
 struct EnvelopePoint {
     double weight = 0;  // weight unit
@@ -57,6 +66,9 @@ struct Aircraft {
     std::optional<double> macLength;
     std::optional<double> cruiseTas;  // kt
     std::optional<double> fuelFlow;   // volume unit per hour
+    // Without them the navigation log flies the legs level at cruise.
+    std::optional<ClimbPerformance> climb;
+    std::optional<ClimbPerformance> descent;
 };
 
 // Unit names as results show them: "lb"/"kg", "in"/"mm"/"m", "US gal"/"L".
@@ -118,10 +130,11 @@ inline constexpr double kMaxFuelFlow = 10000;  // volume unit per hour
 
 // Checks an aircraft's figures: every value finite and within profileLimits() (empty
 // weight and maximum weights above 0, other weights, capacities, speeds and flows 0
-// or more), the envelopes each of at least three corners, not crossing themselves and
-// enclosing an area of at least the least spans, the MAC length above 0. The first
-// fault found, or none; a value out of range is named with all its digits ("1e+308 is
-// outside 0 to 2000000 lb").
+// or more; a climb's and a descent's rate, airspeed and fuel flow within the
+// navigation log's ranges: 1 to 10000 ft/min, 1 to 1000 kt, 0 to 10000 per hour), the envelopes
+// each of at least three corners, not crossing themselves and enclosing an area of at least the
+// least spans, the MAC length above 0. The first fault found, or none; a value out of range is
+// named with all its digits ("1e+308 is outside 0 to 2000000 lb").
 std::optional<ProfileError> checkAircraft(const Aircraft& aircraft);
 
 }  // namespace aerolume::aircraft

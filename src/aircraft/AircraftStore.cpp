@@ -175,6 +175,8 @@ QList<AircraftSummary> AircraftStore::list(const QString& folder) {
             s.registration = QString::fromStdString(e.aircraft->registration);
             s.cruiseTasKt = e.aircraft->cruiseTas;
             s.fuelFlow = e.aircraft->fuelFlow;
+            s.climb = e.aircraft->climb;
+            s.descent = e.aircraft->descent;
             s.fuelFlowUnit = e.aircraft->units == Units::PoundInch ? QStringLiteral("USgal")
                                                                    : QStringLiteral("L");
         }

@@ -22,15 +22,17 @@ struct AircraftEntry {
 };
 
 // What another window may take from an aircraft (the navigation log offers the cruise
-// speed and fuel flow as its defaults).
+// speed and fuel flow as its defaults, and flies the climb and descent).
 struct AircraftSummary {
     QString path;
     QString name;
     QString registration;
     std::optional<double> cruiseTasKt;
-    std::optional<double> fuelFlow;  // per hour, in fuelFlowUnit
-    QString fuelFlowUnit;            // "USgal" (lb aircraft) or "L" (kg aircraft)
-    QString damage;                  // non-empty: a damaged file, the fields above empty
+    std::optional<double> fuelFlow;           // per hour, in fuelFlowUnit
+    QString fuelFlowUnit;                     // "USgal" (lb aircraft) or "L" (kg aircraft)
+    std::optional<ClimbPerformance> climb;    // its fuel flow in fuelFlowUnit too
+    std::optional<ClimbPerformance> descent;  // the same
+    QString damage;                           // non-empty: a damaged file, the fields above empty
 };
 
 // The aircraft files of one folder, one aircraft per file, by default

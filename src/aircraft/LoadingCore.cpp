@@ -109,6 +109,34 @@ std::vector<double> splitTripFuel(const Aircraft& aircraft, double trip, FuelUni
     return burn;
 }
 
+double inAircraftUnit(const Aircraft& aircraft, double amount, FuelUnit unit) {
+    const bool metric = aircraft.units != Units::PoundInch;
+    switch (unit) {
+        case FuelUnit::Pound:
+            return metric ? amount * kKilogramsPerPound : amount;
+        case FuelUnit::Kilogram:
+            return metric ? amount : amount / kKilogramsPerPound;
+        case FuelUnit::UsGallon:
+            return metric ? amount * kLitresPerUsGallon : amount;
+        case FuelUnit::Litre:
+            return metric ? amount : amount / kLitresPerUsGallon;
+    }
+    return amount;
+}
+
+FlightFuel splitFlightFuel(const Aircraft& aircraft, double takeoff, double trip, FuelUnit unit) {
+    // Full tanks by weight: the take-off fuel shared as their capacities are, by volume
+    // for a volume (splitTripFuel() weighs each share at its tank's density).
+    std::vector<double> full(aircraft.tanks.size());
+    for (std::size_t i = 0; i < full.size(); ++i) {
+        full[i] = aircraft.tanks[i].capacity * fuelDensity(aircraft.tanks[i], aircraft.units);
+    }
+    FlightFuel fuel;
+    fuel.takeoff = splitTripFuel(aircraft, takeoff, unit, full);
+    fuel.burn = splitTripFuel(aircraft, trip, unit, fuel.takeoff);
+    return fuel;
+}
+
 LoadingResult computeLoading(const Aircraft& aircraft, const LoadingInput& input) {
     LoadingResult result;
     double weight = aircraft.emptyWeight;

@@ -87,6 +87,21 @@ enum class FuelUnit { UsGallon, Litre, Pound, Kilogram };
 std::vector<double> splitTripFuel(const Aircraft& aircraft, double trip, FuelUnit unit,
                                   const std::vector<double>& takeoffFuel);
 
+// An amount of fuel in `unit` in the aircraft's own unit of the same kind: its weight
+// unit for a weight, its volume unit for a volume (converted exactly, as above).
+double inAircraftUnit(const Aircraft& aircraft, double amount, FuelUnit unit);
+
+// A flight's fuel over the tanks, weight unit, one per tank.
+struct FlightFuel {
+    std::vector<double> takeoff;
+    std::vector<double> burn;
+};
+// The take-off fuel `takeoff` (in `unit`) put in the tanks in proportion to their
+// capacities (by volume or by weight, as `unit` is), and the trip's `trip` burned from
+// them as splitTripFuel() does. A tank may be given more than it holds; the loading
+// then finds it over capacity.
+FlightFuel splitFlightFuel(const Aircraft& aircraft, double takeoff, double trip, FuelUnit unit);
+
 // The loading of an aircraft at the ramp, take-off and landing. Weights add up from
 // the empty aircraft, the stations and the tanks; each moment is weight times arm; the
 // CG is moment / weight; % MAC = (CG - LEMAC) / MAC length * 100. Ramp fuel is take-off

@@ -14,22 +14,6 @@
 namespace aerolume::aircraft {
 namespace {
 
-std::optional<FuelUnit> fuelUnitNamed(const QString& name) {
-    if (name == QLatin1String("USgal")) {
-        return FuelUnit::UsGallon;
-    }
-    if (name == QLatin1String("L")) {
-        return FuelUnit::Litre;
-    }
-    if (name == QLatin1String("lb")) {
-        return FuelUnit::Pound;
-    }
-    if (name == QLatin1String("kg")) {
-        return FuelUnit::Kilogram;
-    }
-    return std::nullopt;
-}
-
 // The most of an aircraft's name the aircraft box shows, in average characters.
 constexpr int kNameCharacters = 40;
 
@@ -85,9 +69,11 @@ LoadingWindow::LoadingWindow(WindowRegistry& registry)
              tr("Enter the load at each station and, for each tank, the fuel at take-off and "
                 "the fuel burned in flight, by volume or by weight. A blank field counts as 0; "
                 "no tank can burn more than it held at take-off. The taxi fuel is burned "
-                "before take-off. From Navigation Log takes the trip fuel of the open "
-                "navigation log and burns it from the tanks in proportion to their take-off "
-                "fuel."),
+                "before take-off. Opened from the navigation log (Loading for This Flight in its "
+                "Edit menu), the window takes the plan's aircraft, its fuel at start less the "
+                "taxi fuel as the take-off fuel, shared by the tanks' capacities, and its trip "
+                "fuel as the burn; From Navigation Log takes that trip fuel again and burns it "
+                "from the tanks in proportion to their take-off fuel as they are now."),
              tr("Compute! gives the ramp, take-off and landing weights, moments and CGs, the "
                 "margin to the nearer CG limit and to the nearest weight limit (the maximum "
                 "weight, or the envelope's top or bottom at that CG), and a verdict for each "
@@ -449,53 +435,6 @@ bool LoadingWindow::compute() {
         tr("Take-off: %1. Landing: %2.")
             .arg(m_ui->LblTakeoffVerdict->text(), m_ui->LblLandingVerdict->text()));
     return true;
-}
-
-void LoadingWindow::cmdFromNavLog_Click() {
-    beginRun();
-    if (!selectedIsCurrent()) {
-        return;
-    }
-    const Aircraft* a = selected();
-    if (a == nullptr) {
-        cboAircraft_Change();
-        return;
-    }
-    if (a->tanks.empty()) {
-        fail(tr("This aircraft has no fuel tanks."));
-        return;
-    }
-    QWidget* log = registry().window(QStringLiteral("NavLog"));
-    if (log == nullptr) {
-        fail(tr("Open the navigation log first, it gives the trip fuel."));
-        return;
-    }
-    const QVariant trip = log->property("tripFuel");
-    bool isNumber = false;
-    const double fuel = trip.toDouble(&isNumber);
-    if (!trip.isValid() || !isNumber || !std::isfinite(fuel) || fuel < 0) {
-        fail(tr("The navigation log has no trip fuel yet."));
-        return;
-    }
-    const auto unit = fuelUnitNamed(log->property("fuelUnit").toString());
-    if (!unit) {
-        fail(tr("The navigation log gives its fuel in a unit this window does not know."));
-        return;
-    }
-    const auto takeoff =
-        readFuel(m_fields->takeoffFuel(), tr("Enter a number for the take-off fuel in %1!"));
-    if (!takeoff) {
-        return;
-    }
-    const std::vector<double> burn = splitTripFuel(*a, fuel, *unit, *takeoff);
-    for (qsizetype i = 0; i < m_fields->burn().size(); ++i) {
-        const Tank& tank = a->tanks[static_cast<std::size_t>(i)];
-        const double shown = m_ui->optWeight->isChecked()
-                                 ? burn[static_cast<std::size_t>(i)]
-                                 : burn[static_cast<std::size_t>(i)] / fuelDensity(tank, a->units);
-        m_fields->burn().at(i)->setText(QString::fromStdString(formatFixed(shown, 1)));
-    }
-    compute();
 }
 
 }  // namespace aerolume::aircraft

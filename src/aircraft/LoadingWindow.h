@@ -6,9 +6,10 @@
 // aircraft box; picking an aircraft builds its station and tank rows (LoadingFields.h).
 // Compute! reads the rows and the taxi fuel in the window's order, calls the pure
 // loading core (LoadingCore.h) and writes each point's weight, moment, CG, margin and
-// verdict (LoadingResults.cpp) and the graph. From Navigation Log takes the open log's
-// trip fuel. The aircraft commands New, Edit, Duplicate, Delete, Import and Export, and
-// the PDF of the loading, are in LoadingCommands.cpp.
+// verdict (LoadingResults.cpp) and the graph. The loading of a flight, given by the
+// navigation log that opened the window, and From Navigation Log, which takes that log's
+// trip fuel again, are in LoadingFlight.cpp. The aircraft commands New, Edit, Duplicate, Delete,
+// Import and Export, and the PDF of the loading, are in LoadingCommands.cpp.
 
 #include <QFileSystemWatcher>
 #include <QList>
@@ -54,6 +55,13 @@ public:
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
+    // The loading of a flight from the navigation log: the aircraft of the file at
+    // `path` chosen, `takeoff` shared by its tanks as their capacities are, `trip` burned
+    // from them (splitFlightFuel()) and `taxi` as the taxi fuel, all in `unit`, shown by
+    // weight for a weight and by volume for a volume; then computed. False, with the
+    // window saying why, when the file is not an aircraft the window lists.
+    bool showFlight(const QString& path, double takeoff, double trip, double taxi, FuelUnit unit);
+
     void Command2_Click();
     void cmdFromNavLog_Click();
     void cmdNew_Click();
@@ -89,6 +97,11 @@ private:
     // The take-off fuel or burn of each tank, by weight; nothing when a check failed.
     std::optional<std::vector<double>> readFuel(const QList<QLineEdit*>& fields,
                                                 const QString& message);
+
+    // LoadingFlight.cpp
+    // Writes the fuel (weight unit, one per tank) into the fields, by weight or volume
+    // as the window shows it.
+    void showFuel(const QList<QLineEdit*>& fields, const std::vector<double>& weights);
 
     // LoadingResults.cpp
     void showPoint(const LoadPoint& point, QLabel* weight, QLabel* moment, QLabel* cg, QLabel* mac,

@@ -1,16 +1,87 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The navigation log's menus: File, Edit with the Airport window on a checkpoint and
-// the Use Aircraft list.
+// The navigation log's menus: File, Edit with the Airport window on a checkpoint, the
+// Use Aircraft list and the loading window for this flight.
 #include <QFileInfo>
 #include <QMenuBar>
 #include <algorithm>
 
 #include "NavLogWindow.h"
 #include "aircraft/AircraftStore.h"
+#include "aircraft/LoadingWindow.h"
 #include "airports/AirportWindow.h"
 #include "shell/WindowRegistry.h"
 
 namespace aerolume::planning {
+namespace {
+
+// What the loading window is given for a plan's flight, or why there is none.
+struct FlightLoading {
+    QString refusal;
+    QString path;  // the aircraft's file
+    double takeoff = 0;
+    double trip = 0;
+    double taxi = 0;
+    aircraft::FuelUnit unit = aircraft::FuelUnit::UsGallon;
+};
+
+aircraft::FuelUnit loadingUnit(FuelUnit unit) {
+    switch (unit) {
+        case FuelUnit::UsGallons:
+            return aircraft::FuelUnit::UsGallon;
+        case FuelUnit::Litres:
+            return aircraft::FuelUnit::Litre;
+        case FuelUnit::Pounds:
+            return aircraft::FuelUnit::Pound;
+        case FuelUnit::Kilograms:
+            return aircraft::FuelUnit::Kilogram;
+    }
+    return aircraft::FuelUnit::UsGallon;
+}
+
+FlightLoading flightLoading(const Plan& plan, const PlanResult& result) {
+    FlightLoading loading;
+    const QString name = QString::fromStdString(plan.aircraft);
+    const QString registration = QString::fromStdString(plan.registration);
+    if (name.isEmpty()) {
+        loading.refusal = NavLogWindow::tr(
+            "This plan names no aircraft: choose one under Edit, "
+            "Use Aircraft first.");
+        return loading;
+    }
+    const QString named =
+        registration.isEmpty() ? name : NavLogWindow::tr("%1 (%2)").arg(name, registration);
+    for (const aircraft::AircraftSummary& a : aircraft::AircraftStore::list()) {
+        if (a.damage.isEmpty() && a.name == name && a.registration == registration) {
+            loading.path = a.path;
+            break;
+        }
+    }
+    if (loading.path.isEmpty()) {
+        loading.refusal =
+            NavLogWindow::tr("The plan's aircraft, %1, is not in the aircraft folder.").arg(named);
+        return loading;
+    }
+    if (!result.tripFuel) {
+        loading.refusal = NavLogWindow::tr(
+            "This plan has no trip fuel yet: every leg needs its "
+            "distance and ground speed.");
+        return loading;
+    }
+    const PlanDefaults& d = plan.defaults;
+    if (d.taxiFuel > d.fuelAtStart) {
+        loading.refusal = NavLogWindow::tr(
+            "The taxi fuel is more than the fuel at start: no fuel is left "
+            "for take-off.");
+        return loading;
+    }
+    loading.takeoff = d.fuelAtStart - d.taxiFuel;
+    loading.trip = *result.tripFuel;
+    loading.taxi = d.taxiFuel;
+    loading.unit = loadingUnit(d.fuelUnit);
+    return loading;
+}
+
+}  // namespace
 
 void NavLogWindow::buildMenus() {
     QMenuBar* bar = menuBar();
@@ -71,6 +142,21 @@ void NavLogWindow::buildMenus() {
     aircraft->setObjectName(QStringLiteral("menuAircraft"));
     aircraft->setToolTipsVisible(true);  // the whole of a long name
     connect(aircraft, &QMenu::aboutToShow, this, &NavLogWindow::menuAircraft_Show);
+    // The log hides while the loading window is open and comes back as it was.
+    connect(add(edit, tr("&Loading for This Flight..."), "mnuLoadingForFlight", QKeySequence()),
+            &QAction::triggered, this, [this] {
+                beginRun();
+                const FlightLoading loading = flightLoading(m_model->plan(), m_model->result());
+                if (!loading.refusal.isEmpty()) {
+                    report(loading.refusal);
+                    return;
+                }
+                if (auto* window = qobject_cast<aircraft::LoadingWindow*>(
+                        registry().showFrom(QStringLiteral("Loading"), this))) {
+                    window->showFlight(loading.path, loading.takeoff, loading.trip, loading.taxi,
+                                       loading.unit);
+                }
+            });
 }
 
 void NavLogWindow::mnuAirportInfo_Click() {
@@ -143,12 +229,24 @@ void NavLogWindow::useAircraft(const QString& path) {
         if (a.path != path || !a.cruiseTasKt || !a.fuelFlow) {
             continue;
         }
-        PlanDefaults d = m_model->plan().defaults;
+        Plan after = m_model->plan();
+        PlanDefaults& d = after.defaults;
         d.trueAirspeed = std::clamp(*a.cruiseTasKt, kAirspeedRange.min, kAirspeedRange.max);
         d.fuelFlow = std::clamp(*a.fuelFlow, kFuelFlowRange.min, kFuelFlowRange.max);
         d.fuelUnit = a.fuelFlowUnit == QLatin1String("L") ? FuelUnit::Litres : FuelUnit::UsGallons;
+        after.aircraft = a.name.toStdString();
+        after.registration = a.registration.toStdString();
+        // The profile's figures are within the log's ranges (aircraft::checkAircraft());
+        // an aircraft without them flies the plan level at cruise.
+        const auto figures = [](const std::optional<aircraft::ClimbPerformance>& p) {
+            return p ? std::optional<ClimbFigures>(
+                           ClimbFigures{p->rate, p->trueAirspeed, p->fuelFlow})
+                     : std::nullopt;
+        };
+        after.climb = figures(a.climb);
+        after.descent = figures(a.descent);
         beginRun();
-        m_model->editDefaults(d);
+        m_model->editAircraft(after);
         showPlan();
     }
 }

@@ -74,6 +74,9 @@ public:
     void editDefaults(const PlanDefaults& defaults);
     void editName(const QString& name);
     void editDate(const std::optional<PlanDate>& date);
+    // Gives the plan the aircraft of `after` as one command: its name and registration,
+    // climb and descent, and the plan values it sets (NavLogAircraft.cpp).
+    void editAircraft(const Plan& after);
 
     // Replaces the whole plan without a command (New, Open).
     void resetPlan(const Plan& plan);
@@ -86,6 +89,7 @@ public:
     void putDefaults(const PlanDefaults& defaults);
     void putName(const std::string& name);
     void putDate(const std::optional<PlanDate>& date);
+    void putAircraft(const Plan& plan);
 
 Q_SIGNALS:
     // The plan or its results changed.

@@ -39,6 +39,24 @@ TEST(AircraftFile, WritesAndReadsBackEveryFigure) {
     EXPECT_EQ(read.aircraft->utility[2].arm, 400.1);
 }
 
+TEST(AircraftFile, KeepsTheClimbAndDescentAndReadsTheFirstVersionWithout) {
+    Aircraft a = test::circularAircraft();
+    a.climb = ClimbPerformance{700, 75, 11.5};
+    a.descent = ClimbPerformance{500, 120, 6};
+    const ReadResult read = readAircraft(writeAircraft(a));
+    ASSERT_TRUE(read.aircraft) << read.error.toStdString();
+    EXPECT_EQ(read.aircraft->climb, a.climb);
+    EXPECT_EQ(read.aircraft->descent, a.descent);
+
+    QJsonObject first = sampleJson();
+    first[QStringLiteral("version")] = 1;
+    const ReadResult old = readAircraft(bytesOf(first));
+    ASSERT_TRUE(old.aircraft) << old.error.toStdString();
+    EXPECT_FALSE(old.aircraft->climb);
+    EXPECT_FALSE(old.aircraft->descent);
+    EXPECT_EQ(old.aircraft->cruiseTas, 110);
+}
+
 struct BadFile {
     const char* what;
     std::function<QByteArray()> bytes;
@@ -71,8 +89,46 @@ INSTANTIATE_TEST_SUITE_P(
                 [] { return with([](QJsonObject& o) { o[QStringLiteral("format")] = "plan"; }); },
                 "format: is not \"aerolume-aircraft\": not an aircraft file"},
         BadFile{"newer version",
-                [] { return with([](QJsonObject& o) { o[QStringLiteral("version")] = 2; }); },
-                "version: 2 is newer than this program reads (1)"},
+                [] { return with([](QJsonObject& o) { o[QStringLiteral("version")] = 3; }); },
+                "version: 3 is newer than this program reads (2)"},
+        BadFile{"a version that never was",
+                [] { return with([](QJsonObject& o) { o[QStringLiteral("version")] = 1.5; }); },
+                "version: 1.5 is not a version from 1 to 2"},
+        BadFile{
+            "a climb without its fuel flow",
+            [] {
+                return with([](QJsonObject& o) {
+                    o[QStringLiteral("climb")] = QJsonObject{{"rate", 700}, {"trueAirspeed", 75}};
+                });
+            },
+            "climb.fuelFlow: is missing"},
+        BadFile{"a descent that is a number",
+                [] { return with([](QJsonObject& o) { o[QStringLiteral("descent")] = 500; }); },
+                "descent: must be an object"},
+        BadFile{"a climb rate of 0",
+                [] {
+                    return with([](QJsonObject& o) {
+                        o[QStringLiteral("climb")] =
+                            QJsonObject{{"rate", 0}, {"trueAirspeed", 75}, {"fuelFlow", 11}};
+                    });
+                },
+                "climb.rate: 0 is outside 1 to 10000 ft/min"},
+        BadFile{"a descent airspeed of 1001 kt",
+                [] {
+                    return with([](QJsonObject& o) {
+                        o[QStringLiteral("descent")] =
+                            QJsonObject{{"rate", 500}, {"trueAirspeed", 1001}, {"fuelFlow", 6}};
+                    });
+                },
+                "descent.trueAirspeed: 1001 is outside 1 to 1000 kt"},
+        BadFile{"a negative descent fuel flow",
+                [] {
+                    return with([](QJsonObject& o) {
+                        o[QStringLiteral("descent")] =
+                            QJsonObject{{"rate", 500}, {"trueAirspeed", 100}, {"fuelFlow", -1}};
+                    });
+                },
+                "descent.fuelFlow: -1 is outside 0 to 10000 US gal/h"},
         BadFile{"two envelope points",
                 [] {
                     return with([](QJsonObject& o) {
@@ -139,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"version given twice",
                 [] {
                     return bytesOf(sampleJson())
-                        .replace("\"version\": 1", "\"version\": 99, \"version\": 1");
+                        .replace("\"version\": 2", "\"version\": 99, \"version\": 2");
                 },
                 "version: appears twice (a key may appear once in an object)"},
         BadFile{"a station's arm given twice, once escaped",
@@ -302,12 +358,12 @@ TEST_F(StoreTest, SavesNeverGoOverAFileChangedOrRemovedSinceItWasRead) {
     EXPECT_EQ(error, QStringLiteral("the file was removed since it was read"));
     EXPECT_FALSE(QFileInfo::exists(*path));
     // A file of a newer format version stays as it is.
-    const QByteArray newer = R"({"format": "aerolume-aircraft", "version": 2, "name": "Next"})";
+    const QByteArray newer = R"({"format": "aerolume-aircraft", "version": 3, "name": "Next"})";
     writeRaw("next.aerolume-aircraft", newer);
     EXPECT_FALSE(
         store.save(edited, store.folder() + QStringLiteral("/next.aerolume-aircraft"), &error));
     EXPECT_TRUE(
-        error.startsWith(QStringLiteral("the file there is an aircraft of format version 2")));
+        error.startsWith(QStringLiteral("the file there is an aircraft of format version 3")));
     QFile kept(store.folder() + QStringLiteral("/next.aerolume-aircraft"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), newer);

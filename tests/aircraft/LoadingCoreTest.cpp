@@ -491,5 +491,37 @@ TEST(Fuel, TripFuelFromTheLogIsConvertedAndSplit) {
     EXPECT_NEAR(metric[0], 4.5359237, 1e-12);
 }
 
+// A flight's take-off fuel fills the tanks as their capacities are, its trip burns from
+// them as their take-off fuel is, and the taxi fuel is the same amount in the aircraft's
+// unit of its kind.
+TEST(Fuel, AFlightsFuelIsSharedByCapacityAndBurnedByContents) {
+    Aircraft a = test::circularAircraft();
+    a.tanks = {{"Main", 22, 30, FuelType::AvGas, 0}, {"Aux", 40, 10, FuelType::JetA, 0}};
+    const struct {
+        double takeoff, trip;
+        FuelUnit unit;
+        double main, aux, mainBurn;  // lb
+    } cases[] = {
+        // 40 US gal fill both tanks: 30 gal of AvGas, 10 of Jet A; 8 gal burn as 6 and 2.
+        {40, 8, FuelUnit::UsGallon, 180, 67, 36},
+        // 100 L over 30 and 10 US gal: three quarters in the main tank.
+        {100, 0, FuelUnit::Litre, 75 / 3.785411784 * 6, 25 / 3.785411784 * 6.7, 0},
+        // 247 lb over the full tanks' 180 lb and 67 lb; 24.7 lb burned as they hold it.
+        {247, 24.7, FuelUnit::Pound, 180, 67, 18},
+    };
+    for (const auto& c : cases) {
+        const FlightFuel f = splitFlightFuel(a, c.takeoff, c.trip, c.unit);
+        ASSERT_EQ(f.takeoff.size(), 2u);
+        EXPECT_NEAR(f.takeoff[0], c.main, 1e-9) << c.takeoff;
+        EXPECT_NEAR(f.takeoff[1], c.aux, 1e-9) << c.takeoff;
+        EXPECT_NEAR(f.burn[0], c.mainBurn, 1e-9) << c.takeoff;
+    }
+    EXPECT_NEAR(inAircraftUnit(a, 2, FuelUnit::Litre), 2 / 3.785411784, 1e-12);
+    EXPECT_NEAR(inAircraftUnit(a, 1, FuelUnit::Kilogram), 1 / 0.45359237, 1e-12);
+    a.units = Units::KilogramMillimetre;
+    EXPECT_NEAR(inAircraftUnit(a, 1, FuelUnit::UsGallon), 3.785411784, 1e-12);
+    EXPECT_NEAR(inAircraftUnit(a, 10, FuelUnit::Pound), 4.5359237, 1e-12);
+}
+
 }  // namespace
 }  // namespace aerolume::aircraft

@@ -35,11 +35,7 @@ const char* const kChain[] = {"txtStation1", "txtStation2", "txtStation3", "txtS
 
 class LoadingWindowTest : public MenuWindowTest<LoadingWindow> {
 protected:
-    // Beside the window, a stand-in for the navigation log.
-    LoadingWindowTest()
-        : MenuWindowTest(
-              "Loading", "menuLoading", kResults,
-              {{QStringLiteral("NavLog"), [](WindowRegistry&) { return new QWidget; }}}) {}
+    LoadingWindowTest() : MenuWindowTest("Loading", "menuLoading", kResults) {}
 
     void SetUp() override {
         QDir(AircraftStore::defaultFolder()).removeRecursively();
@@ -208,61 +204,15 @@ TEST_F(LoadingWindowTest, FuelByWeightGivesTheSameLoading) {
     EXPECT_EQ(text("lblTaxiUnit"), "lb");
 }
 
-TEST_F(LoadingWindowTest, TripFuelComesFromTheOpenNavigationLog) {
+// Opened from the launcher, no navigation log is there to give the trip fuel: the window
+// says where it comes from (LoadingForFlightTest.cpp has the window opened from the log).
+TEST_F(LoadingWindowTest, FromNavigationLogSaysToOpenTheWindowFromTheLog) {
     load({"17", "340", "", "", "40", "", ""});
     click(button("cmdFromNavLog"));
-    EXPECT_EQ(text("ErrorLbl"), "Open the navigation log first, it gives the trip fuel.");
-    QWidget* log = program->registry().show(QStringLiteral("NavLog"));
-    showAndActivate(window);
-    click(button("cmdFromNavLog"));
-    EXPECT_EQ(text("ErrorLbl"), "The navigation log has no trip fuel yet.");
-    const struct {
-        double trip;
-        const char* unit;
-        bool byWeight;
-        const char* burn;
-    } cases[] = {{60, "L", false, "15.9"},
-                 {15, "USgal", false, "15.0"},
-                 {90, "lb", true, "90.0"},
-                 {40.8233133, "kg", true, "90.0"}};
-    for (const auto& c : cases) {
-        log->setProperty("tripFuel", c.trip);
-        log->setProperty("fuelUnit", QString::fromLatin1(c.unit));
-        if (c.byWeight) {
-            click(option("optWeight"));
-            field("txtFuel1")->setText(QStringLiteral("240"));
-        }
-        click(button("cmdFromNavLog"));
-        EXPECT_EQ(text("txtBurn1"), c.burn) << c.unit;
-        EXPECT_TRUE(resultsShown()) << c.unit;
-    }
-    log->setProperty("fuelUnit", QStringLiteral("t"));
-    click(button("cmdFromNavLog"));
     EXPECT_EQ(text("ErrorLbl"),
-              "The navigation log gives its fuel in a unit this window does not know.");
-}
-
-TEST_F(LoadingWindowTest, TripFuelIsSplitInProportionToTheTakeoffFuel) {
-    aircraft::Aircraft twin = aircraft::test::circularAircraft();
-    twin.name = "Twin tanks";
-    twin.tanks = {{"Left", 22, 20, aircraft::FuelType::AvGas, 0},
-                  {"Right", 22, 20, aircraft::FuelType::AvGas, 0}};
-    QString error;
-    ASSERT_TRUE(AircraftStore().save(twin, {}, &error));
-    reopenLoading(CloseBy::Button);
-    auto* combo = child<QComboBox>(window, QStringLiteral("cboAircraft"));
-    ASSERT_EQ(combo->count(), 2);
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Down);
-    ASSERT_EQ(combo->currentText(), QStringLiteral("Twin tanks (N43131)"));
-    QWidget* log = program->registry().show(QStringLiteral("NavLog"));
-    log->setProperty("tripFuel", 12);
-    log->setProperty("fuelUnit", QStringLiteral("USgal"));
-    showAndActivate(window);
-    typeFields(window, {"txtFuel1", "txtFuel2"}, {"20", "10"});
-    click(button("cmdFromNavLog"));
-    EXPECT_EQ(text("txtBurn1"), "8.0");
-    EXPECT_EQ(text("txtBurn2"), "4.0");
+              "Open this window from the navigation log's Edit menu, Loading for This Flight, "
+              "to take the plan's trip fuel.");
+    EXPECT_EQ(text("txtBurn1"), "");
 }
 
 // Where the graph draws a point, and whether the drawn outline lies on both sides of it
@@ -375,7 +325,7 @@ TEST_F(LoadingWindowTest, ADamagedFileIsListedWithItsReasonAndKept) {
     EXPECT_EQ(combo->currentText(), QStringLiteral("broken.aerolume-aircraft (damaged)"));
     EXPECT_EQ(
         text("ErrorLbl"),
-        "This aircraft file cannot be read, version: 7 is newer than this program reads (1).");
+        "This aircraft file cannot be read, version: 7 is newer than this program reads (2).");
     EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("txtStation1")), nullptr);
     closeWindow(window, CloseBy::CloseBox);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -605,6 +555,31 @@ TEST_F(LoadingWindowTest, WithoutAircraftTheWindowSaysHowToMakeOne) {
     EXPECT_TRUE(errorShown());
 }
 
+// The climb's three figures, and the descent's, are given together or not at all.
+TEST(AircraftEditorClimbTest, TakesAllThreeFiguresOrNone) {
+    aircraft::AircraftEditor editor(aircraft::test::circularAircraft());
+    showAndActivate(&editor);
+    QPushButton* ok =
+        child<QDialogButtonBox>(&editor, QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok);
+    const auto fault = [&] {
+        return child<QLabel>(&editor, QStringLiteral("lblEditorError"))->text().toStdString();
+    };
+    typeFields(&editor, {"txtClimbRate", "txtClimbTas"}, {"700", "75"});
+    click(ok);
+    EXPECT_EQ(fault(),
+              "Climb rate (ft/min), climb TAS (kt) and climb fuel flow (per hour) go "
+              "together: fill in all three or none.");
+    typeFields(&editor, {"txtClimbFuelFlow", "txtDescentTas"}, {"11.5", "1oo"});
+    click(ok);
+    EXPECT_EQ(fault(), "Descent TAS (kt) must be a number or left empty.");
+    typeFields(&editor, {"txtDescentRate", "txtDescentTas", "txtDescentFuelFlow"},
+               {"500", "120", "6"});
+    click(ok);
+    EXPECT_FALSE(editor.isVisible()) << fault();
+    EXPECT_EQ(editor.aircraft().climb, (aircraft::ClimbPerformance{700, 75, 11.5}));
+    EXPECT_EQ(editor.aircraft().descent, (aircraft::ClimbPerformance{500, 120, 6}));
+}
+
 // The editor says what is wrong in its own captions, as sentences, and stays open.
 struct EditorFault {
     const char* what;
@@ -668,6 +643,27 @@ INSTANTIATE_TEST_SUITE_P(
                     "The arm of station 1 is 250.000001 m; it must be from -250 to 250 m."},
         EditorFault{"a cruise speed too fast", [](aircraft::Aircraft& a) { a.cruiseTas = 1000.5; },
                     "Cruise TAS is 1000.5 kt; it must be from 0 to 1000 kt."},
+        EditorFault{"a climb rate of 0",
+                    [](aircraft::Aircraft& a) {
+                        a.climb = aircraft::ClimbPerformance{0, 75, 11};
+                    },
+                    "Climb rate is 0 ft/min; it must be from 1 to 10000 ft/min."},
+        EditorFault{"a climb fuel flow below 0",
+                    [](aircraft::Aircraft& a) {
+                        a.climb = aircraft::ClimbPerformance{700, 75, -1};
+                    },
+                    "Climb fuel flow is -1 US gal/h; it must be from 0 to 10000 US gal/h."},
+        EditorFault{"a descent rate too high",
+                    [](aircraft::Aircraft& a) {
+                        a.descent = aircraft::ClimbPerformance{10001, 100, 6};
+                    },
+                    "Descent rate is 10001 ft/min; it must be from 1 to 10000 ft/min."},
+        EditorFault{"a descent too fast",
+                    [](aircraft::Aircraft& a) {
+                        a.units = aircraft::Units::KilogramMillimetre;
+                        a.descent = aircraft::ClimbPerformance{500, 1000.5, 6};
+                    },
+                    "Descent TAS is 1000.5 kt; it must be from 1 to 1000 kt."},
         EditorFault{"a station's name of 101 characters",
                     [](aircraft::Aircraft& a) { a.stations[0].name = std::string(101, 'x'); },
                     "The name of station 1 has 101 characters, more than the 100 a name may "
