@@ -25,6 +25,8 @@ constexpr std::size_t kMaxAirports = 300;
 // Fewer airports than this in view, or a scale at least this large, and they are named.
 constexpr std::size_t kNamedAirports = 60;
 constexpr double kNamedAirportScale = 2;  // pixels per NM
+// The least distance between two airports' rings, in ring radii.
+constexpr double kAirportSpacing = 8;
 constexpr int kMaxLabelLength = 24;
 // Points of the coasts and borders closer than this to the one before are left out: the
 // drawing cannot show them, and the fill and strokes cost by the point.
@@ -204,6 +206,8 @@ void drawAirports(Frame& f, const NearbyAirports& source, const std::vector<Plac
     font.setPointSizeF(font.pointSizeF() * 0.85);
     f.painter.setFont(font);
     const QFontMetricsF metrics(font, f.painter.device());
+    std::vector<QPointF> drawn;
+    drawn.reserve(airports.size());
     for (const MapAirport& airport : airports) {
         const Vec3 v = toVector(airport.position);
         if (f.projector.cosDistance(v) < 0) {
@@ -215,9 +219,15 @@ void drawAirports(Frame& f, const NearbyAirports& source, const std::vector<Plac
         const bool isCheckpoint =
             std::any_of(checkpoints.begin(), checkpoints.end(),
                         [&](const Placed& p) { return QLineF(p.at, at).length() < 2 * p.radius; });
-        if (!inside(f, s) || isCheckpoint) {
+        // Where airports crowd, the more important one (they come most important first)
+        // stands for those around it, so that the map still reads.
+        const bool crowded = std::any_of(drawn.begin(), drawn.end(), [&](const QPointF& d) {
+            return QLineF(d, at).length() < kAirportSpacing * r;
+        });
+        if (!inside(f, s) || isCheckpoint || crowded) {
             continue;
         }
+        drawn.push_back(at);
         f.painter.setPen(QPen(f.style.airport, 1.4 * f.unit));
         f.painter.setBrush(Qt::NoBrush);
         f.painter.drawEllipse(at, r, r);
