@@ -32,6 +32,8 @@ Plan newPlan() {
     Plan plan;
     const QDate today = QDate::currentDate();
     plan.date = PlanDate{today.year(), today.month(), today.day()};
+    // With a fuel plan at its defaults (FuelPlan.h).
+    plan.fuelPlan = FuelPlanInputs{};
     return plan;
 }
 
@@ -207,6 +209,7 @@ void NavLogWindow::showPlan() {
     const int lines = std::min<int>(static_cast<int>(warnings.size()), kWarningLines);
     m_ui->scrWarnings->setFixedHeight(lines * m_ui->lblWarnings->fontMetrics().lineSpacing() + 4);
     m_ui->scrWarnings->setVisible(!warnings.isEmpty());
+    showFlight();
     Q_EMIT planChanged();
 }
 
