@@ -5,14 +5,13 @@
 #include "PlanText.h"
 #include "PrintHook.h"
 #include "PrintLoader.h"
-#include "airports/AirportCaptions.h"
 #include "airports/AirportData.h"
 #include "platform/SafeFile.h"
 
 namespace aerolume::planning {
 namespace {
 
-// An airfield's frequencies as the airport data gives them ("TWR 118.700 MHz"), when the
+// An airfield's frequencies as the airport data gives them ("TWR 118.700", MHz), when the
 // checkpoint was taken from the data; none for a position typed, a navaid or a fix.
 QStringList frequenciesOf(const Checkpoint& point) {
     switch (point.origin.kind) {
@@ -38,8 +37,8 @@ QStringList frequenciesOf(const Checkpoint& point) {
         }
         QStringList texts;
         for (const airports::FrequencyInfo& f : data->frequencies(place.Id)) {
-            texts << (f.type.isEmpty() ? airports::mhzCaption(f.mhz)
-                                       : f.type + u' ' + airports::mhzCaption(f.mhz));
+            const QString mhz = QString::number(f.mhz, 'f', 3);
+            texts << (f.type.isEmpty() ? mhz : f.type + u' ' + mhz);
         }
         return texts;
     }

@@ -258,10 +258,10 @@ void NavLogWindow::showFlight() {
                             QTimeZone::utc());
         const QDateTime there = utc.toLocalTime();
         const qint64 days = day.daysTo(there.date());
-        local = tr("%1 %2 local")
+        local = tr("local %1 %2")
                     .arg(there.toString(QStringLiteral("HH:mm")), there.timeZoneAbbreviation());
         if (days != 0) {
-            local += u' ' + (days > 0 ? tr("(the day after)") : tr("(the day before)"));
+            local += days > 0 ? tr(", the day after") : tr(", the day before");
         }
     }
     m_ui->LblLocalTime->setText(local);

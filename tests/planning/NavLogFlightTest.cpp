@@ -273,7 +273,8 @@ TEST_F(NavLogFlightTest, ThePrintedHeaderNamesTheAircraftAndTheFieldsFrequencies
     EXPECT_EQ(header.registration, QStringLiteral("G-ABCD"));
     EXPECT_EQ(header.departureFrequencies.size(), 7);
     EXPECT_EQ(header.destinationFrequencies.size(), 5);
-    EXPECT_TRUE(header.departureFrequencies.join(u' ').contains(QStringLiteral("MHz")));
+    EXPECT_TRUE(header.departureFrequencies.contains(QStringLiteral("APP 125.325")))
+        << header.departureFrequencies.join(u',').toStdString();
 }
 
 }  // namespace
