@@ -337,7 +337,7 @@ void readFlight(const QJsonObject& top, Plan& plan) {
         if (!time.isValid() || text.size() != 5) {
             Reader::fail(
                 key::kDepartureTime,
-                tr("\"%1\" is not a time from 00:00 to 23:59 written as \"hh:mm\".").arg(text));
+                tr(R"("%1" is not a time from 00:00 to 23:59 written as "hh:mm".)").arg(text));
         }
         plan.departureTime = TimeOfDay{time.hour(), time.minute()};
     }

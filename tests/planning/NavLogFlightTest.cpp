@@ -74,7 +74,7 @@ public:
     // Types each entry into its field and presses Enter, as a pilot does.
     void enter(const Names& fields, const Names& texts) {
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            QLineEdit* field = child<QLineEdit>(window, QString::fromLatin1(fields[i]));
+            auto* field = child<QLineEdit>(window, QString::fromLatin1(fields[i]));
             field->setFocus();
             field->selectAll();
             QTest::keyClick(field, Qt::Key_Backspace);
