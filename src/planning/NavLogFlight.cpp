@@ -5,6 +5,8 @@
 // time beside the departure's, the profile's line, the fuel plan block).
 #include <QDateTime>
 #include <QTimeZone>
+#include <algorithm>
+#include <iterator>
 
 #include "CheckpointLookup.h"
 #include "NavLogWindow.h"
@@ -138,12 +140,10 @@ std::optional<bool> NavLogWindow::flight_Change(QLineEdit* field, bool byEnter) 
              tr("Enter a descent fuel flow from 0 to 10000 %1/h, or leave it empty for no "
                 "descent!")
                  .arg(fuel)}};
-        const Figure* figure = nullptr;
-        for (const Figure& f : figures) {
-            figure = f.field == field ? &f : figure;
-        }
-        if (figure == nullptr) {
-            return std::nullopt;
+        const Figure* figure = std::find_if(std::begin(figures), std::end(figures),
+                                            [field](const Figure& f) { return f.field == field; });
+        if (figure == std::end(figures)) {
+            return std::nullopt;  // not a field of the flight
         }
         std::optional<ClimbFigures>& slot = figure->climb ? values.climb : values.descent;
         if (typed.isEmpty()) {
