@@ -197,14 +197,13 @@ bool NavLogWindow::alternate_Change(bool byEnter) {
             place = finder.checkpointOf(lookup.offers.first());
         }
         if (!place) {
-            const QString ident = typed.toUpper();
+            // The entry stays in the field, selected; the message does not repeat it.
             return refuseEntry(
                 field,
                 lookup.outcome == LookupOutcome::NoData
                     ? tr("Without the airport data the alternate cannot be found: leave it empty!")
-                    : tr("The airport data has no place %1: enter the alternate's identifier "
-                         "(LFAT, KHND), or leave it empty!")
-                          .arg(ident),
+                    : tr("The airport data has no place of that identifier: enter the "
+                         "alternate's identifier (LFAT, KHND), or leave it empty!"),
                 byEnter);
         }
         place->leg.altitude = values.alternate ? values.alternate->leg.altitude : std::nullopt;

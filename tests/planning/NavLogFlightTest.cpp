@@ -260,7 +260,7 @@ TEST_F(NavLogFlightTest, AnAlternateByIdentifierIsTheFuelPlansAlternateLine) {
     EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtAlternate"))->text(), QString());
     // A place the data does not have is refused and named.
     enter({"txtAlternate"}, {"ZZZZ"});
-    EXPECT_TRUE(label("ErrorLbl").contains(QStringLiteral("no place ZZZZ")))
+    EXPECT_TRUE(label("ErrorLbl").contains(QStringLiteral("no place of that identifier")))
         << label("ErrorLbl").toStdString();
     EXPECT_FALSE(model->plan().alternate);
 }
