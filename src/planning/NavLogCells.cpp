@@ -10,6 +10,7 @@
 #include "Coordinates.h"
 #include "NavLogModel.h"
 #include "PlanText.h"
+#include "PrintTexts.h"
 #include "common/Durations.h"
 #include "common/FormatMask.h"
 
@@ -36,6 +37,11 @@ QString number(const std::optional<double>& value, int decimals, const QString& 
 
 QString duration(const std::optional<double>& hours) {
     return hours ? fromStd(formatDuration(*hours)) : kUnknown;
+}
+
+// "16:35", "00:12 +1" on the day after the departure's; empty without a departure time.
+QString eta(const std::optional<Eta>& eta) {
+    return eta ? print::clockText(*eta) : QString();
 }
 
 QString direction(const std::optional<double>& degrees) {
@@ -103,6 +109,8 @@ QString NavLogCells::text(int row, int column) const {
                 return number(m_result.totalDistance, 1, tr("NM"));
             case NavLogModel::TotalTime:
                 return duration(0.0);
+            case NavLogModel::Eta:
+                return eta(m_result.departure);
             case NavLogModel::FuelUsed:
                 return number(0.0, 1, fuelUnit);
             case NavLogModel::FuelRemaining:
@@ -138,6 +146,8 @@ QString NavLogCells::text(int row, int column) const {
             return number(leg.groundSpeed, 0, tr("kt"));
         case NavLogModel::Time:
             return duration(leg.time);
+        case NavLogModel::Eta:
+            return eta(leg.eta);
         case NavLogModel::TotalDistance:
             return number(leg.totalDistance, 1, tr("NM"));
         case NavLogModel::DistanceRemaining:
@@ -183,6 +193,25 @@ QStringList NavLogCells::notes(int row) const {
         notes << tr("Same position as row %1").arg(row);
     } else if (leg.status != LegStatus::Ok) {
         notes << tr(legWarning(leg.status));
+    }
+    // The profile's points on the leg, at their distance along it.
+    for (const ProfilePoint& point : m_result.profile.points) {
+        if (static_cast<int>(point.leg) + 1 != row) {
+            continue;
+        }
+        const QString along = fromStd(formatFixed(point.distanceAlongLeg, 1));
+        const QString altitude = fromStd(formatFixed(point.altitude, 0));
+        switch (point.kind) {
+            case ProfilePointKind::TopOfClimb:
+                notes << tr("Top of climb %1 NM along the leg, %2 ft").arg(along, altitude);
+                break;
+            case ProfilePointKind::LevelOff:
+                notes << tr("Level at %2 ft %1 NM along the leg").arg(along, altitude);
+                break;
+            case ProfilePointKind::TopOfDescent:
+                notes << tr("Top of descent %1 NM along the leg, %2 ft").arg(along, altitude);
+                break;
+        }
     }
     const auto& out = m_result.fuelExhaustion;
     if (out && static_cast<int>(out->leg) + 1 == row) {
@@ -345,14 +374,14 @@ QVariant NavLogCells::headerData(int section, Qt::Orientation orientation, int r
     }
     // Two lines where a caption would widen its column beyond its values.
     static const char* const kHeaders[NavLogModel::ColumnCount] = {
-        QT_TR_NOOP("Checkpoint"),  QT_TR_NOOP("Latitude"),     QT_TR_NOOP("Longitude"),
-        QT_TR_NOOP("Elev."),       QT_TR_NOOP("Altitude"),     QT_TR_NOOP("TAS"),
-        QT_TR_NOOP("Wind\nfrom"),  QT_TR_NOOP("Wind\nspeed"),  QT_TR_NOOP("Variation"),
-        QT_TR_NOOP("TC"),          QT_TR_NOOP("WCA"),          QT_TR_NOOP("TH"),
-        QT_TR_NOOP("MH"),          QT_TR_NOOP("Distance"),     QT_TR_NOOP("GS"),
-        QT_TR_NOOP("ETE"),         QT_TR_NOOP("Total\ndist."), QT_TR_NOOP("Dist.\nto go"),
-        QT_TR_NOOP("Total\ntime"), QT_TR_NOOP("Leg\nfuel"),    QT_TR_NOOP("Fuel\nused"),
-        QT_TR_NOOP("Fuel\nleft"),  QT_TR_NOOP("Notes")};
+        QT_TR_NOOP("Checkpoint"),   QT_TR_NOOP("Latitude"),    QT_TR_NOOP("Longitude"),
+        QT_TR_NOOP("Elev."),        QT_TR_NOOP("Altitude"),    QT_TR_NOOP("TAS"),
+        QT_TR_NOOP("Wind\nfrom"),   QT_TR_NOOP("Wind\nspeed"), QT_TR_NOOP("Variation"),
+        QT_TR_NOOP("TC"),           QT_TR_NOOP("WCA"),         QT_TR_NOOP("TH"),
+        QT_TR_NOOP("MH"),           QT_TR_NOOP("Distance"),    QT_TR_NOOP("GS"),
+        QT_TR_NOOP("ETE"),          QT_TR_NOOP("ETA\nUTC"),    QT_TR_NOOP("Total\ndist."),
+        QT_TR_NOOP("Dist.\nto go"), QT_TR_NOOP("Total\ntime"), QT_TR_NOOP("Leg\nfuel"),
+        QT_TR_NOOP("Fuel\nused"),   QT_TR_NOOP("Fuel\nleft"),  QT_TR_NOOP("Notes")};
     static const char* const kSpoken[NavLogModel::ColumnCount] = {
         QT_TR_NOOP("Checkpoint"),
         QT_TR_NOOP("Latitude"),
@@ -370,6 +399,7 @@ QVariant NavLogCells::headerData(int section, Qt::Orientation orientation, int r
         QT_TR_NOOP("Leg distance"),
         QT_TR_NOOP("Ground speed"),
         QT_TR_NOOP("Time en route"),
+        QT_TR_NOOP("Estimated time of arrival, UTC"),
         QT_TR_NOOP("Total distance"),
         QT_TR_NOOP("Distance remaining"),
         QT_TR_NOOP("Total time"),

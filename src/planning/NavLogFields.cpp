@@ -39,17 +39,38 @@ void NavLogWindow::setUpFields() {
     m_ui->cboPageSize->addItems(
         {tr("A4"), tr("Letter"), tr("A5 (kneeboard)"), tr("5.5 × 8.5 in (kneeboard)")});
     const std::pair<QLineEdit*, QWidget*> chain[] = {
-        {m_ui->txtPlanName, m_ui->txtDate},      {m_ui->txtDate, m_ui->txtAltitude},
-        {m_ui->txtAltitude, m_ui->txtTAS},       {m_ui->txtTAS, m_ui->txtWindDir},
-        {m_ui->txtWindDir, m_ui->txtWindSpeed},  {m_ui->txtWindSpeed, m_ui->txtVariation},
-        {m_ui->txtVariation, m_ui->cboFuelUnit}, {m_ui->txtFuelFlow, m_ui->txtFuelStart},
-        {m_ui->txtFuelStart, m_ui->txtTaxiFuel}, {m_ui->txtTaxiFuel, m_ui->txtReserve},
-        {m_ui->txtReserve, m_ui->tblLog}};
+        {m_ui->txtPlanName, m_ui->txtDate},
+        {m_ui->txtDate, m_ui->txtAltitude},
+        {m_ui->txtAltitude, m_ui->txtTAS},
+        {m_ui->txtTAS, m_ui->txtWindDir},
+        {m_ui->txtWindDir, m_ui->txtWindSpeed},
+        {m_ui->txtWindSpeed, m_ui->txtVariation},
+        {m_ui->txtVariation, m_ui->cboFuelUnit},
+        {m_ui->txtFuelFlow, m_ui->txtFuelStart},
+        {m_ui->txtFuelStart, m_ui->txtTaxiFuel},
+        {m_ui->txtTaxiFuel, m_ui->txtReserve},
+        {m_ui->txtReserve, m_ui->txtContingency},
+        {m_ui->txtContingency, m_ui->txtExtraFuel},
+        {m_ui->txtExtraFuel, m_ui->txtDepartureTime},
+        {m_ui->txtDepartureTime, m_ui->txtPatternAltitude},
+        {m_ui->txtPatternAltitude, m_ui->txtAlternate},
+        {m_ui->txtAlternate, m_ui->txtAlternateAltitude},
+        {m_ui->txtAlternateAltitude, m_ui->txtClimbRate},
+        {m_ui->txtClimbRate, m_ui->txtClimbTAS},
+        {m_ui->txtClimbTAS, m_ui->txtClimbFuelFlow},
+        {m_ui->txtClimbFuelFlow, m_ui->txtDescentRate},
+        {m_ui->txtDescentRate, m_ui->txtDescentTAS},
+        {m_ui->txtDescentTAS, m_ui->txtDescentFuelFlow},
+        {m_ui->txtDescentFuelFlow, m_ui->cboPageSize}};
     for (const auto& [field, next] : chain) {
         // The plan name and the variation take letters; the numbers and the date take
         // digits, the point and a minus. Enter takes the entry and moves on when it is valid.
-        const bool letters = field == m_ui->txtPlanName || field == m_ui->txtVariation;
-        const KeyRange accepted = letters ? KeyRange{32, 0x10FFFF} : kMinusPointSlashDigits;
+        // The alternate takes an identifier, the departure time a colon.
+        const bool letters = field == m_ui->txtPlanName || field == m_ui->txtVariation ||
+                             field == m_ui->txtAlternate;
+        const KeyRange accepted = letters                           ? KeyRange{32, 0x10FFFF}
+                                  : field == m_ui->txtDepartureTime ? kPointSlashDigitsColon
+                                                                    : kMinusPointSlashDigits;
         addCustomField(field, accepted, [this, field = field, next = next, accepted](int& key) {
             if (key == kKeyEnter) {
                 // Taken here, so the field does not end its editing a second time.
@@ -68,6 +89,8 @@ void NavLogWindow::setUpFields() {
                 [this, field = field] { field_Change(field, false); });
     }
     m_ui->txtPlanName->setMinimumWidth(260);
+    // The alternate's name, however long, is shown from its start in the room it has.
+    m_ui->txtAlternate->setMinimumWidth(200);
     m_ui->txtDate->setToolTip(
         tr("The day of the flight, year-month-day: the date of the World Magnetic Model's "
            "variations."));
@@ -75,7 +98,37 @@ void NavLogWindow::setUpFields() {
         tr("The variation of the legs without their own where the World Magnetic Model "
            "gives none: a plan without a date, or near the magnetic poles."));
     connect(m_ui->cboFuelUnit, &QComboBox::activated, this, &NavLogWindow::cboFuelUnit_Click);
-    QWidget::setTabOrder(m_ui->txtReserve, m_ui->cboPageSize);
+    m_ui->txtDepartureTime->setToolTip(
+        tr("The time of take-off in UTC (hh:mm): the ETA at every checkpoint counts from it. "
+           "Empty: no ETAs. The local time beside it is the computer's time zone on the "
+           "flight date."));
+    m_ui->txtPatternAltitude->setToolTip(
+        tr("The height above the destination's elevation the descent ends at."));
+    m_ui->txtAlternate->setToolTip(
+        tr("The destination's alternate by its identifier in the airport data (LFAT, KHND); "
+           "an identifier of several places takes the one nearest to the destination. Its "
+           "leg counts in the fuel plan."));
+    m_ui->txtAlternateAltitude->setToolTip(
+        tr("The altitude the leg to the alternate is flown at; empty: the cruise altitude."));
+    m_ui->txtContingency->setToolTip(
+        tr("A percentage of the trip fuel for what the forecast did not say. Empty: no fuel "
+           "plan."));
+    // Three fields share each caption: each is named on its own for a screen reader.
+    const std::pair<QLineEdit*, QString> figures[] = {
+        {m_ui->txtClimbRate, tr("Climb rate (ft/min)")},
+        {m_ui->txtClimbTAS, tr("Climb TAS (kt)")},
+        {m_ui->txtClimbFuelFlow, tr("Climb fuel flow (per hour)")},
+        {m_ui->txtDescentRate, tr("Descent rate (ft/min)")},
+        {m_ui->txtDescentTAS, tr("Descent TAS (kt)")},
+        {m_ui->txtDescentFuelFlow, tr("Descent fuel flow (per hour)")}};
+    for (const auto& [field, name] : figures) {
+        field->setAccessibleName(name);
+        field->setToolTip(
+            tr("%1 of the aircraft. Empty: the log is level at cruise (without a descent, no "
+               "descent to the destination).")
+                .arg(name));
+    }
+    QWidget::setTabOrder(m_ui->txtDescentFuelFlow, m_ui->cboPageSize);
     QWidget::setTabOrder(m_ui->cboPageSize, m_ui->tblLog);
 }
 
@@ -93,6 +146,9 @@ bool NavLogWindow::field_Change(QLineEdit* field, bool byEnter) {
     }
     if (field == m_ui->txtDate) {
         return date_Change(byEnter);
+    }
+    if (const auto taken = flight_Change(field, byEnter)) {
+        return *taken;
     }
     PlanDefaults d = plan.defaults;
     const std::string typed = field->text().toStdString();
@@ -212,6 +268,7 @@ void NavLogWindow::showFields(bool evenFocused) {
         }
     }
     m_ui->cboFuelUnit->setCurrentIndex(static_cast<int>(d.fuelUnit));
+    showFlightFields(evenFocused);
 }
 
 QPageSize NavLogWindow::pageSize() const {

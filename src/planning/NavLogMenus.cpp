@@ -246,7 +246,7 @@ void NavLogWindow::useAircraft(const QString& path) {
         after.climb = figures(a.climb);
         after.descent = figures(a.descent);
         beginRun();
-        m_model->editAircraft(after);
+        m_model->editValues(after);
         showPlan();
     }
 }

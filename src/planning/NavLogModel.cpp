@@ -140,11 +140,7 @@ public:
     void undo() override { apply(m_before); }
 
 private:
-    void apply(const Plan& plan) {
-        m_model->putName(plan.name);
-        m_model->putDate(plan.date);
-        m_model->putDefaults(plan.defaults);
-    }
+    void apply(const Plan& plan) { m_model->putValues(plan); }
     NavLogModel* m_model;
     Plan m_before;
     Plan m_after;
@@ -365,6 +361,22 @@ void NavLogModel::editDate(const std::optional<PlanDate>& date) {
     Plan after = m_plan;
     after.date = date;
     m_stack->push(new DefaultsCommand(this, m_plan, after));
+}
+
+void NavLogModel::editValues(const Plan& values) {
+    Plan after = values;
+    after.checkpoints = m_plan.checkpoints;
+    if (after == m_plan) {
+        return;
+    }
+    m_stack->push(new DefaultsCommand(this, m_plan, after));
+}
+
+void NavLogModel::putValues(const Plan& values) {
+    std::vector<Checkpoint> checkpoints = std::move(m_plan.checkpoints);
+    m_plan = values;
+    m_plan.checkpoints = std::move(checkpoints);
+    recompute();
 }
 
 void NavLogModel::resetPlan(const Plan& plan) {

@@ -37,6 +37,7 @@ public:
         Distance,
         GroundSpeed,
         Time,
+        Eta,
         TotalDistance,
         DistanceRemaining,
         TotalTime,
@@ -74,9 +75,9 @@ public:
     void editDefaults(const PlanDefaults& defaults);
     void editName(const QString& name);
     void editDate(const std::optional<PlanDate>& date);
-    // Gives the plan the aircraft of `after` as one command: its name and registration,
-    // climb and descent, and the plan values it sets (NavLogAircraft.cpp).
-    void editAircraft(const Plan& after);
+    // Gives the plan every value of `values` but its checkpoints (the departure time,
+    // the climb and descent, the fuel plan, the alternate, ...), as one command.
+    void editValues(const Plan& values);
 
     // Replaces the whole plan without a command (New, Open).
     void resetPlan(const Plan& plan);
@@ -89,7 +90,7 @@ public:
     void putDefaults(const PlanDefaults& defaults);
     void putName(const std::string& name);
     void putDate(const std::optional<PlanDate>& date);
-    void putAircraft(const Plan& plan);
+    void putValues(const Plan& values);
 
 Q_SIGNALS:
     // The plan or its results changed.

@@ -32,6 +32,8 @@ Plan newPlan() {
     Plan plan;
     const QDate today = QDate::currentDate();
     plan.date = PlanDate{today.year(), today.month(), today.day()};
+    // With a fuel plan at its defaults (FuelPlan.h).
+    plan.fuelPlan = FuelPlanInputs{};
     return plan;
 }
 
@@ -81,6 +83,31 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
              tr("The Notes column says in words what the shading of a row means: a position "
                 "repeated, a leg that cannot be flown, the fuel below the reserve, and where "
                 "the fuel runs out (the fuel left never goes below zero)."),
+             tr("Departure time (UTC) is the time of take-off at the first checkpoint, as hh:mm "
+                "(1630 is read as 16:30); the ETA column then gives the time at every checkpoint "
+                "(\"+1\" on the day after), and the local time is shown beside the field, in this "
+                "computer's time zone on the flight date. Left empty, the ETAs stay blank."),
+             tr("Climb and Descent take the aircraft's rate (ft/min), true airspeed (kt) and "
+                "fuel flow (per hour). The log then climbs from the departure's elevation to "
+                "the cruise altitude and descends to the destination's elevation plus the "
+                "pattern altitude; each part is flown in the wind of the leg it lies in. The "
+                "top of climb and the top of descent are named in the Notes of the row they "
+                "fall in, at their distance along its leg, and in the line below the table; a "
+                "climb or descent that does not fit the route is a warning. Left empty, the log "
+                "is level at cruise (without descent figures, there is no descent to the "
+                "destination), and the line below the table says so."),
+             tr("The fuel plan adds up taxi, trip (climb and descent included), contingency (a "
+                "percentage of the trip fuel), alternate (the leg from the destination to the "
+                "alternate airport typed by its identifier, at the cruise airspeed and fuel flow "
+                "and at its own altitude, or the cruise altitude), final reserve (the reserve "
+                "minutes at the cruise fuel flow) and extra fuel, against the fuel at start; a "
+                "margin below zero is a shortfall, and warned. A contingency left empty means no "
+                "fuel plan. The defaults follow the common minimum rules for light aeroplanes: a "
+                "final reserve of 45 minutes, the night VFR and IFR minimum of 14 CFR 91.151 and "
+                "91.167 and of EASA NCO.OP.125 (30 minutes is their day VFR minimum), and a "
+                "contingency of 5 %, an allowance for the unforeseen those rules ask for without "
+                "fixing a percentage. The pilot in command is responsible for the fuel that the "
+                "rules of the flight require; the plan only adds up what it is given."),
              tr("Insert, delete and move checkpoints from the Edit menu; every edit can be "
                 "undone. Edit, Airport Information shows the airport or navaid of the current "
                 "checkpoint in the Airport window; closing it brings the log back. Save the "
@@ -208,6 +235,7 @@ void NavLogWindow::showPlan() {
     const int lines = std::min<int>(static_cast<int>(warnings.size()), kWarningLines);
     m_ui->scrWarnings->setFixedHeight(lines * m_ui->lblWarnings->fontMetrics().lineSpacing() + 4);
     m_ui->scrWarnings->setVisible(!warnings.isEmpty());
+    showFlight();
     Q_EMIT planChanged();
 }
 

@@ -24,8 +24,10 @@
 #include <QUndoStack>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 #include "NavLogModel.h"
+#include "PlanPrint.h"
 #include "shell/CalculatorWindow.h"
 #include "shell/DocumentCommands.h"
 
@@ -86,6 +88,9 @@ public:
     bool print();
     // The page size the pilot chose for the PDF.
     QPageSize pageSize() const;
+    // What the printed page shows beyond the plan: the aircraft and registration, and the
+    // departure's and destination's frequencies from the airport data.
+    PrintHeader printHeader() const;
 
     // The menu entries' handlers.
     void mnuNew_Click();
@@ -136,6 +141,16 @@ private:
     // Reports a refused entry; returns false.
     bool refuseEntry(QLineEdit* field, const QString& message, bool byEnter);
     void cboFuelUnit_Click(int index);
+    // NavLogFlight.cpp
+    // The entry of a field of the flight (departure time, pattern altitude, climb and
+    // descent, fuel plan, alternate) is done; nothing for another field.
+    std::optional<bool> flight_Change(QLineEdit* field, bool byEnter);
+    // The alternate typed by its identifier, looked up as a checkpoint after the
+    // destination is.
+    bool alternate_Change(bool byEnter);
+    void showFlightFields(bool evenFocused);
+    // The local time of the departure, the profile's line and the fuel plan block.
+    void showFlight();
     // Shows the plan's values in the fields that are not being typed in.
     // Writes the plan's values into its fields; a focused field keeps its entry unless
     // `evenFocused` (a plan opened or new).

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTime>
 #include <cmath>
 #include <optional>
 
@@ -51,6 +52,18 @@ const QString kIdentifier = QStringLiteral("identifier");
 const QString kCountry = QStringLiteral("country");
 const QString kRadial = QStringLiteral("radialDeg");
 const QString kDistance = QStringLiteral("distanceNm");
+// Version 3: the flight in time and height, its fuel plan and its aircraft.
+const QString kDepartureTime = QStringLiteral("departureTimeUtc");
+const QString kClimb = QStringLiteral("climb");
+const QString kDescent = QStringLiteral("descent");
+const QString kRate = QStringLiteral("rateFtPerMin");
+const QString kPatternAltitude = QStringLiteral("patternAltitudeFt");
+const QString kFuelPlan = QStringLiteral("fuelPlan");
+const QString kContingency = QStringLiteral("contingencyPercent");
+const QString kExtraFuel = QStringLiteral("extraFuel");
+const QString kAlternate = QStringLiteral("alternate");
+const QString kAircraft = QStringLiteral("aircraft");
+const QString kRegistration = QStringLiteral("registration");
 }  // namespace key
 
 // A number with every digit that tells it from its neighbours (90.0000001 is not 90).
@@ -63,6 +76,8 @@ constexpr qsizetype kMaxIdentifierLength = 32;
 constexpr qsizetype kMaxCountryLength = 8;
 constexpr Range kRadialRange{0, 360};
 constexpr Range kFixDistanceRange{0, kMaxFixDistance};
+// The longest registration a plan may name ("G-ABCD", "N12345").
+constexpr qsizetype kMaxRegistrationLength = 16;
 
 // Reading stops at the first fault, kept with where it is.
 struct Fault {
@@ -298,12 +313,68 @@ std::vector<Checkpoint> readCheckpoints(const QJsonObject& top, int version) {
     return points;
 }
 
+// A key that is there and not null.
+bool present(const QJsonObject& object, const QString& name) {
+    return object.contains(name) && !object.value(name).isNull();
+}
+
+// Version 3: a climb's or a descent's figures.
+ClimbFigures readClimb(const QJsonObject& figures, const Reader& r) {
+    ClimbFigures c;
+    c.rate = r.number(figures, key::kRate, kClimbRateRange);
+    c.trueAirspeed = r.number(figures, key::kAirspeed, kAirspeedRange);
+    c.fuelFlow = r.number(figures, key::kFuelFlow, kFuelFlowRange);
+    return c;
+}
+
+// Version 3: the departure time, the climb and descent, the fuel plan, the alternate
+// and the aircraft.
+void readFlight(const QJsonObject& top, Plan& plan) {
+    const Reader root{QString()};
+    if (present(top, key::kDepartureTime)) {
+        const QString text = root.text(top, key::kDepartureTime);
+        const QTime time = QTime::fromString(text, QStringLiteral("HH:mm"));
+        if (!time.isValid() || text.size() != 5) {
+            Reader::fail(
+                key::kDepartureTime,
+                tr(R"("%1" is not a time from 00:00 to 23:59 written as "hh:mm".)").arg(text));
+        }
+        plan.departureTime = TimeOfDay{time.hour(), time.minute()};
+    }
+    for (const auto& [name, figures] :
+         {std::pair{key::kClimb, &plan.climb}, std::pair{key::kDescent, &plan.descent}}) {
+        if (present(top, name)) {
+            *figures = readClimb(root.object(top, name), Reader{name});
+        }
+    }
+    if (const auto pattern =
+            root.optionalNumber(top, key::kPatternAltitude, kPatternAltitudeRange)) {
+        plan.patternAltitude = *pattern;
+    }
+    if (present(top, key::kFuelPlan)) {
+        const QJsonObject fuel = root.object(top, key::kFuelPlan);
+        const Reader f{key::kFuelPlan};
+        plan.fuelPlan = FuelPlanInputs{f.number(fuel, key::kContingency, kContingencyRange),
+                                       f.number(fuel, key::kExtraFuel, kFuelRange)};
+    }
+    if (present(top, key::kAlternate)) {
+        plan.alternate =
+            readCheckpoint(root.object(top, key::kAlternate), Reader{key::kAlternate}, 3);
+    }
+    plan.aircraft = root.name(top, key::kAircraft, true);
+    plan.registration =
+        oneLineName(root.text(top, key::kRegistration, true, kMaxRegistrationLength).toStdString());
+}
+
 Plan readObject(const QJsonObject& top) {
     const int version = readVersion(top);
     Plan plan;
     readHeading(top, version, plan);
     plan.defaults = readDefaults(top);
     plan.checkpoints = readCheckpoints(top, version);
+    if (version >= 3) {
+        readFlight(top, plan);
+    }
     return plan;
 }
 
@@ -368,6 +439,39 @@ QJsonObject writeCheckpoint(const Checkpoint& point) {
     return entry;
 }
 
+QJsonObject writeClimb(const ClimbFigures& c) {
+    return {{key::kRate, c.rate}, {key::kAirspeed, c.trueAirspeed}, {key::kFuelFlow, c.fuelFlow}};
+}
+
+// The flight's parts of version 3; a part the plan has not is left out.
+void writeFlight(const Plan& plan, QJsonObject& top) {
+    if (plan.departureTime) {
+        top.insert(key::kDepartureTime, QTime(plan.departureTime->hour, plan.departureTime->minute)
+                                            .toString(QStringLiteral("HH:mm")));
+    }
+    if (plan.climb) {
+        top.insert(key::kClimb, writeClimb(*plan.climb));
+    }
+    if (plan.descent) {
+        top.insert(key::kDescent, writeClimb(*plan.descent));
+    }
+    top.insert(key::kPatternAltitude, plan.patternAltitude);
+    if (plan.fuelPlan) {
+        top.insert(key::kFuelPlan,
+                   QJsonObject{{key::kContingency, plan.fuelPlan->contingencyPercent},
+                               {key::kExtraFuel, plan.fuelPlan->extraFuel}});
+    }
+    if (plan.alternate) {
+        top.insert(key::kAlternate, writeCheckpoint(*plan.alternate));
+    }
+    if (!plan.aircraft.empty()) {
+        top.insert(key::kAircraft, QString::fromStdString(plan.aircraft));
+    }
+    if (!plan.registration.empty()) {
+        top.insert(key::kRegistration, QString::fromStdString(plan.registration));
+    }
+}
+
 QJsonArray writeCheckpoints(const std::vector<Checkpoint>& points) {
     QJsonArray list;
     for (const Checkpoint& point : points) {
@@ -427,6 +531,7 @@ QByteArray writePlan(const Plan& plan) {
         top.insert(key::kDate,
                    QDate(plan.date->year, plan.date->month, plan.date->day).toString(Qt::ISODate));
     }
+    writeFlight(plan, top);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

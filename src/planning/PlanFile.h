@@ -12,9 +12,11 @@ namespace aerolume::planning {
 // The plan file: one JSON object with "format": "aerolume-plan" and "version": 3, the
 // plan's name, its date, its defaults and its checkpoints (each with its position, and
 // where it came from: its identifier, kind and country in the airport data, a fix's
-// radial and distance, its elevation), each key named with its unit
-// (docs/plan-format.md lists every key, unit and range). Version 1 files (no date) and
-// version 2 files (no origins and elevations) are still read. Needs QtCore only.
+// radial and distance, its elevation), the departure time, the climb and descent
+// figures, the pattern altitude, the fuel plan's inputs, the alternate and the aircraft,
+// each key named with its unit (docs/plan-format.md lists every key, unit and range).
+// Version 1 files (no date) and version 2 files (no origins and elevations, nor the
+// flight's time, height and fuel plan) are still read. Needs QtCore only.
 
 inline constexpr const char* kPlanFormat = "aerolume-plan";
 inline constexpr int kPlanVersion = 3;

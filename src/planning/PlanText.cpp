@@ -145,6 +145,22 @@ const char* legWarning(LegStatus status) {
     return "";
 }
 
+namespace {
+
+// An ETA as hh:mm UTC, with the days after the departure's when it falls on a later
+// one ("00:12 +1"); empty when unknown.
+std::string csvEta(const std::optional<Eta>& eta) {
+    if (!eta) {
+        return {};
+    }
+    const ClockMinute clock = toClockMinute(*eta);
+    std::string text = std::to_string(clock.hour / 10) + std::to_string(clock.hour % 10) + ":" +
+                       std::to_string(clock.minute / 10) + std::to_string(clock.minute % 10);
+    return clock.day > 0 ? text + " +" + std::to_string(clock.day) : text;
+}
+
+}  // namespace
+
 std::string planCsv(const Plan& plan, const PlanResult& result) {
     const std::string fuel = fuelUnitLabel(plan.defaults.fuelUnit);
     std::string csv =
@@ -152,7 +168,7 @@ std::string planCsv(const Plan& plan, const PlanResult& result) {
         "Wind from (°),Wind speed (kt),TAS (kt),WCA (° right positive),TH (°),"
         "Variation (° east positive),MH (°),Leg distance (NM),Distance remaining (NM),"
         "GS (kt),ETE (min),Leg fuel (" +
-        fuel + "),Fuel remaining (" + fuel + "),ETA,ATA,Actual fuel (" + fuel + ")\r\n";
+        fuel + "),Fuel remaining (" + fuel + "),ETA (UTC),ATA,Actual fuel (" + fuel + ")\r\n";
     for (std::size_t i = 0; i < plan.checkpoints.size(); ++i) {
         const Checkpoint& point = plan.checkpoints[i];
         csv += csvText(point.name) + "," + formatFixed(point.latitude, 6) + "," +
@@ -160,7 +176,8 @@ std::string planCsv(const Plan& plan, const PlanResult& result) {
         if (i == 0 || i > result.legs.size()) {
             csv += ",,,,,,,,,,";
             csv += result.totalDistance ? formatFixed(*result.totalDistance, 1) : "";
-            csv += ",,,," + formatFixed(std::max(0.0, result.fuelAfterTaxi), 1) + ",,,\r\n";
+            csv += ",,,," + formatFixed(std::max(0.0, result.fuelAfterTaxi), 1) + "," +
+                   (i == 0 ? csvEta(result.departure) : std::string()) + ",,\r\n";
             continue;
         }
         const LegResult& leg = result.legs[i - 1];
@@ -172,7 +189,8 @@ std::string planCsv(const Plan& plan, const PlanResult& result) {
                formatFixed(c.variation, 1) + "," + csvNumber(leg.magneticHeading, 0) + "," +
                csvNumber(leg.distance, 1) + "," + csvNumber(leg.distanceRemaining, 1) + "," +
                csvNumber(leg.groundSpeed, 0) + "," + csvNumber(minutes, 1) + "," +
-               csvNumber(leg.fuel, 1) + "," + csvNumber(leg.fuelRemaining, 1) + ",,,\r\n";
+               csvNumber(leg.fuel, 1) + "," + csvNumber(leg.fuelRemaining, 1) + "," +
+               csvEta(leg.eta) + ",,\r\n";
     }
     return csv;
 }

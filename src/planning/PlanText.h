@@ -39,7 +39,8 @@ const char* legWarning(LegStatus status);
 // (decimal degrees, north and east positive), true course, wind from, wind speed, TAS,
 // WCA (right positive), true heading, variation (east positive), magnetic heading, leg
 // distance, distance remaining, ground speed, ETE (minutes), leg fuel, fuel remaining
-// (the plan's fuel unit), and empty ETA, ATA and actual fuel columns.
+// (the plan's fuel unit), the ETA (hh:mm UTC, "00:12 +1" on the day after the departure's;
+// empty without a departure time), and empty ATA and actual fuel columns.
 std::string planCsv(const Plan& plan, const PlanResult& result);
 
 }  // namespace aerolume::planning

@@ -402,7 +402,17 @@ TEST_F(NavLogTest, EnterTakesThePlanValuesAndMovesOnWithoutABeep) {
     pressEnter(child<QLineEdit>(window, QStringLiteral("txtVariation")));
     typeAlongEnterChain(window, {"txtFuelFlow", "txtFuelStart", "txtTaxiFuel", "txtReserve"},
                         {"9", "48", "2", "30"});
+    // On through the flight's fields to the table.
     pressEnter(child<QLineEdit>(window, QStringLiteral("txtReserve")));
+    for (const char* name :
+         {"txtContingency", "txtExtraFuel", "txtDepartureTime", "txtPatternAltitude",
+          "txtAlternate", "txtAlternateAltitude", "txtClimbRate", "txtClimbTAS", "txtClimbFuelFlow",
+          "txtDescentRate", "txtDescentTAS", "txtDescentFuelFlow"}) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(name));
+        pressEnter(child<QLineEdit>(window, QLatin1String(name)));
+    }
+    child<QWidget>(window, QStringLiteral("cboPageSize"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(beeps.count(), 0);
     EXPECT_TRUE(table->hasFocus());
     const planning::PlanDefaults& d = model->plan().defaults;
@@ -655,8 +665,10 @@ TEST_F(LoadedTest, NamesAreCountedInCharactersAsAPersonSeesThem) {
     pressEnter(name);
     EXPECT_EQ(label("ErrorLbl"), QStringLiteral("A plan name has at most 200 characters."));
     EXPECT_EQ(QString::fromStdString(model->plan().name), accented.repeated(200));
-    EXPECT_TRUE(model->setData(model->index(0, NavLogModel::Name), accented.repeated(200), Qt::EditRole));
-    EXPECT_FALSE(model->setData(model->index(0, NavLogModel::Name), accented.repeated(201), Qt::EditRole));
+    EXPECT_TRUE(
+        model->setData(model->index(0, NavLogModel::Name), accented.repeated(200), Qt::EditRole));
+    EXPECT_FALSE(
+        model->setData(model->index(0, NavLogModel::Name), accented.repeated(201), Qt::EditRole));
 }
 
 TEST_F(LoadedTest, AWarningForEveryLegScrollsInsteadOfGrowingTheWindow) {
@@ -957,11 +969,20 @@ TEST_F(NavLogTest, TheWindowFitsTheScreenWithTheFieldsInTheOrderOfTheirTabChain)
             << column;
     }
     // The fields read left to right, top to bottom, in the order Tab takes them.
-    const QStringList chain = {"txtPlanName", "txtDate",      "txtAltitude",  "txtTAS",
-                               "txtWindDir",  "txtWindSpeed", "txtVariation", "cboFuelUnit",
-                               "txtFuelFlow", "txtFuelStart", "txtTaxiFuel",  "txtReserve",
-                               "cboPageSize", "tblLog"};
-    EXPECT_EQ(focusChain(child<QWidget>(window, chain.first()), 14), chain);
+    const QStringList chain = {"txtPlanName",      "txtDate",
+                               "txtAltitude",      "txtTAS",
+                               "txtWindDir",       "txtWindSpeed",
+                               "txtVariation",     "cboFuelUnit",
+                               "txtFuelFlow",      "txtFuelStart",
+                               "txtTaxiFuel",      "txtReserve",
+                               "txtContingency",   "txtExtraFuel",
+                               "txtDepartureTime", "txtPatternAltitude",
+                               "txtAlternate",     "txtAlternateAltitude",
+                               "txtClimbRate",     "txtClimbTAS",
+                               "txtClimbFuelFlow", "txtDescentRate",
+                               "txtDescentTAS",    "txtDescentFuelFlow",
+                               "cboPageSize",      "tblLog"};
+    EXPECT_EQ(focusChain(child<QWidget>(window, chain.first()), 26), chain);
     QPoint before(-1, -1);
     for (const QString& name : chain) {
         const QPoint at = child<QWidget>(window, name)->mapTo(window, QPoint(0, 0));

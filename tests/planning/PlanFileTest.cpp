@@ -28,6 +28,18 @@ Plan samplePlan() {
     plan.checkpoints[0].origin = {PlaceKind::Airport, "KSMO", "US", std::nullopt};
     plan.checkpoints[1].origin = {PlaceKind::RadialDistance, "POM", "US",
                                   RadialDistance{"POM", 90, 2.5}};
+    // The flight in time and height, its fuel plan, alternate and aircraft.
+    plan.departureTime = TimeOfDay{16, 5};
+    plan.climb = ClimbFigures{650, 79, 11.5};
+    plan.descent = ClimbFigures{500, 120, 7};
+    plan.patternAltitude = 1500;
+    plan.fuelPlan = FuelPlanInputs{7.5, 2};
+    plan.alternate = Checkpoint{"KHND Henderson Executive", 35.9728, -115.134, {}};
+    plan.alternate->leg.altitude = 4500;
+    plan.alternate->elevation = 2492;
+    plan.alternate->origin = {PlaceKind::Airport, "KHND", "US", std::nullopt};
+    plan.aircraft = "C172S Skyhawk";
+    plan.registration = "N12345";
     return plan;
 }
 
@@ -238,6 +250,53 @@ INSTANTIATE_TEST_SUITE_P(
                     setInCheckpoint(t, 0, QStringLiteral("latitudeDeg"), 90.0000001);
                 }),
                 "latitudeDeg: 90.0000001 is outside -90 to 90."},
+        BadFile{"a departure time past midnight", changed([](QJsonObject& t) {
+                    t.insert(QStringLiteral("departureTimeUtc"), "24:00");
+                }),
+                "departureTimeUtc: \"24:00\" is not a time from 00:00 to 23:59 written as "
+                "\"hh:mm\"."},
+        BadFile{"a departure time without its leading zero", changed([](QJsonObject& t) {
+                    t.insert(QStringLiteral("departureTimeUtc"), "9:30");
+                }),
+                "departureTimeUtc: \"9:30\" is not a time"},
+        BadFile{"a climb rate of 0", changed([](QJsonObject& t) {
+                    setIn(t, QStringLiteral("climb"), QStringLiteral("rateFtPerMin"), 0);
+                }),
+                "climb.rateFtPerMin: 0 is outside 1 to 10000."},
+        BadFile{"a descent without its airspeed", changed([](QJsonObject& t) {
+                    QJsonObject descent = t.value(QStringLiteral("descent")).toObject();
+                    descent.remove(QStringLiteral("trueAirspeedKt"));
+                    t.insert(QStringLiteral("descent"), descent);
+                }),
+                "descent.trueAirspeedKt: the key is missing."},
+        BadFile{"a pattern altitude of 6000 ft", changed([](QJsonObject& t) {
+                    t.insert(QStringLiteral("patternAltitudeFt"), 6000);
+                }),
+                "patternAltitudeFt: 6000 is outside 0 to 5000."},
+        BadFile{"a contingency above 100 %", changed([](QJsonObject& t) {
+                    setIn(t, QStringLiteral("fuelPlan"), QStringLiteral("contingencyPercent"),
+                          100.5);
+                }),
+                "fuelPlan.contingencyPercent: 100.5 is outside 0 to 100."},
+        BadFile{"extra fuel as a text", changed([](QJsonObject& t) {
+                    setIn(t, QStringLiteral("fuelPlan"), QStringLiteral("extraFuel"), "2");
+                }),
+                "fuelPlan.extraFuel: a number is expected."},
+        BadFile{"an alternate without its position", changed([](QJsonObject& t) {
+                    QJsonObject alternate = t.value(QStringLiteral("alternate")).toObject();
+                    alternate.remove(QStringLiteral("longitudeDeg"));
+                    t.insert(QStringLiteral("alternate"), alternate);
+                }),
+                "alternate.longitudeDeg: the key is missing."},
+        BadFile{"an alternate's altitude out of range", changed([](QJsonObject& t) {
+                    setIn(t, QStringLiteral("alternate"), QStringLiteral("leg"),
+                          QJsonObject{{QStringLiteral("altitudeFt"), 70000}});
+                }),
+                "alternate.leg.altitudeFt: 70000 is outside -1500 to 60000."},
+        BadFile{"a registration of 17 characters", changed([](QJsonObject& t) {
+                    t.insert(QStringLiteral("registration"), QStringLiteral("N").repeated(17));
+                }),
+                "registration: the text is longer than 16 characters."},
         BadFile{"a name of 201 characters as seen", changed([](QJsonObject& t) {
                     t.insert(QStringLiteral("name"), QString::fromUtf16(u"e\u0301").repeated(201));
                 }),
@@ -287,7 +346,8 @@ TEST(PlanFileTest, AVersionTwoPlanOpensItsPositionsAndNamesOnOneLine) {
                      "reserveMinutes": 45},
         "checkpoints": [{"name": "EGTK\r\nOxford", "latitudeDeg": 51.8369, "longitudeDeg": -1.32,
                          "elevationFt": 270, "origin": {"kind": "airport", "identifier": "EGTK"}},
-                        {"name": "CPT", "latitudeDeg": 51.4917, "longitudeDeg": -1.2197}]})";
+                        {"name": "CPT", "latitudeDeg": 51.4917, "longitudeDeg": -1.2197}],
+        "departureTimeUtc": "25:99", "fuelPlan": {"contingencyPercent": 5, "extraFuel": 0}})";
     const auto read = readPlan(v2);
     ASSERT_TRUE(std::holds_alternative<Plan>(read)) << std::get<QString>(read).toStdString();
     const Plan& plan = std::get<Plan>(read);
@@ -296,6 +356,8 @@ TEST(PlanFileTest, AVersionTwoPlanOpensItsPositionsAndNamesOnOneLine) {
     EXPECT_EQ(plan.checkpoints[0].latitude, 51.8369);
     EXPECT_FALSE(plan.checkpoints[0].elevation);
     EXPECT_EQ(plan.checkpoints[0].origin, CheckpointOrigin{});
+    EXPECT_FALSE(plan.departureTime);
+    EXPECT_FALSE(plan.fuelPlan);
 }
 
 TEST(PlanFileTest, TheDateIsWrittenAsYearMonthDay) {

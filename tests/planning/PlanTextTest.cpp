@@ -84,5 +84,17 @@ TEST(PlanTextTest, CsvHasOneHeaderRowAndTheSameColumnsInEveryRow) {
     EXPECT_NE(planCsv(plan, ComputePlan(plan)).find(",,,,0.0,,,\r\n"), std::string::npos);
 }
 
+TEST(PlanTextTest, CsvCarriesTheEtaOfEveryCheckpointKnown) {
+    Plan plan;
+    plan.defaults.trueAirspeed = 120;
+    plan.checkpoints = {{"A", 0, 0, {}}, {"B", 0, 1, {}}, {"C", 0, 2, {}}};
+    plan.departureTime = TimeOfDay{23, 45};
+    const std::string csv = planCsv(plan, ComputePlan(plan));
+    // The departure, 30 minutes later past midnight, and 30 more.
+    for (const char* eta : {",39.0,23:45,,\r\n", ",00:15 +1,,\r\n", ",00:45 +1,,\r\n"}) {
+        EXPECT_NE(csv.find(eta), std::string::npos) << eta << "\n" << csv;
+    }
+}
+
 }  // namespace
 }  // namespace aerolume::planning

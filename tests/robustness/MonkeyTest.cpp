@@ -156,8 +156,23 @@ const QString kNavaidFrequency =
     QStringLiteral("[1-9][0-9]*(?:\\.[0-9])? kHz|[1-9][0-9]*\\.[0-9]{2} MHz|none given");
 
 // An amount of the navigation log: empty, unknown, or a number with one decimal and a unit.
-QString navLogAmount(const QStringList& units) {
-    return QStringLiteral("|unknown|-?[0-9]+\\.[0-9] (%1)").arg(literally(units).join(u'|'));
+// With `after`, every amount but the empty one is followed by it.
+QString navLogAmount(const QStringList& units, const QString& after = {}) {
+    return QStringLiteral("|(?:unknown|-?[0-9]+\\.[0-9] (?:%1))%2")
+        .arg(literally(units).join(u'|'), after);
+}
+
+// The navigation log's line on its climb and descent.
+QString navLogProfile() {
+    const QString at =
+        QStringLiteral("[0-9]+\\.[0-9] NM from the departure at (?:0|-?[1-9][0-9]*) ft");
+    return QStringLiteral(
+               "|Climb and descent: (?:none, the log is level at cruise \\(no climb or descent "
+               "figures\\)|the log is level at cruise while a leg cannot be flown \\(see the "
+               "warnings\\)|(?:no climb figures: level at cruise from the departure|no top of "
+               "climb|top of climb %1); (?:no descent figures: no descent to the destination|no "
+               "top of descent|top of descent %1))\\.")
+        .arg(at);
 }
 
 // What the loading window may show: results in lb and in, verdicts naming the limits
@@ -401,11 +416,34 @@ std::vector<WindowRules> allWindows() {
           {QStringLiteral("lblTaxiFuelTotal"), {navLogAmount(kFuelUnits)}},
           {QStringLiteral("lblReserveFuel"), {navLogAmount(kFuelUnits)}},
           {QStringLiteral("lblLandingFuel"), {navLogAmount(kFuelUnits)}},
-          {QStringLiteral("ErrorLbl"), {QStringLiteral("[A-Z][^\\n]*[.!]")}}},
+          {QStringLiteral("ErrorLbl"), {QStringLiteral("[A-Z][^\\n]*[.!]")}},
+          // The flight: the departure's local time, the profile, the fuel plan.
+          {QStringLiteral("LblLocalTime"),
+           {QStringLiteral("|local (?:[01][0-9]|2[0-3]):[0-5][0-9] \\S+(?:, the day (?:after|"
+                           "before))?")}},
+          {QStringLiteral("lblProfile"), {navLogProfile()}},
+          {QStringLiteral("lblFuelPlanTaxi"), {navLogAmount(kFuelUnits)}},
+          {QStringLiteral("lblFuelPlanTrip"), {navLogAmount(kFuelUnits)}},
+          {QStringLiteral("lblFuelPlanContingency"),
+           {navLogAmount(kFuelUnits, QStringLiteral(" \\((?:0|[1-9][0-9]*)(?:\\.[0-9]+)? %\\)"))}},
+          {QStringLiteral("lblFuelPlanAlternate"), {navLogAmount(kFuelUnits)}},
+          {QStringLiteral("lblFuelPlanFinalReserve"),
+           {navLogAmount(kFuelUnits,
+                         QStringLiteral(" \\((?:0|[1-9][0-9]*)(?:\\.[0-9]+)? min\\)"))}},
+          {QStringLiteral("lblFuelPlanExtra"), {navLogAmount(kFuelUnits)}},
+          {QStringLiteral("lblFuelPlanRequired"), {navLogAmount(kFuelUnits)}},
+          {QStringLiteral("lblFuelPlanOnBoard"), {navLogAmount(kFuelUnits)}},
+          {QStringLiteral("lblFuelPlanMargin"), {navLogAmount(kFuelUnits)}},
+          {QStringLiteral("lblFuelPlanNote"),
+           {QStringLiteral("|No fuel plan: enter a contingency \\(%\\) to have one\\.|No "
+                           "alternate: its line is 0\\.|Short of fuel: the fuel on board is "
+                           "[0-9]+\\.[0-9] (?:%1) less than the fuel required\\.")
+                .arg(literally(kFuelUnits).join(u'|'))}}},
          nullptr,
          {},
          {QStringLiteral("txtPlanName"), QStringLiteral("txtVariation"),
-          QStringLiteral("lblWarnings"), QStringLiteral("lblOffers")}},
+          QStringLiteral("txtAlternate"), QStringLiteral("lblWarnings"),
+          QStringLiteral("lblOffers")}},
         // The loading window, over an aircraft in lb and in (see loadingWindow()).
         {"Loading", nullptr, "menuLoading", loadingResults(), "ErrorLbl", {}, {}},
         // The Airport window over the test database: the search takes any text, and the
