@@ -112,7 +112,13 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
                 "undone. Edit, Airport Information shows the airport or navaid of the current "
                 "checkpoint in the Airport window; closing it brings the log back. Save the "
                 "plan as a file, export it as CSV, or as a PDF page for the kneeboard in the "
-                "page size chosen above the table.")});
+                "page size chosen above the table."),
+             tr("Edit, Use Aircraft takes an aircraft kept in the loading window: its name and "
+                "registration (printed in the header and kept in the plan), cruise airspeed, "
+                "fuel flow and fuel unit, and its climb and descent figures where it has them. "
+                "Edit, Loading for This Flight then opens the loading window on that aircraft, "
+                "with the fuel at start less taxi in its tanks and the trip fuel as the burn; "
+                "closing it brings the log back as it was.")});
 
     m_model = new NavLogModel(&m_stack, this);
     m_model->resetPlan(newPlan());
