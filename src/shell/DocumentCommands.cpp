@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DocumentCommands.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -102,6 +103,10 @@ QString DocumentCommands::askFile(bool save, const QString& title, const QString
                                            m_kind.settingsKey);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    // Without a Documents folder the dialog would offer "Documents" as the file's name.
+    if (!QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
     }
     QFileDialog dialog(m_window, title, folder, filter);
     dialog.setObjectName(QStringLiteral("dlgFile"));
