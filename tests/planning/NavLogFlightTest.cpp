@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "NavLogFixture.h"
 #include "airports/AirportData.h"
 #include "planning/NavLogWindow.h"
 #include "planning/PlanFile.h"
@@ -46,25 +47,8 @@ const char* const kOxfordSouthampton = R"({
     {"name": "EGHI Southampton Airport", "latitudeDeg": 50.950298, "longitudeDeg": -1.3568,
      "elevationFt": 44, "origin": {"kind": "airport", "identifier": "EGHI", "country": "GB"}}]})";
 
-class NavLogFlightTest : public ::testing::Test {
+class NavLogFlightTest : public NavLogFixture {
 public:
-    void SetUp() override {
-        qputenv("AEROLUME_AIRPORT_DATABASE", AEROLUME_TEST_DATABASE);
-        airports::AirportData::instance().reload();
-        program =
-            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new NavLogWindow(r); }}});
-        child<QAction>(program->main(), QStringLiteral("menuNavLog"))->trigger();
-        window = qobject_cast<NavLogWindow*>(program->registry().window(QStringLiteral("NavLog")));
-        ASSERT_NE(window, nullptr);
-        showAndActivate(window);
-        model = window->model();
-    }
-    void TearDown() override {
-        window->undoStack()->setClean();
-        program.reset();
-    }
-
     void open(const char* json) {
         QFile file(dir.filePath(QStringLiteral("plan.aerolume-plan")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -87,11 +71,6 @@ public:
     QString label(const char* name) const {
         return child<QLabel>(window, QString::fromLatin1(name))->text();
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<TestProgram> program;
-    NavLogWindow* window = nullptr;
-    NavLogModel* model = nullptr;
 };
 
 // What the window shows once the entries are typed: a table cell (row, column) or a label

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "NavLogFixture.h"
 #include "airports/AirportData.h"
 #include "map/MapWidget.h"
 #include "planning/NavLogWindow.h"
@@ -22,26 +23,8 @@ namespace {
 using planning::NavLogModel;
 using planning::NavLogWindow;
 
-class RouteTest : public ::testing::Test {
+class RouteTest : public NavLogFixture {
 public:
-    void SetUp() override {
-        qputenv("AEROLUME_AIRPORT_DATABASE", AEROLUME_TEST_DATABASE);
-        airports::AirportData::instance().reload();
-        program =
-            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new NavLogWindow(r); }}});
-        child<QAction>(program->main(), QStringLiteral("menuNavLog"))->trigger();
-        window = qobject_cast<NavLogWindow*>(program->registry().window(QStringLiteral("NavLog")));
-        ASSERT_NE(window, nullptr);
-        showAndActivate(window);
-        table = child<QTableView>(window, QStringLiteral("tblLog"));
-        model = window->model();
-    }
-    void TearDown() override {
-        window->undoStack()->setClean();
-        program.reset();
-    }
-
     QString path(const QString& name) const { return dir.filePath(name); }
     // Types into the cell as a pilot would, and ends the entry with Enter.
     void type(int row, int column, const QString& text) {
@@ -71,12 +54,6 @@ public:
         ASSERT_EQ(model->checkpointCount(), 4);
         ASSERT_TRUE(window->saveFile(path(QStringLiteral("trip.aerolume-plan"))));
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<TestProgram> program;
-    NavLogWindow* window = nullptr;
-    QTableView* table = nullptr;
-    NavLogModel* model = nullptr;
 };
 
 struct FormatCase {
