@@ -9,7 +9,8 @@
 // verdict (LoadingResults.cpp) and the graph. The loading of a flight, given by the
 // navigation log that opened the window, and From Navigation Log, which takes that log's
 // trip fuel again, are in LoadingFlight.cpp. The aircraft commands New, Edit, Duplicate, Delete,
-// Import and Export, and the PDF of the loading, are in LoadingCommands.cpp.
+// Import and Export, and the PDF of the loading, are in LoadingCommands.cpp; the list read
+// again when another program changes the aircraft folder, in LoadingFolder.cpp.
 
 #include <QFileSystemWatcher>
 #include <QList>
@@ -73,6 +74,9 @@ public:
     void cmdPdf_Click();
 
 private:
+    // The most of an aircraft's name the aircraft box shows, in average characters.
+    static constexpr int kAircraftNameCharacters = 40;
+
     // LoadingWindow.cpp
     // Lists the aircraft folder and selects the file at `path` (or the first).
     void reloadAircraft(const QString& path = {});

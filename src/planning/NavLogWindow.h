@@ -17,7 +17,11 @@
 // Airport Information opens the Airport window from this one (WindowRegistry::showFrom):
 // the log hides, and comes back as it was when that window closes.
 // Export as PDF and CSV and printing (NavLogExport.cpp) draw the plan through
-// PlanPrint.h and PlanText.h.
+// PlanPrint.h and PlanText.h. The departure time, climb and descent, fuel plan and
+// alternate fields and the fuel plan block are in NavLogFlight.cpp; the route files'
+// menus, the map pane and the printed map in NavLogRoute.cpp, over RouteData.h. The
+// model's edits are undo commands (NavLogCommands.cpp); the table's captions are in
+// NavLogColumns.cpp.
 
 #include <QDate>
 #include <QPageSize>
