@@ -74,14 +74,16 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "climb and descent, the standard atmosphere, cloud base and freezing level, and\n"
   "the magnetic variation of the World Magnetic Model 2025.\n"
   ".\n"
-  "The navigation log plans a flight leg by leg, saves it as a plan file, prints\n"
-  "it and exports it as CSV or as PDF pages for the kneeboard; the loading window\n"
-  "keeps aircraft profiles with their stations, tanks and CG envelopes, checks a\n"
-  "loading against them and writes it as a weight and balance form; the airport\n"
-  "information window looks up the world's airports, runways, frequencies and\n"
-  "navaids, with the wind on every runway end, from the OurAirports data it\n"
-  "carries (airports under the ODbL 1.0, the rest public domain). It works\n"
-  "offline.")
+  "The navigation log plans a flight leg by leg from airport and navaid\n"
+  "identifiers, with its climb and descent, ETAs and fuel plan, draws it on a map,\n"
+  "saves it as a plan file, prints it, exports it as CSV or as PDF pages for the\n"
+  "kneeboard, and exchanges routes with GPS units as .fpl and GPX files; the\n"
+  "loading window keeps aircraft profiles with their stations, tanks and CG\n"
+  "envelopes, checks a loading against them and writes it as a weight and\n"
+  "balance form; the airport information window looks up the world's airports,\n"
+  "runways, frequencies and navaids, with the wind on every runway end, from the\n"
+  "OurAirports data it carries (airports under the ODbL 1.0, the rest public\n"
+  "domain). It works offline.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://aerolume.example/")
 set(CPACK_PACKAGE_FILE_NAME "aerolume_${AEROLUME_DISPLAY_VERSION}_amd64")
 set(CPACK_STRIP_FILES ON)
