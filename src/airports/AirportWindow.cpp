@@ -10,8 +10,6 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -24,6 +22,7 @@
 #include "planning/Coordinates.h"
 #include "planning/PlanText.h"
 #include "platform/SettingsStore.h"
+#include "shell/FormScroller.h"
 #include "ui_AirportWindow.h"
 
 namespace aerolume::airports {
@@ -81,48 +80,6 @@ void fillTable(QTableWidget* table, const QList<QStringList>& rows) {
         table->resizeRowsToContents();
     }
 }
-
-// Holds the form at the window's size, or at the form's least size where the window is
-// smaller (a large scale or font on a small screen): there it scrolls.
-class FormScroller final : public QScrollArea {
-public:
-    using QScrollArea::QScrollArea;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QScrollArea::resizeEvent(event);
-        fit();
-    }
-    // A message or a note shown needs room at once.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const bool handled = QScrollArea::eventFilter(watched, event);
-        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
-            fit();
-        }
-        return handled;
-    }
-
-private:
-    void fit() {
-        QWidget* form = widget();
-        QSize room = maximumViewportSize();
-        QSize least = form->minimumSizeHint().expandedTo(form->minimumSize());
-        // Wrapped notes need the more height the narrower the form.
-        auto leastHeight = [&] {
-            least.setHeight(std::max(least.height(), form->layout()->totalMinimumHeightForWidth(
-                                                         std::max(room.width(), least.width()))));
-        };
-        leastHeight();
-        if (least.height() > room.height()) {
-            room.rwidth() -= verticalScrollBar()->sizeHint().width();
-            leastHeight();
-        }
-        if (least.width() > room.width()) {
-            room.rheight() -= horizontalScrollBar()->sizeHint().height();
-        }
-        form->resize(room.expandedTo(least));
-    }
-};
 
 }  // namespace
 

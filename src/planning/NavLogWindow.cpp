@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QScreen>
 #include <algorithm>
 
 #include "CheckpointEditor.h"
@@ -15,6 +16,7 @@
 #include "common/StoredEntries.h"
 #include "navigation/WmmCoefficients.h"
 #include "platform/Beep.h"
+#include "shell/FormScroller.h"
 #include "ui_NavLogWindow.h"
 
 namespace aerolume::planning {
@@ -43,9 +45,14 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     : CalculatorWindow(registry, tr("Navigation Log")), m_ui(std::make_unique<Ui::NavLogForm>()) {
     setObjectName(QStringLiteral("NavLog"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* form = new QWidget(this);
+    auto* form = new QWidget;
     m_ui->setupUi(form);
-    setForm(form);
+    // On a screen too small for the form (a large scale or font) the form scrolls.
+    auto* scroller = new FormScroller(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidget(form);
+    setForm(scroller);
     setResultsAndMessage({}, {}, m_ui->ErrorLbl);
     setEnterSound(EnterSound::Silent);
     styleMessageLabel(m_ui->lblWarnings);
@@ -184,10 +191,15 @@ NavLogWindow::NavLogWindow(WindowRegistry& registry)
     });
     showPlan();
     m_document->showCaption();
+    fitTo(screen()->availableGeometry().size());
+}
+
+void NavLogWindow::fitTo(QSize screenRoom) {
     // 1340 x 700 fits a 1366 x 768 screen in the standard font (17 px a line), the table
-    // scrolling to its last columns; a larger font gets a window larger in proportion.
+    // scrolling to its last columns.
     const double scale = std::max(1.0, fontMetrics().height() / 17.0);
-    resize(static_cast<int>(1340 * scale), static_cast<int>(700 * scale));
+    resize(QSize(static_cast<int>(1340 * scale), static_cast<int>(700 * scale))
+               .boundedTo(screenRoom - QSize(16, 48)));
 }
 
 NavLogWindow::~NavLogWindow() {

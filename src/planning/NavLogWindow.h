@@ -74,6 +74,11 @@ public:
     explicit NavLogWindow(WindowRegistry& registry);
     ~NavLogWindow() override;
 
+    // Sizes the window for a screen with `screenRoom` free: 1340 x 700 in the standard
+    // font, larger in proportion with a larger one, within the room less a window frame
+    // and title bar; where the form does not fit, it scrolls.
+    void fitTo(QSize screenRoom);
+
     QVariant tripFuel() const;
     QString fuelUnit() const;
 

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -960,6 +962,9 @@ TEST_F(NavLogTest, VersionOneAndTwoPlansOpen) {
 }
 
 TEST_F(NavLogTest, TheWindowFitsTheScreenWithTheFieldsInTheOrderOfTheirTabChain) {
+    window->fitTo(QSize(1366, 768));
+    QApplication::processEvents();
+    EXPECT_GE(window->width(), 1300);
     EXPECT_LE(window->width(), 1366);
     EXPECT_LE(window->height(), 768 - 40);  // a title bar and a panel
     // The fuel columns are in reach: the table scrolls to them.
@@ -998,6 +1003,25 @@ TEST_F(NavLogTest, TheWindowFitsTheScreenWithTheFieldsInTheOrderOfTheirTabChain)
     model->resetPlan(named);
     window->setFocus();
     EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtPlanName"))->cursorPosition(), 0);
+}
+
+// At 1.75 times the standard font the window stays within a 1366 x 768 screen and its
+// form scrolls to every field.
+TEST_F(NavLogTest, ALargeFontScrollsTheFormWithinTheScreen) {
+    QFont font = window->font();
+    font.setPointSizeF(font.pointSizeF() * 1.75);
+    window->setFont(font);
+    window->fitTo(QSize(1366, 768));
+    QApplication::processEvents();
+    EXPECT_LE(window->width(), 1366 - 16);
+    EXPECT_LE(window->height(), 768 - 48);
+    auto* scroller = qobject_cast<QScrollArea*>(window->centralWidget());
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_GT(scroller->horizontalScrollBar()->maximum(), 0);
+    // The last field of the widest row is within the scrolling's reach.
+    const QWidget* fuel = child<QWidget>(window, QStringLiteral("txtDescentFuelFlow"));
+    EXPECT_LE(fuel->mapTo(scroller->widget(), QPoint(0, 0)).x() + fuel->width(),
+              scroller->horizontalScrollBar()->maximum() + scroller->viewport()->width());
 }
 
 TEST_F(NavLogTest, AirportInformationShowsTheCheckpointsPlaceAndGivesTheLogBack) {
