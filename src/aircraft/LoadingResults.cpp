@@ -1,26 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The loading window's results: each point's weight, moment, CG, % MAC, margin and
 // verdict as the pilot reads them.
+#include "LoadingSheet.h"
 #include "LoadingWindow.h"
 
 namespace aerolume::aircraft {
 namespace {
-
-int armDecimals(Units units) {
-    switch (units) {
-        case Units::PoundInch:
-            return 2;
-        case Units::KilogramMillimetre:
-            return 1;
-        case Units::KilogramMetre:
-            return 3;
-    }
-    return 2;
-}
-
-int momentDecimals(Units units) {
-    return units == Units::KilogramMetre ? 2 : units == Units::PoundInch ? 1 : 0;
-}
 
 QString fixed(double value, int decimals) {
     return QString::fromStdString(formatFixed(value, decimals));
