@@ -437,7 +437,7 @@ TEST_F(LoadedTest, EditingAPlanValueOrALegMovesEveryTotal) {
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(cell(1, NavLogModel::MagneticHeading), QStringLiteral("100°"));  // 10° W added
     EXPECT_EQ(label("lblTotalTime"), QStringLiteral("1:00:00"));
-    QLineEdit* tas = child<QLineEdit>(window, QStringLiteral("txtTAS"));
+    auto* tas = child<QLineEdit>(window, QStringLiteral("txtTAS"));
     typeFields(window, {"txtTAS"}, {"60"});
     pressEnter(tas);
     EXPECT_EQ(label("lblTotalTime"), QStringLiteral("2:00:00"));
@@ -502,8 +502,8 @@ TEST_F(LoadedTest, UndoAndRedoWalkBackEveryEditToTheSavedState) {
     typeCell(1, NavLogModel::Name, QStringLiteral("Bravo"));
     typeCell(1, NavLogModel::Longitude, QStringLiteral("2E"));
     EXPECT_EQ(cell(1, NavLogModel::Distance), QStringLiteral("120.0 NM"));
-    QAction* undo = child<QAction>(window, QStringLiteral("mnuUndo"));
-    QAction* redo = child<QAction>(window, QStringLiteral("mnuRedo"));
+    auto* undo = child<QAction>(window, QStringLiteral("mnuUndo"));
+    auto* redo = child<QAction>(window, QStringLiteral("mnuRedo"));
     undo->trigger();
     EXPECT_EQ(cell(1, NavLogModel::Distance), QStringLiteral("60.0 NM"));
     EXPECT_EQ(cell(1, NavLogModel::Name), QStringLiteral("Bravo"));
@@ -601,9 +601,9 @@ TEST_F(LoadedTest, BadFilesAreRefusedAndTheOpenPlanStays) {
         {"not JSON", "{ nope"},
         {"newer", QByteArray(kSample).replace("\"version\": 1", "\"version\": 4")},
         {"missing key", QByteArray(kSample).replace("\"taxiFuel\": 1,", "")},
-        {"out of range", QByteArray(kSample).replace("\"latitudeDeg\": 0, \"longitudeDeg\": 2",
-                                                     "\"latitudeDeg\": 0, \"longitudeDeg\": 200")},
-        {"wrong type", QByteArray(kSample).replace("\"name\": \"B\"", "\"name\": 2")},
+        {"out of range", QByteArray(kSample).replace(R"("latitudeDeg": 0, "longitudeDeg": 2)",
+                                                     R"("latitudeDeg": 0, "longitudeDeg": 200)")},
+        {"wrong type", QByteArray(kSample).replace(R"("name": "B")", R"("name": 2)")},
         {"huge", QByteArray(planning::kMaxPlanFileBytes + 10, ' ')}};
     const char* const where[] = {"not JSON",
                                  "version",
@@ -721,7 +721,7 @@ TEST_F(LoadedTest, ALegThatCannotBeFlownAndALowReserveAreWarnedInTheWindow) {
 
 TEST_F(LoadedTest, TheFlightDateBringsTheModelsVariationWhichATypedOneOverrides) {
     // The sample is a version 1 plan: no date, the plan's 10° W on every leg.
-    QLineEdit* date = child<QLineEdit>(window, QStringLiteral("txtDate"));
+    auto* date = child<QLineEdit>(window, QStringLiteral("txtDate"));
     EXPECT_EQ(date->text(), QString());
     EXPECT_TRUE(label("lblWarnings").contains(QStringLiteral("The plan has no date")));
     EXPECT_EQ(cell(1, NavLogModel::Variation), QStringLiteral("10.0° W"));
