@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The navigation log as a pilot opens it, from the launcher's Compute menu, on the test
-// airport data; the tests of the log's flight figures and route files build on it.
+// airport data, with the Airport window it opens; the log's tests build on it.
 #include <QAction>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "airports/AirportData.h"
+#include "airports/AirportWindow.h"
 #include "planning/NavLogWindow.h"
 #include "support/WindowTestKit.h"
 
@@ -21,7 +22,9 @@ public:
         program =
             std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
                 {QStringLiteral("NavLog"),
-                 [](WindowRegistry& r) { return new planning::NavLogWindow(r); }}});
+                 [](WindowRegistry& r) { return new planning::NavLogWindow(r); }},
+                {QStringLiteral("Airport"),
+                 [](WindowRegistry& r) { return new airports::AirportWindow(r); }}});
         child<QAction>(program->main(), QStringLiteral("menuNavLog"))->trigger();
         window = qobject_cast<planning::NavLogWindow*>(
             program->registry().window(QStringLiteral("NavLog")));

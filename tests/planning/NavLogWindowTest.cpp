@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "NavLogFixture.h"
 #include "ProgramRegistry.h"
 #include "aircraft/AircraftStore.h"
 #include "aircraft/SampleAircraft.h"
@@ -80,27 +81,11 @@ void useAirportData(const QByteArray& path) {
     airports::AirportData::instance().reload();
 }
 
-class NavLogTest : public ::testing::Test {
+class NavLogTest : public NavLogFixture {
 public:
-    void SetUp() override {
-        useAirportData(AEROLUME_TEST_DATABASE);
-        program =
-            std::make_unique<TestProgram>(std::vector<std::pair<QString, WindowRegistry::Factory>>{
-                {QStringLiteral("NavLog"), [](WindowRegistry& r) { return new NavLogWindow(r); }},
-                {QStringLiteral("Airport"),
-                 [](WindowRegistry& r) { return new airports::AirportWindow(r); }}});
-        child<QAction>(program->main(), QStringLiteral("menuNavLog"))->trigger();
-        window = qobject_cast<NavLogWindow*>(program->registry().window(QStringLiteral("NavLog")));
-        ASSERT_NE(window, nullptr);
-        showAndActivate(window);
-        table = child<QTableView>(window, QStringLiteral("tblLog"));
-        model = window->model();
-    }
     void TearDown() override {
-        if (window != nullptr) {
-            window->undoStack()->setClean();
-        }
-        program.reset();
+        NavLogFixture::TearDown();
+        // A test may have taken the airport data away.
         useAirportData(AEROLUME_TEST_DATABASE);
     }
 
@@ -166,12 +151,6 @@ public:
         }
         return list;
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<TestProgram> program;
-    NavLogWindow* window = nullptr;
-    QTableView* table = nullptr;
-    NavLogModel* model = nullptr;
 };
 
 TEST_F(NavLogTest, ANewPlanIsReadyToTypeAndTheRowBelowTheLastAddsACheckpoint) {
