@@ -1,35 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintLoader.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "platform/ModuleLoader.h"
 
 namespace aerolume::planning {
 
 namespace {
 constexpr const char* kModuleName = "aerolume-print";
-}
-
-QStringList printModuleCandidates() {
-    if (qEnvironmentVariableIsSet("AEROLUME_PRINT_PLUGIN")) {
-        return {qEnvironmentVariable("AEROLUME_PRINT_PLUGIN")};
-    }
-    const QDir program(QCoreApplication::applicationDirPath());
-    const QString name = QString::fromLatin1(kModuleName);
-    return {program.filePath(name),
-            QDir::cleanPath(program.filePath(
-                QStringLiteral(AEROLUME_PRINT_MODULE_FROM_PROGRAM "/") + name))};
-}
+constexpr const char* kModuleVariable = "AEROLUME_PRINT_PLUGIN";
+}  // namespace
 
 void* resolvePrintSymbol(const char* symbol) {
-    for (const QString& candidate : printModuleCandidates()) {
-        QLibrary module(candidate);
-        if (module.load()) {
-            return reinterpret_cast<void*>(module.resolve(symbol));
-        }
-    }
-    return nullptr;
+    return platform::resolveModuleSymbol(kModuleName, kModuleVariable, symbol);
 }
 
 }  // namespace aerolume::planning
