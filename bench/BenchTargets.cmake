@@ -86,8 +86,12 @@ if(TARGET aerolume_airports_widgets)
   find_package(ZLIB REQUIRED)
   add_executable(aerolume-airports-bench ${AEROLUME_BENCH_DIR}/airports/AirportBench.cpp)
   target_link_libraries(aerolume-airports-bench PRIVATE
-    aerolume_airports_widgets aerolume_planning_places Qt6::Widgets Qt6::Sql ZLIB::ZLIB
-    aerolume_warnings)
+    aerolume_airports_widgets aerolume_airports_sql aerolume_planning_places Qt6::Widgets
+    Qt6::Sql ZLIB::ZLIB aerolume_warnings)
+  # The window reads the data through the airport module of the build tree.
+  add_dependencies(aerolume-airports-bench aerolume-airports)
+  target_compile_definitions(aerolume-airports-bench PRIVATE
+    AEROLUME_AIRPORTS_MODULE_FILE="$<TARGET_FILE:aerolume-airports>")
 endif()
 
 # The route map drawn for a 100-leg plan, and 300 points through each route file format.

@@ -90,8 +90,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "amd64")
-# The libraries the binary and its print module link (Qt Widgets, Gui, Core and Print
-# Support and the C and C++ runtimes), found by dpkg-shlibdeps, and nothing else.
+# The libraries the binary and its modules link (Qt Widgets, Gui, Core, Print Support
+# and SQL, zlib and the C and C++ runtimes), found by dpkg-shlibdeps, and nothing else.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The airport database is read through Qt's SQLite driver, a plugin no library links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")

@@ -28,6 +28,7 @@
 #include "airports/AirportData.h"
 #include "airports/AirportImporter.h"
 #include "airports/AirportWindow.h"
+#include "airports/SqlDatabase.h"
 #include "planning/CheckpointLookup.h"
 #include "shell/WindowRegistry.h"
 
@@ -132,6 +133,7 @@ int main(int argc, char* argv[]) {
     const QString path = QString::fromLocal8Bit(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
     qputenv("AEROLUME_AIRPORT_DATABASE", argv[1]);
+    qputenv("AEROLUME_AIRPORTS_MODULE", AEROLUME_AIRPORTS_MODULE_FILE);
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
@@ -146,7 +148,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QString error;
-    auto db = AirportDatabase::open(path, &error);
+    auto db = openAirportDatabase(path, &error);
     if (!db || typed.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

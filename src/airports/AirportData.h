@@ -26,18 +26,18 @@
 // Positions are WGS 84 degrees (north and east > 0), elevations ft, frequencies MHz for
 // airports and kHz for navaids, headings degrees true. A query that fails (a database
 // damaged after it was opened) returns nothing and sets failed().
+//
+// The database is read with Qt SQL in the airport module (AirportModule.h), which the
+// program loads when the data is first needed; AirportDatabase is the module's face.
+// openAirportDatabase() (SqlDatabase.h) opens one directly, for the importer's tools.
 
 #include <QList>
 #include <QString>
-#include <QVariant>
-#include <map>
 #include <memory>
 #include <optional>
 
 #include "PlaceSearch.h"
 #include "RunwayCore.h"
-
-class QSqlQuery;
 
 namespace aerolume::airports {
 
@@ -86,41 +86,28 @@ struct DataSetInfo {
 
 class AirportDatabase {
 public:
-    // Opens the database at `path` read-only and checks it: a whole SQLite file (its
-    // size that of its pages), this program's format and version, tables that read.
-    // Nothing, with `error` saying what is wrong, when it will not do.
-    static std::unique_ptr<AirportDatabase> open(const QString& path, QString* error);
-    ~AirportDatabase();
+    virtual ~AirportDatabase() = default;
     AirportDatabase(const AirportDatabase&) = delete;
     AirportDatabase& operator=(const AirportDatabase&) = delete;
 
-    QString path() const { return m_path; }
-    bool failed() const { return m_failed; }
+    virtual QString path() const = 0;
+    virtual bool failed() const = 0;
 
-    QList<Place> search(const QString& text, int limit,
-                        std::optional<GeoPoint> near = std::nullopt) const;
-    QList<Place> placesNamed(const QString& ident,
-                             std::optional<GeoPoint> near = std::nullopt) const;
-    std::optional<AirportInfo> airport(qint64 id) const;
-    std::optional<NavaidInfo> navaid(qint64 id) const;
-    QList<RunwayInfo> runways(qint64 airportId) const;
-    QList<FrequencyInfo> frequencies(qint64 airportId) const;
-    QList<NavaidInfo> navaidsNear(GeoPoint point, double radiusNm) const;
-    QList<Place> airportsInBox(double south, double west, double north, double east,
-                               int limit = 500) const;
-    QList<DataSetInfo> dataSets() const;
+    virtual QList<Place> search(const QString& text, int limit,
+                                std::optional<GeoPoint> near = std::nullopt) const = 0;
+    virtual QList<Place> placesNamed(const QString& ident,
+                                     std::optional<GeoPoint> near = std::nullopt) const = 0;
+    virtual std::optional<AirportInfo> airport(qint64 id) const = 0;
+    virtual std::optional<NavaidInfo> navaid(qint64 id) const = 0;
+    virtual QList<RunwayInfo> runways(qint64 airportId) const = 0;
+    virtual QList<FrequencyInfo> frequencies(qint64 airportId) const = 0;
+    virtual QList<NavaidInfo> navaidsNear(GeoPoint point, double radiusNm) const = 0;
+    virtual QList<Place> airportsInBox(double south, double west, double north, double east,
+                                       int limit = 500) const = 0;
+    virtual QList<DataSetInfo> dataSets() const = 0;
 
-private:
-    AirportDatabase(QString path, QString connection);
-    // `sql`, prepared the first time and kept, run with `values` bound in order; nullptr,
-    // with failed() set, when it cannot run. first(): positioned on its first row, or
-    // nullptr when there is none.
-    QSqlQuery* run(const QString& sql, const QVariantList& values) const;
-    QSqlQuery* first(const QString& sql, const QVariantList& values) const;
-
-    QString m_path, m_connection;
-    mutable std::map<QString, std::unique_ptr<QSqlQuery>> m_queries;
-    mutable bool m_failed = false;
+protected:
+    AirportDatabase() = default;
 };
 
 class AirportData {

@@ -16,6 +16,7 @@
 #include <atomic>
 
 #include "AirportCaptions.h"
+#include "AirportModule.h"
 #include "navigation/MagneticModel.h"
 #include "navigation/RunwayWindWindow.h"
 #include "navigation/WindCaptions.h"
@@ -681,7 +682,7 @@ ImportSummary::Outcome AirportWindow::importFiles(const QList<ImportFile>& files
     ImportSummary summary;
     const QString target = AirportData::importedPath();
     std::unique_ptr<QThread> worker(QThread::create([&] {
-        summary = importAirportData(files, target, [&](double share) {
+        summary = importThroughModule(files, target, [&](double share) {
             done = static_cast<int>(share * 1000);
             return !cancelled.load();
         });

@@ -10,6 +10,8 @@
 
 #include "airports/AirportData.h"
 #include "airports/AirportImporter.h"
+#include "airports/AirportModule.h"
+#include "airports/SqlDatabase.h"
 
 namespace aerolume::airports {
 namespace {
@@ -26,7 +28,7 @@ class AirportDataTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QString error;
-        db = AirportDatabase::open(QStringLiteral(AEROLUME_TEST_DATABASE), &error);
+        db = openAirportDatabase(QStringLiteral(AEROLUME_TEST_DATABASE), &error);
         ASSERT_NE(db, nullptr) << error.toStdString();
     }
     std::unique_ptr<AirportDatabase> db;
@@ -160,7 +162,7 @@ TEST(AirportImport, ADatabaseThatIsAPipeIsRefusedAtOnce) {
     const QString pipe = dir.filePath("airports.sqlite");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     QString error;
-    EXPECT_EQ(AirportDatabase::open(pipe, &error), nullptr);
+    EXPECT_EQ(openAirportDatabase(pipe, &error), nullptr);
     EXPECT_EQ(error,
               QStringLiteral("%1 cannot be read: it is a named pipe, not a file.").arg(pipe));
 }
@@ -178,7 +180,7 @@ TEST_P(CancelTest, LeavesTheOldDatabaseAsItWas) {
     EXPECT_EQ(summary.outcome, ImportSummary::Outcome::Cancelled);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"airports.sqlite"});
     QString error;
-    EXPECT_NE(AirportDatabase::open(target, &error), nullptr) << error.toStdString();
+    EXPECT_NE(openAirportDatabase(target, &error), nullptr) << error.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Pressed, CancelTest, ::testing::Values(0.05, 0.5, 1.0));
@@ -238,7 +240,7 @@ TEST_P(DamagedDatabaseTest, IsDetectedAndTheBundledDataUsed) {
     out.write(bytes);
     out.close();
     QString error;
-    EXPECT_EQ(AirportDatabase::open(imported, &error), nullptr);
+    EXPECT_EQ(openAirportDatabase(imported, &error), nullptr);
     EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().reason))) << error.toStdString();
 
     AirportData& data = AirportData::instance();
@@ -261,6 +263,34 @@ INSTANTIATE_TEST_SUITE_P(
                    [](QByteArray& b) { b.replace(4096, 8192, QByteArray(8192, '\0')); },
                    "is damaged"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The program reads and imports the data through its airport module; without the module
+// it goes on without data, and says why.
+TEST(AirportModuleTest, ServesTheDataAndIsMissedWithAReason) {
+    AirportData& data = AirportData::instance();
+    data.reload();
+    ASSERT_NE(data.database(), nullptr) << data.notice().toStdString();
+    EXPECT_GT(data.database()->search(QStringLiteral("EGTK"), 5).size(), 0);
+
+    const QByteArray module = qgetenv("AEROLUME_AIRPORTS_MODULE");
+    qputenv("AEROLUME_AIRPORTS_MODULE", "/nonexistent/aerolume-airports");
+    data.reload();
+    EXPECT_EQ(data.database(), nullptr);
+    EXPECT_TRUE(data.notice().contains("the program's airport module cannot be loaded"))
+        << data.notice().toStdString();
+    QTemporaryDir dir;
+    const ImportSummary summary = importThroughModule(testFiles(), dir.filePath("a.sqlite"));
+    EXPECT_EQ(summary.outcome, ImportSummary::Outcome::Failed);
+    EXPECT_TRUE(
+        summary.message.startsWith("The files cannot be imported: the program's airport "
+                                   "module cannot be loaded"))
+        << summary.message.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("a.sqlite")));
+
+    qputenv("AEROLUME_AIRPORTS_MODULE", module);
+    data.reload();
+    EXPECT_NE(data.database(), nullptr);
+}
 
 }  // namespace
 }  // namespace aerolume::airports

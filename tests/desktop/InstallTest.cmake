@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty prefix, as `cmake --install` does for a package,
-# and checks that everything a desktop needs is in place: the program and its print
-# module, its menu entry pointing at it and at its icon, the icon in every size of the
-# hicolor theme (each PNG of the size its folder says) and as SVG, the AppStream
+# and checks that everything a desktop needs is in place: the program and its print and
+# airport modules, its menu entry pointing at it and at its icon, the icon in every size
+# of the hicolor theme (each PNG of the size its folder says) and as SVG, the AppStream
 # description with the licence, the manual page and changelog compressed, the airport
 # database, and the machine-readable copyright file (CopyrightCheck.cmake).
 #
@@ -28,6 +28,7 @@ endmacro()
 set(expected
   bin/aerolume
   ${LIBDIR}/aerolume/aerolume-print.so
+  ${LIBDIR}/aerolume/aerolume-airports.so
   share/applications/${app_id}.desktop
   share/metainfo/${app_id}.metainfo.xml
   share/mime/packages/${app_id}.xml

@@ -3,6 +3,7 @@
 // several offered nearest first, fixes from a navaid, and what the data does not know.
 #include <gtest/gtest.h>
 
+#include "airports/AirportModule.h"
 #include "planning/CheckpointLookup.h"
 
 namespace aerolume::planning {
@@ -34,7 +35,7 @@ class CheckpointLookupTest : public ::testing::TestWithParam<LookupCase> {
 protected:
     static void SetUpTestSuite() {
         QString error;
-        s_db = airports::AirportDatabase::open(QStringLiteral(AEROLUME_TEST_DATABASE), &error);
+        s_db = airports::openThroughModule(QStringLiteral(AEROLUME_TEST_DATABASE), &error);
         ASSERT_NE(s_db, nullptr) << error.toStdString();
     }
     static void TearDownTestSuite() { s_db.reset(); }
