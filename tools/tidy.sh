@@ -15,11 +15,11 @@ build="${AEROLUME_TIDY_BUILD:-build/tidy}"
 
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DAEROLUME_FUZZ=ON \
     -DCMAKE_AUTOGEN_ORIGIN_DEPENDS=OFF >/dev/null
-# The sources include the forms and meta-object code that the build generates; only
-# that is built.
+# The sources include the forms and meta-object code that the build generates, and the
+# window icon's pixels; only that is built.
 mapfile -t generated < <(ninja -C "$build" -t targets all | grep -o '^[A-Za-z0-9_]*_autogen:' |
     tr -d ':' | sort -u)
-cmake --build "$build" --target "${generated[@]}"
+cmake --build "$build" --target "${generated[@]}" aerolume_icon_pixels
 
 files="^$root/(src|app|tests|bench|fuzz)/"
 if [ $# -gt 0 ]; then

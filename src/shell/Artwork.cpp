@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Artwork.h"
 
+#include <QImage>
+
+#include "IconPixels.h"
+
 // Registers the resource file compiled into this static library. Calling it from here
 // also keeps the linker from dropping the resources, which nothing else references.
 static void initArtwork() {
@@ -19,12 +23,18 @@ QPixmap picture(const char* name) {
     return QPixmap(QStringLiteral(":/aerolume/art/") + QString::fromLatin1(name));
 }
 
+// A picture whose pixels the build wrote out (IconPixels.h), without decoding a file.
+QPixmap fromPixels(const unsigned char* pixels, int width, int height) {
+    return QPixmap::fromImage(
+        QImage(pixels, width, height, qsizetype{width} * 4, QImage::Format_ARGB32_Premultiplied));
+}
+
 }  // namespace
 
 QIcon programIcon() {
     QIcon icon;
-    icon.addPixmap(picture("icon-32.png"));
-    icon.addPixmap(picture("icon-64.png"));
+    icon.addPixmap(fromPixels(kIcon32, kIcon32Width, kIcon32Height));
+    icon.addPixmap(fromPixels(kIcon64, kIcon64Width, kIcon64Height));
     return icon;
 }
 

@@ -7,7 +7,8 @@
 namespace aerolume::art {
 
 // The program's own pictures, embedded in the program (drawn in src/shell/art/*.svg,
-// rendered by tools/render-art.sh).
+// rendered by tools/render-art.sh); the window icon as pixels ready to show, which the
+// build writes from its renderings, the others as PNG resources.
 
 // The window icon every calculator window and the About window show (32 x 32, with a
 // 64 x 64 rendering for larger uses).

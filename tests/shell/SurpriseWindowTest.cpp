@@ -240,5 +240,19 @@ INSTANTIATE_TEST_SUITE_P(
         return name.toStdString();
     });
 
+// The icon the program shows at start is its renderings, pixel for pixel, at each size.
+TEST(ProgramIconTest, IsItsRenderingsPixelForPixel) {
+    const QIcon icon = art::programIcon();
+    for (const int size : {32, 64}) {
+        const QImage rendering = QImage(QStringLiteral(AEROLUME_ART_DIR "/icon-%1.png").arg(size))
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_FALSE(rendering.isNull()) << size;
+        const QImage shown = icon.pixmap(QSize(size, size))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(shown, rendering) << size;
+    }
+}
+
 }  // namespace
 }  // namespace aerolume::test
