@@ -25,8 +25,7 @@ std::unique_ptr<AirportDatabase> openThroughModule(const QString& path, QString*
     QString why;
     const auto open = moduleFunction<OpenFunction>(kOpenSymbol, &why);
     if (open == nullptr) {
-        *error = tr("%1 cannot be read: the program's airport module cannot be loaded (%2).")
-                     .arg(path, why);
+        *error = tr("The program's airport module cannot be loaded: %1.").arg(why);
         return nullptr;
     }
     return std::unique_ptr<AirportDatabase>(open(&path, error));
@@ -40,8 +39,8 @@ ImportSummary importThroughModule(const QList<ImportFile>& files, const QString&
     if (import == nullptr) {
         summary.outcome = ImportSummary::Outcome::Failed;
         summary.message =
-            tr("The files cannot be imported: the program's airport module cannot be loaded "
-               "(%1).")
+            tr("The program's airport module cannot be loaded, so the files cannot be "
+               "imported: %1.")
                 .arg(why);
         return summary;
     }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace aerolume::platform {
@@ -19,20 +20,31 @@ QStringList moduleCandidates(const char* name, const char* variable) {
 
 void* resolveModuleSymbol(const char* name, const char* variable, const char* symbol,
                           QString* error) {
+    const QStringList candidates = moduleCandidates(name, variable);
     QString why;
-    for (const QString& candidate : moduleCandidates(name, variable)) {
+    bool found = false;
+    for (const QString& candidate : candidates) {
         QLibrary module(candidate);
         if (module.load()) {
             void* address = reinterpret_cast<void*>(module.resolve(symbol));
-            if (address == nullptr) {
-                why = module.errorString();
-            }
             if (error != nullptr) {
-                *error = why;
+                *error = address == nullptr ? module.errorString() : QString();
             }
             return address;
         }
+        found = found || QFileInfo::exists(candidate + QStringLiteral(".so")) ||
+                QFileInfo::exists(candidate);
         why = module.errorString();
+    }
+    if (!found) {
+        // Not there at all: say where it was looked for, rather than the loader's words.
+        QStringList folders;
+        for (const QString& candidate : candidates) {
+            folders << QDir::toNativeSeparators(QFileInfo(candidate).absolutePath());
+        }
+        why = QCoreApplication::translate("ModuleLoader", "%1.so is not in %2")
+                  .arg(QFileInfo(candidates.constLast()).fileName(),
+                       folders.join(QCoreApplication::translate("ModuleLoader", " nor in ")));
     }
     if (error != nullptr) {
         *error = why;
