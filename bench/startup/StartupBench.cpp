@@ -2,8 +2,10 @@
 // Start-up benchmark: how long programs take from exec to the first paint of their
 // window on the X server, and how much memory they hold one second later (see
 // FirstPaint.h for how it is seen). Programs are run in alternating order, round after
-// round, and the medians compared with those of the first program given (the
-// reference).
+// round. Each run is divided by the reference's run of the same round (the first program
+// given), and the target judged on the median of these ratios with its 95 % interval: met
+// when the whole interval is within it, missed when the whole interval is beyond it, and
+// left open when the spread of the runs is larger than the margin.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,6 +27,7 @@ using aerolume::bench::FirstPaintWatcher;
 using aerolume::bench::ignoreXError;
 using aerolume::bench::loadAverage;
 using aerolume::bench::median;
+using aerolume::bench::medianInterval;
 using aerolume::bench::RunResult;
 
 struct Program {
@@ -173,35 +176,42 @@ int main(int argc, char* argv[]) {
         "the window;\nCPU to it: processor time the program had used by its first paint (all "
         "its threads), which\nother programs' load barely changes; RSS: resident memory one "
         "second after the first paint.\n");
-    if (count > 1) {
-        std::printf("\nmedian of the per-round ratios to %s:\n", reference.label.c_str());
-        for (std::size_t i = 1; i < count; ++i) {
-            std::printf("  %-20s first paint %.3f, CPU %.3f, RSS %.3f\n",
-                        options.programs[i].label.c_str(), median(paintRatios[i]),
-                        median(cpuRatios[i]), median(rssRatios[i]));
-        }
-    }
     bool missed = false;
+    bool open = false;
     if (count > 1) {
-        std::printf("\ntargets, from the medians of this run (at most %.2f times %s):\n",
-                    options.maxRatio, reference.label.c_str());
+        std::printf(
+            "\nratios to %s in the same round, median and its 95 %% interval (target: at "
+            "most %.2f):\n",
+            reference.label.c_str(), options.maxRatio);
         for (std::size_t i = 1; i < count; ++i) {
-            const Program& p = options.programs[i];
-            const double paint = referencePaint > 0 ? median(p.firstPaintMs) / referencePaint : 0;
-            const double rss = referenceRss > 0 ? median(p.rssMiB) / referenceRss : 0;
-            const bool paintMet = paint > 0 && paint <= options.maxRatio;
-            const bool rssMet = rss > 0 && rss <= options.maxRatio;
-            missed = missed || !paintMet || !rssMet;
+            const auto paint = medianInterval(paintRatios[i]);
+            const auto cpu = medianInterval(cpuRatios[i]);
+            const auto rss = medianInterval(rssRatios[i]);
             std::printf(
-                "  %-20s first paint %.3f %s (processor time to it %.3f), resident memory %.3f "
-                "%s\n",
-                p.label.c_str(), paint, paintMet ? "met" : "NOT met",
-                ratio(median(p.cpuMs), referenceCpu), rss, rssMet ? "met" : "NOT met");
+                "  %-20s first paint %.3f (%.3f .. %.3f), processor time %.3f (%.3f .. %.3f), "
+                "resident memory %.3f (%.3f .. %.3f)\n",
+                options.programs[i].label.c_str(), median(paintRatios[i]), paint.low, paint.high,
+                median(cpuRatios[i]), cpu.low, cpu.high, median(rssRatios[i]), rss.low, rss.high);
+            for (const auto& [what, interval] :
+                 {std::pair{"first paint", paint}, std::pair{"resident memory", rss}}) {
+                const char* verdict = "met";
+                if (!interval.covers ||
+                    (interval.low <= options.maxRatio && interval.high > options.maxRatio)) {
+                    verdict =
+                        "not decided: the runs spread wider than the margin; run more "
+                        "rounds (--runs)";
+                    open = true;
+                } else if (interval.low > options.maxRatio) {
+                    verdict = "NOT met";
+                    missed = true;
+                }
+                std::printf("  %-20s %s: %s\n", "", what, verdict);
+            }
         }
     }
     if (failures > 0) {
         std::printf("\n%d run(s) failed and are left out\n", failures);
     }
     XCloseDisplay(display);
-    return failures > 0 ? 1 : (missed ? 3 : 0);
+    return failures > 0 ? 1 : (missed || open ? 3 : 0);
 }

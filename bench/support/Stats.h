@@ -4,6 +4,7 @@
 // Summaries of repeated measurements, and the machine's load while they ran.
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <fstream>
 #include <string>
@@ -38,6 +39,46 @@ inline Stats statsOf(std::vector<double> values) {
 
 inline double median(std::vector<double> values) {
     return statsOf(std::move(values)).median;
+}
+
+// A confidence interval for the median that assumes no distribution: the values of
+// ranks k and n + 1 - k, for the largest k at which fewer than k of n values fall below
+// the true median with probability at most (1 - confidence) / 2 (a binomial tail, each
+// value below it with probability one half). `covers` is false when n is too small for
+// any such k; the interval is then all the values.
+struct MedianInterval {
+    double low = 0;
+    double high = 0;
+    bool covers = false;
+};
+
+inline MedianInterval medianInterval(std::vector<double> values, double confidence = 0.95) {
+    MedianInterval interval;
+    if (values.empty()) {
+        return interval;
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    const double tail = (1 - confidence) / 2;
+    const double logHalfPowN = -static_cast<double>(n) * std::log(2.0);
+    std::size_t k = 0;  // ranks 1..k lie below with probability within the tail
+    double below = 0;   // P(fewer than k + 1 values below the median)
+    for (std::size_t i = 0; i < n / 2; ++i) {
+        const double count = static_cast<double>(n);
+        const double term =
+            std::exp(std::lgamma(count + 1) - std::lgamma(static_cast<double>(i) + 1) -
+                     std::lgamma(count - static_cast<double>(i) + 1) + logHalfPowN);
+        below += term;
+        if (below > tail) {
+            break;
+        }
+        k = i + 1;
+    }
+    interval.covers = k > 0;
+    const std::size_t rank = std::max<std::size_t>(k, 1);
+    interval.low = values[rank - 1];
+    interval.high = values[n - rank];
+    return interval;
 }
 
 // The 1, 5 and 15 minute load averages as /proc/loadavg gives them, or "" without it.

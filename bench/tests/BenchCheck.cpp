@@ -53,6 +53,31 @@ TEST(Stats, NoValuesGiveZeros) {
     EXPECT_EQ(s.max, 0);
 }
 
+// Ranks from the binomial tables of the median's distribution-free interval.
+TEST(Stats, MedianIntervalIsTheTabledOrderStatistics) {
+    struct Case {
+        int count;
+        double confidence;
+        int lowRank;
+        bool covers;
+    };
+    const Case cases[] = {
+        {10, 0.95, 2, true}, {20, 0.95, 6, true}, {100, 0.95, 40, true}, {6, 0.95, 1, true},
+        {5, 0.95, 1, false}, {20, 0.99, 4, true}, {101, 0.95, 41, true},
+    };
+    for (const Case& c : cases) {
+        std::vector<double> values;
+        for (int i = c.count; i >= 1; --i) {
+            values.push_back(i);  // the value is its rank, given in falling order
+        }
+        const MedianInterval interval = medianInterval(values, c.confidence);
+        EXPECT_EQ(interval.low, c.lowRank) << c.count;
+        EXPECT_EQ(interval.high, c.count + 1 - c.lowRank) << c.count;
+        EXPECT_EQ(interval.covers, c.covers) << c.count;
+    }
+    EXPECT_FALSE(medianInterval({}).covers);
+}
+
 TEST(Stats, LoadAverageIsTheFirstThreeFields) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
