@@ -1,23 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AirportWindow.h"
 
-#include <QDate>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QThread>
-#include <QTimer>
-#include <atomic>
 
 #include "AirportCaptions.h"
-#include "AirportModule.h"
-#include "navigation/MagneticModel.h"
+#include "AirportTables.h"
+#include "ImportDialogs.h"
 #include "navigation/RunwayWindWindow.h"
 #include "navigation/WindCaptions.h"
 #include "planning/Coordinates.h"
@@ -43,27 +37,6 @@ constexpr int kMatchesShown = 50;
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// The variation of the World Magnetic Model today at a place, east > 0; none in the
-// blackout zone.
-std::optional<double> variationToday(GeoPoint point, std::optional<double> elevationFt) {
-    const QDate today = QDate::currentDate();
-    const auto year = DecimalYear(today.year(), today.month(), today.day());
-    if (!year) {
-        return std::nullopt;
-    }
-    const auto v =
-        MagneticVariationAt(point.Latitude, point.Longitude, elevationFt.value_or(0), *year);
-    return v ? v->Declination() : std::nullopt;
-}
-
-QString direction(std::optional<double> degrees, bool derived) {
-    if (!degrees) {
-        return QStringLiteral("–");
-    }
-    return fromStd(planning::formatDirection(*degrees)) +
-           (derived ? QStringLiteral("*") : QString());
 }
 
 // Each cell carries its text as its tooltip too, so a cut-off name can still be read.
@@ -421,46 +394,10 @@ void AirportWindow::showAirport(const AirportInfo& airport) {
     m_airport = airport;
     AirportDatabase* db = data();
     m_runways = db->runways(p.Id);
+    const TableRows runways = runwayRows(m_runways, now);
+    fillTable(m_ui->tblRunways, runways.rows);
+    m_ui->LblRunwayNote->setText(runways.note);
     QList<QStringList> rows;
-    bool anyDerived = false;
-    for (const RunwayInfo& r : std::as_const(m_runways)) {
-        const EndHeading low =
-            ResolveEndHeading(r.low.dataTrueHeading, r.high.dataTrueHeading, r.low.designator,
-                              r.high.designator, now, r.variationAtSnapshot);
-        const EndHeading high =
-            ResolveEndHeading(r.high.dataTrueHeading, r.low.dataTrueHeading, r.high.designator,
-                              r.low.designator, now, r.variationAtSnapshot);
-        anyDerived = anyDerived || low.Derived() || high.Derived();
-        const QString name =
-            r.high.ident.isEmpty() ? r.low.ident : r.low.ident + QLatin1Char('/') + r.high.ident;
-        auto pair = [&](std::optional<double> a, std::optional<double> b) {
-            const QString first = direction(a, low.Derived());
-            return r.high.ident.isEmpty()
-                       ? first
-                       : first + QStringLiteral(" / ") + direction(b, high.Derived());
-        };
-        rows << QStringList{name,
-                            lengthCaption(r.lengthFt),
-                            lengthCaption(r.widthFt),
-                            r.surface.isEmpty()
-                                ? surfaceCaption(r.surfaceClass)
-                                : tr("%1 (%2)").arg(surfaceCaption(r.surfaceClass), r.surface),
-                            r.lighted ? tr("yes") : tr("no"),
-                            pair(low.True, high.True),
-                            pair(low.Magnetic, high.Magnetic),
-                            r.closed ? tr("closed") : tr("open")};
-    }
-    fillTable(m_ui->tblRunways, rows);
-    m_ui->LblRunwayNote->setText(
-        m_runways.isEmpty()
-            ? tr("The data lists no runway here.")
-            : tr("Magnetic headings: the true heading less today's variation.") +
-                  (anyDerived ? QLatin1Char(' ') +
-                                    tr("* Derived: from the runway's number (magnetic, in tens "
-                                       "of degrees; true by the World Magnetic Model on the "
-                                       "data's date) or from the other end.")
-                              : QString()));
-    rows.clear();
     for (const FrequencyInfo& f : db->frequencies(p.Id)) {
         rows << QStringList{f.type, f.description, mhzCaption(f.mhz)};
     }
@@ -516,21 +453,7 @@ void AirportWindow::showNavaid(const NavaidInfo& navaid) {
 }
 
 void AirportWindow::showNavaidsNear(GeoPoint point) {
-    QList<QStringList> rows;
-    for (const NavaidInfo& n : data()->navaidsNear(point, kNavaidRadiusNm)) {
-        const double distance = DistanceNm(point, n.place.Position);
-        if (distance < 0.05 && n.place.Position.Latitude == point.Latitude) {
-            continue;  // the navaid itself
-        }
-        rows << QStringList{
-            fromStd(n.place.Ident),
-            fromStd(n.place.Name),
-            kindCaption(n.place),
-            navaidFrequencyCaption(n.place, n.frequencyKhz),
-            fromStd(planning::formatDirection(InitialCourse(point, n.place.Position))),
-            tr("%1 NM").arg(QString::number(distance, 'f', 1))};
-    }
-    fillTable(m_ui->tblNavaids, rows);
+    fillTable(m_ui->tblNavaids, navaidRows(point, data()->navaidsNear(point, kNavaidRadiusNm)));
 }
 
 void AirportWindow::Command2_Click() {
@@ -549,9 +472,6 @@ bool AirportWindow::computeWinds() {
     if (!reading.wind) {
         return fail(reading.message, reading.field, OnField::SelectAndFocus);
     }
-    const double from = reading.wind->direction;
-    const double speed = reading.wind->speed;
-    const std::optional<double> gust = reading.wind->gust;
     std::optional<double> limit;
     if (!isEmpty(m_ui->txtXwindLimit) &&
         !(limit = readWithin(m_ui->txtXwindLimit, 0, 99,
@@ -559,75 +479,11 @@ bool AirportWindow::computeWinds() {
         return false;
     }
     m_windsShown = true;
-    const auto now = variationToday(m_airport->place.Position, m_airport->elevationFt);
-    struct End {
-        QString name;
-        EndHeading heading;
-        QString why;  // why it is not chosen
-    };
-    QList<End> ends;
-    std::vector<EndWindInput> inputs;
-    for (const RunwayInfo& r : std::as_const(m_runways)) {
-        if (r.closed) {
-            continue;
-        }
-        for (int e = 0; e < 2; ++e) {
-            const RunwayEndInfo& own = e == 0 ? r.low : r.high;
-            const RunwayEndInfo& other = e == 0 ? r.high : r.low;
-            if (own.ident.isEmpty()) {
-                continue;
-            }
-            const EndHeading h =
-                ResolveEndHeading(own.dataTrueHeading, other.dataTrueHeading, own.designator,
-                                  other.designator, now, r.variationAtSnapshot);
-            QString why;
-            if (r.surfaceClass == SurfaceClass::Water) {
-                why = tr("water, not chosen");
-            } else if (own.designator.Kind == DesignatorKind::Helipad) {
-                why = tr("helipad, not chosen");
-            }
-            ends.append({own.ident, h, why});
-            inputs.push_back({h.Magnetic, CountsForWind(r.surfaceClass, own.designator)});
-        }
-    }
-    const RunwayWindsResult winds = RunwayWinds(inputs, from, speed, gust, limit);
-    QList<QStringList> rows;
-    for (int i = 0; i < ends.size(); ++i) {
-        const EndWind& w = winds.Ends[static_cast<std::size_t>(i)];
-        QStringList notes;
-        if (winds.Best == static_cast<std::size_t>(i)) {
-            notes << tr("best into the wind");
-        }
-        if (w.BeyondLimit) {
-            notes << tr("crosswind beyond the limit");
-        }
-        if (!ends[i].why.isEmpty()) {
-            notes << ends[i].why;
-        }
-        if (!w.Steady) {
-            notes << tr("no heading known");
-        }
-        rows << QStringList{ends[i].name,
-                            direction(ends[i].heading.Magnetic, ends[i].heading.Derived()),
-                            w.Steady ? headwindCaption(w.Steady->Headwind) : QString(),
-                            w.Steady ? crosswindCaption(w.Steady->Crosswind) : QString(),
-                            w.Gust ? headwindCaption(w.Gust->Headwind) : QString(),
-                            w.Gust ? crosswindCaption(w.Gust->Crosswind) : QString(),
-                            notes.join(QStringLiteral("; "))};
-    }
-    fillTable(m_ui->tblRunwayWinds, rows);
-    const bool derived = std::any_of(ends.cbegin(), ends.cend(),
-                                     [](const End& end) { return end.heading.Derived(); });
-    QString note = derived ? tr("The wind as the tower gives it (magnetic) against each end's "
-                                "magnetic heading; * the heading is derived.")
-                           : tr("The wind as the tower gives it (magnetic) against each end's "
-                                "magnetic heading.");
-    if (RoundsToCalm(speed)) {
-        note += QLatin1Char('\n') + tr("Calm: any runway.");
-    } else if (!winds.Best) {
-        note += QLatin1Char('\n') + tr("No runway end here can be chosen into the wind.");
-    }
-    m_ui->LblWindNote->setText(note);
+    const TableRows winds =
+        runwayWindRows(m_runways, variationToday(m_airport->place.Position, m_airport->elevationFt),
+                       {reading.wind->direction, reading.wind->speed, reading.wind->gust, limit});
+    fillTable(m_ui->tblRunwayWinds, winds.rows);
+    m_ui->LblWindNote->setText(winds.note);
     return true;
 }
 
@@ -670,74 +526,13 @@ void AirportWindow::importChosen(const QString& folder, const QString& problem,
 }
 
 ImportSummary::Outcome AirportWindow::importFiles(const QList<ImportFile>& files) {
-    QProgressDialog progress(tr("Importing the airport data..."), tr("Cancel"), 0, 1000, this);
-    progress.setObjectName(QStringLiteral("dlgImport"));
-    progress.setWindowTitle(tr("Import Airport Data"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    std::atomic<int> done{0};
-    std::atomic<bool> cancelled{false};
-    ImportSummary summary;
-    const QString target = AirportData::importedPath();
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        summary = importThroughModule(files, target, [&](double share) {
-            done = static_cast<int>(share * 1000);
-            return !cancelled.load();
-        });
-    }));
-    QEventLoop loop;
-    QTimer ticker;
-    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    connect(&ticker, &QTimer::timeout, &progress, [&] { progress.setValue(done.load()); });
-    connect(&progress, &QProgressDialog::canceled, &progress, [&] { cancelled = true; });
-    progress.setValue(0);
-    worker->start();
-    ticker.start(50);
-    loop.exec();
-    worker->wait();
-    ticker.stop();
-    progress.close();
+    const ImportSummary summary = importWithProgress(this, files, AirportData::importedPath());
     if (summary.outcome == ImportSummary::Outcome::Done) {
         AirportData::instance().reload();
         dataChanged();
     }
-    reportImport(summary);
+    reportImport(this, summary);
     return summary.outcome;
-}
-
-void AirportWindow::reportImport(const ImportSummary& summary) {
-    const QString unchanged = tr("The airport data is as it was.");
-    switch (summary.outcome) {
-        case ImportSummary::Outcome::Done: {
-            QStringList lines = {tr("The imported data is now in use:")};
-            for (const FileTally& t : summary.files) {
-                lines << tr("%1: %2 rows read, %3 kept.")
-                             .arg(dataFileTitle(t.file), QString::number(t.read),
-                                  QString::number(t.kept));
-                for (int r = 0; r < kSkipReasons; ++r) {
-                    if (const qint64 n = t.skipped[static_cast<std::size_t>(r)]; n > 0) {
-                        lines << tr("    %1 skipped: %2.")
-                                     .arg(QString::number(n),
-                                          skipReasonText(static_cast<SkipReason>(r)));
-                    }
-                }
-            }
-            QMessageBox::information(this, tr("Import Complete"), lines.join(QLatin1Char('\n')));
-            return;
-        }
-        case ImportSummary::Outcome::Cancelled:
-            QMessageBox::information(
-                this, tr("Import Cancelled"),
-                tr("The import was cancelled.") + QLatin1Char(' ') + unchanged);
-            return;
-        case ImportSummary::Outcome::Refused:
-        case ImportSummary::Outcome::Failed:
-            QMessageBox::warning(this, tr("Import Failed"),
-                                 summary.message + QLatin1Char('\n') + unchanged);
-            return;
-    }
 }
 
 void AirportWindow::mnuBundled_Click() {

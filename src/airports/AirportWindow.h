@@ -64,7 +64,6 @@ private:
     void showNavaidsNear(GeoPoint point);
     void clearPlace();
     bool computeWinds();
-    void reportImport(const ImportSummary& summary);
     // Other data in use: its credit, the matches and the airport shown, from it.
     void dataChanged();
     // Where the import dialogs open: the folder last imported from, else Downloads.
