@@ -7,7 +7,7 @@
 // legitimately show: no "nan" or "inf", no number out of its mask's shape, no
 // character a field does not take. The launcher must always come back.
 //
-//   AEROLUME_MONKEY_STEPS    steps per window (default 20000; each is one or more events)
+//   AEROLUME_MONKEY_STEPS    steps per window (default 16000; each is one or more events)
 //   AEROLUME_MONKEY_SECONDS  at most this long per window (default 300)
 //   AEROLUME_MONKEY_SEED     replays a run (each run prints its seed at the start)
 
@@ -1337,7 +1337,7 @@ TEST_P(MonkeyTest, ShowsNothingButWhatTheWindowCanShow) {
         return given >= 0 ? static_cast<std::uint64_t>(given) : std::random_device()();
     }();
     const std::uint64_t seed = baseSeed + static_cast<std::uint64_t>(rules - windows.begin());
-    const long long steps = environmentNumber("AEROLUME_MONKEY_STEPS", 20000);
+    const long long steps = environmentNumber("AEROLUME_MONKEY_STEPS", 16000);
     const long long seconds = environmentNumber("AEROLUME_MONKEY_SECONDS", 300);
     std::printf("monkey on %s: seed %llu (AEROLUME_MONKEY_SEED=%llu replays this run)\n",
                 rules->name, static_cast<unsigned long long>(seed),
