@@ -60,14 +60,14 @@ inline MedianInterval medianInterval(std::vector<double> values, double confiden
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     const double tail = (1 - confidence) / 2;
-    const double logHalfPowN = -static_cast<double>(n) * std::log(2.0);
+    const double count = static_cast<double>(n);
+    // log(n! / 2^n); each term is C(n, i) / 2^n.
+    const double logScale = std::lgamma(count + 1) - count * std::log(2.0);
     std::size_t k = 0;  // ranks 1..k lie below with probability within the tail
     double below = 0;   // P(fewer than k + 1 values below the median)
     for (std::size_t i = 0; i < n / 2; ++i) {
-        const double count = static_cast<double>(n);
-        const double term =
-            std::exp(std::lgamma(count + 1) - std::lgamma(static_cast<double>(i) + 1) -
-                     std::lgamma(count - static_cast<double>(i) + 1) + logHalfPowN);
+        const double at = static_cast<double>(i);
+        const double term = std::exp(logScale - std::lgamma(at + 1) - std::lgamma(count - at + 1));
         below += term;
         if (below > tail) {
             break;
