@@ -45,6 +45,8 @@ ImportSummary importWithProgress(QWidget* parent, const QList<ImportFile>& files
     QObject::connect(&ticker, &QTimer::timeout, &progress, [&] { progress.setValue(done.load()); });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { cancelled = true; });
     progress.setValue(0);
+    // On screen before the import begins, so that Cancel is there from its start.
+    progress.show();
     worker->start();
     ticker.start(50);
     loop.exec();

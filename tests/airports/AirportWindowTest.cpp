@@ -247,14 +247,25 @@ void pressOnceShown(const std::function<QAbstractButton*()>& find) {
     watch->start();
 }
 
-QAbstractButton* importCancel() {
-    for (QWidget* shown : QApplication::topLevelWidgets()) {
-        if (shown->isVisible() && shown->objectName() == QLatin1String("dlgImport")) {
-            return shown->findChild<QPushButton*>();
+// Presses the progress dialog's Cancel the moment the dialog is shown, before the import
+// has begun, so that even a quick import sees it.
+class CancelOnShow : public QObject {
+public:
+    CancelOnShow() { qApp->installEventFilter(this); }
+    ~CancelOnShow() override { qApp->removeEventFilter(this); }
+    CancelOnShow(const CancelOnShow&) = delete;
+    CancelOnShow& operator=(const CancelOnShow&) = delete;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("dlgImport")) {
+            qApp->removeEventFilter(this);
+            if (auto* cancel = watched->findChild<QPushButton*>()) {
+                cancel->click();
+            }
         }
+        return false;
     }
-    return nullptr;
-}
+};
 
 QAbstractButton* questionYes() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -263,8 +274,7 @@ QAbstractButton* questionYes() {
 
 TEST_F(AirportWindowTest, CancelDuringTheImportLeavesTheDataAsItWas) {
     search("EGTK");
-    // The progress dialog's Cancel, pressed as it first shows.
-    pressOnceShown(importCancel);
+    const CancelOnShow cancel;
     const MessageBoxSeen seen = captureMessageBox([&] {
         EXPECT_EQ(qobject_cast<AirportWindow*>(window)->importFiles(testRows()),
                   airports::ImportSummary::Outcome::Cancelled);
